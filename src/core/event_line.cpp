@@ -1,0 +1,119 @@
+#include "core/event_line.h"
+
+#include "core/calendar_date.h"
+
+namespace orlevant {
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool AllDigits(std::string_view s) {
+  for (char c : s)
+    if (!IsDigit(c)) return false;
+  return true;
+}
+}  // namespace
+
+std::string_view Column(std::string_view line, std::size_t first, std::size_t count) {
+  if (first == 0 || first > line.size()) return {};
+  return line.substr(first - 1, count);
+}
+
+std::string_view ColumnsFrom(std::string_view line, std::size_t first) {
+  if (first == 0 || first > line.size()) return {};
+  return line.substr(first - 1);
+}
+
+std::string_view ReminderField(std::string_view line) {
+  const std::string_view field = Column(line, 11, 6);
+  if (field.size() != 6 || !AllDigits(field)) return kNoReminder;
+  return field;
+}
+
+RecurrenceKind KindOfCode(std::string_view code) {
+  if (IsOneOffCode(code)) return RecurrenceKind::OneOff;
+  const std::string_view tail = code.size() >= 4 ? code.substr(2, 2) : std::string_view{};
+  if (tail == "99") return RecurrenceKind::Yearly;
+  if (tail == "89") return RecurrenceKind::Quarterly;
+  if (tail == "98") return RecurrenceKind::Monthly;
+  if (tail.size() == 2 && tail[0] == '9' && tail[1] >= '1' && tail[1] <= '7') return RecurrenceKind::Weekly;
+  return RecurrenceKind::None;
+}
+
+const std::array<WeekCombination, 20> kWeekCombinations{{
+    {"89", "First and Second", "(1,2)", {8, 7, 0}},
+    {"88", "First, Second and Third", "(1,2,3)", {8, 7, 6}},
+    {"87", "First, Second and Fourth", "(1,2,4)", {8, 7, 5}},
+    {"86", "First, Second and Last", "(1,2,L)", {8, 7, 4}},
+    {"85", "First and Third", "(1,3)", {8, 6, 0}},
+    {"84", "First, Third and Fourth", "(1,3,4)", {8, 6, 5}},
+    {"83", "First, Third and Last", "(1,3,L)", {8, 6, 4}},
+    {"82", "First and Fourth", "(1,4)", {8, 5, 0}},
+    {"81", "First, Fourth and Last", "(1,4,L)", {8, 5, 4}},
+    {"80", "First and Last", "(1,L)", {8, 4, 0}},
+    {"79", "Second and Third", "(2,3)", {7, 6, 0}},
+    {"78", "Second, Third and Fourth", "(2,3,4)", {7, 6, 5}},
+    {"77", "Second, Third and Last", "(2,3,L)", {7, 6, 4}},
+    {"76", "Second and Fourth", "(2,4)", {7, 5, 0}},
+    {"75", "Second, Fourth and Last", "(2,4,L)", {7, 5, 4}},
+    {"74", "Second and Last", "(2,L)", {7, 4, 0}},
+    {"69", "Third and Fourth", "(3,4)", {6, 5, 0}},
+    {"68", "Third, Fourth and Last", "(3,4,L)", {6, 5, 4}},
+    {"67", "Third and Last", "(3,L)", {6, 4, 0}},
+    {"59", "Fourth and Last", "(4,L)", {5, 4, 0}},
+}};
+
+const WeekCombination* FindWeekCombination(std::string_view code) {
+  for (const auto& c : kWeekCombinations)
+    if (c.code == code) return &c;
+  return nullptr;
+}
+
+int TwoDigits(std::string_view s) {
+  if (s.size() < 2 || !IsDigit(s[0]) || !IsDigit(s[1])) return -1;
+  return (s[0] - '0') * 10 + (s[1] - '0');
+}
+
+bool IsValidEventLine(std::string_view line) {
+  if (line.size() < 10 || line[2] != '/' || line[5] != '/') return false;
+  const int day = TwoDigits(line.substr(0, 2));
+  const int month = TwoDigits(line.substr(3, 2));
+  const std::string_view code = line.substr(6, 4);
+  if (day < 1 || month < 1 || month > 12 || !AllDigits(code)) return false;
+  const int year = TwoDigits(code.substr(0, 2)) * 100 + TwoDigits(code.substr(2, 2));
+  if (year < 1000) return false;
+  // One-off: a real date of that year. Recurring: the code is no year, so judge day and month
+  // against a leap year.
+  const int daysInMonth = IsOneOffCode(code) ? DaysInMonthOf(year, month) : DaysInMonthOf(2000, month);
+  return day <= daysInMonth;
+}
+
+std::string TildesToLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (char c : text) {
+    if (c == '~')
+      out += "\r\n";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string LineBreaksToTildes(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r') {
+      out += '~';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += '~';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace orlevant

@@ -1,0 +1,72 @@
+#pragma once
+// One event is one line of text:
+//   columns 1-2 day, 3 "/", 4-5 month, 6 "/", 7-10 recurrence code, 11-16 reminder code, 17 "=",
+//   18.. the event text with every line break stored as "~".
+// Fields are found by position only. Columns are 1-based here as everywhere in the program; reading
+// past the end of a short line gives empty text, never an error.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orlevant {
+
+// Columns first .. first + count - 1 (1-based); whatever of them the line has.
+std::string_view Column(std::string_view line, std::size_t first, std::size_t count);
+// Column first to the end of the line.
+std::string_view ColumnsFrom(std::string_view line, std::size_t first);
+
+inline std::string_view DayField(std::string_view line) { return Column(line, 1, 2); }
+inline std::string_view MonthField(std::string_view line) { return Column(line, 4, 2); }
+inline std::string_view DateField(std::string_view line) { return Column(line, 1, 10); }
+inline std::string_view CodeField(std::string_view line) { return Column(line, 7, 4); }
+inline std::string_view HeadField(std::string_view line) { return Column(line, 7, 2); }
+inline std::string_view TailField(std::string_view line) { return Column(line, 9, 2); }
+inline std::string_view TextField(std::string_view line) { return ColumnsFrom(line, 18); }
+
+inline constexpr std::string_view kNoReminder = "000000";
+// Columns 11-16; anything but six digits counts as no reminder.
+std::string_view ReminderField(std::string_view line);
+inline bool HasReminder(std::string_view line) { return ReminderField(line) != kNoReminder; }
+
+// A code that compares below "4000" is the year of a one-off event.
+inline bool IsOneOffCode(std::string_view code) { return code < std::string_view("4000"); }
+
+enum class RecurrenceKind { OneOff, Yearly, Quarterly, Monthly, Weekly, None };
+// None: a tail no reader knows; such a line belongs to no day.
+RecurrenceKind KindOfCode(std::string_view code);
+inline RecurrenceKind KindOf(std::string_view line) { return KindOfCode(CodeField(line)); }
+
+// Ordinal digits of the nth-weekday forms.
+inline constexpr int kOrdinalFirst = 8;
+inline constexpr int kOrdinalSecond = 7;
+inline constexpr int kOrdinalThird = 6;
+inline constexpr int kOrdinalFourth = 5;
+inline constexpr int kOrdinalLast = 4;
+inline bool IsOrdinalDigit(int d) { return d >= kOrdinalLast && d <= kOrdinalFirst; }
+
+struct WeekCombination {
+  std::string_view code;      // "89" .. "59"
+  std::string_view text;      // "First and Second"
+  std::string_view listText;  // "(1,2)"
+  std::array<int, 3> ordinals;  // ordinal digits of the listed weeks in order First .. Last; 0 = unused
+};
+
+// The 20 combinations in the order of the entry dialog's list.
+extern const std::array<WeekCombination, 20> kWeekCombinations;
+// nullptr for a code that is not one of the 20.
+const WeekCombination* FindWeekCombination(std::string_view code);
+
+// The loader keeps a line only when its first ten characters read as a date, day/month/year, with
+// the code as the year. A recurring line is judged by its day and month alone (against a leap year),
+// so 29 February anchors of every kind survive; a day or month no calendar has still fails.
+bool IsValidEventLine(std::string_view line);
+
+// "~" <-> CR LF in event texts.
+std::string TildesToLineBreaks(std::string_view text);
+std::string LineBreaksToTildes(std::string_view text);
+
+// Two-digit number at the start of s, or -1 when s does not start with two digits.
+int TwoDigits(std::string_view s);
+
+}  // namespace orlevant
