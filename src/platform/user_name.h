@@ -10,6 +10,9 @@ namespace orlevant {
 // (empty, holds "/", or is "." or "..").
 std::string GetWindowsUserName();
 
+// The name as the system gave it, or "General" when it cannot name a file (see above).
+std::string UserNameOrGeneral(std::string_view systemName);
+
 // s up to, not including, its first NUL; all of s when it has none.
 std::string StripNull(std::string_view s);
 

@@ -1,0 +1,279 @@
+#include "platform/ini_document.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace orlevant {
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+  a = Trim(a);
+  b = Trim(b);
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool HasLineBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos; }
+
+// A value is quoted when reading it back unquoted would change it: surrounding blanks are trimmed
+// and one pair of surrounding quotes is taken off.
+std::string EncodeValue(std::string_view value) {
+  const bool quote = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || value.front() == '"');
+  if (!quote) return std::string(value);
+  std::string out;
+  out.reserve(value.size() + 2);
+  out += '"';
+  out += value;
+  out += '"';
+  return out;
+}
+
+std::string DecodeValue(std::string_view raw) {
+  std::string_view v = Trim(raw);
+  if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+  return std::string(v);
+}
+
+bool IsComment(std::string_view trimmed) {
+  return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  // The rename is already done; a folder that cannot be flushed (some file systems refuse) still
+  // holds the new file, so this is best effort.
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+std::optional<IniDocument> IniDocument::Load(const std::filesystem::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return IniDocument{};
+    return std::nullopt;
+  }
+  std::string text;
+  char buf[8192];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    text.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return Parse(text);
+}
+
+IniDocument IniDocument::Parse(std::string_view text) {
+  IniDocument doc;
+  if (text.starts_with(kBom)) {
+    doc.bom_ = true;
+    text.remove_prefix(kBom.size());
+  }
+  const std::size_t firstLf = text.find('\n');
+  doc.crlf_ = firstLf != text.npos && firstLf > 0 && text[firstLf - 1] == '\r';
+
+  while (!text.empty()) {
+    const std::size_t lf = text.find('\n');
+    std::string_view raw = text.substr(0, lf);
+    text.remove_prefix(lf == text.npos ? text.size() : lf + 1);
+    if (raw.ends_with('\r')) raw.remove_suffix(1);
+
+    Line line;
+    line.raw = std::string(raw);
+    const std::string_view t = Trim(raw);
+    if (t.starts_with('[')) {
+      const std::size_t close = t.find(']');
+      if (close != t.npos) {
+        line.kind = LineKind::Header;
+        line.name = std::string(Trim(t.substr(1, close - 1)));
+      }
+    } else if (!IsComment(t)) {
+      const std::size_t eq = t.find('=');
+      if (eq != t.npos && !Trim(t.substr(0, eq)).empty()) {
+        line.kind = LineKind::Entry;
+        line.name = std::string(Trim(t.substr(0, eq)));
+      }
+    }
+    doc.lines_.push_back(std::move(line));
+  }
+  return doc;
+}
+
+std::vector<std::pair<std::size_t, std::size_t>> IniDocument::SectionRanges(std::string_view section) const {
+  std::vector<std::pair<std::size_t, std::size_t>> ranges;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind != LineKind::Header || !SameName(lines_[i].name, section)) continue;
+    std::size_t end = i + 1;
+    while (end < lines_.size() && lines_[end].kind != LineKind::Header) ++end;
+    ranges.emplace_back(i + 1, end);
+    i = end - 1;
+  }
+  return ranges;
+}
+
+std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
+  for (const auto& [first, last] : SectionRanges(section)) {
+    for (std::size_t i = first; i < last; ++i) {
+      const Line& line = lines_[i];
+      if (line.kind == LineKind::Entry && SameName(line.name, key)) {
+        return DecodeValue(std::string_view(line.raw).substr(line.raw.find('=') + 1));
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::vector<IniDocument::Entry>> IniDocument::SectionEntries(std::string_view section) const {
+  const auto ranges = SectionRanges(section);
+  if (ranges.empty()) return std::nullopt;
+  std::vector<Entry> entries;
+  for (const auto& [first, last] : ranges) {
+    for (std::size_t i = first; i < last; ++i) {
+      const Line& line = lines_[i];
+      if (line.kind != LineKind::Entry) continue;
+      entries.emplace_back(line.name, DecodeValue(std::string_view(line.raw).substr(line.raw.find('=') + 1)));
+    }
+  }
+  return entries;
+}
+
+bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+  section = Trim(section);
+  key = Trim(key);
+  if (section.empty() || HasLineBreakOrNul(section) || section.find(']') != section.npos) return false;
+  if (key.empty() || HasLineBreakOrNul(key) || key.find('=') != key.npos || key.front() == '[' ||
+      IsComment(key)) {
+    return false;
+  }
+  if (HasLineBreakOrNul(value)) return false;
+
+  const auto ranges = SectionRanges(section);
+  for (const auto& [first, last] : ranges) {
+    for (std::size_t i = first; i < last; ++i) {
+      Line& line = lines_[i];
+      if (line.kind == LineKind::Entry && SameName(line.name, key)) {
+        line.raw = line.name + "=" + EncodeValue(value);
+        return true;
+      }
+    }
+  }
+
+  Line entry{LineKind::Entry, std::string(key), std::string(key) + "=" + EncodeValue(value)};
+  if (!ranges.empty()) {
+    // After the section's last non-blank line, so the blank line that parts it from the next
+    // section stays where it is.
+    auto [first, last] = ranges.front();
+    std::size_t at = last;
+    while (at > first && Trim(lines_[at - 1].raw).empty()) --at;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
+    return true;
+  }
+  if (!lines_.empty() && !Trim(lines_.back().raw).empty()) lines_.push_back(Line{});
+  lines_.push_back(Line{LineKind::Header, std::string(section), "[" + std::string(section) + "]"});
+  lines_.push_back(std::move(entry));
+  return true;
+}
+
+std::string IniDocument::Text() const {
+  const std::string_view eol = crlf_ ? "\r\n" : "\n";
+  std::string out;
+  if (bom_) out += kBom;
+  for (const Line& line : lines_) {
+    out += line.raw;
+    out += eol;
+  }
+  return out;
+}
+
+bool IniDocument::Save(const std::filesystem::path& file) const { return WriteFileAtomically(file, Text()); }
+
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view content, mode_t newFileMode) {
+  std::filesystem::path target = file;
+  std::error_code ec;
+  if (std::filesystem::is_symlink(target, ec)) {
+    const auto resolved = std::filesystem::weakly_canonical(target, ec);
+    if (ec) return false;
+    target = resolved;
+  }
+  std::filesystem::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+
+  mode_t mode = newFileMode;
+  struct stat st{};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return false;
+    mode = st.st_mode & 07777;
+  }
+
+  std::string tempName = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+
+  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(tempName.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(tempName.c_str());
+    return false;
+  }
+  SyncFolder(folder);
+  return true;
+}
+
+bool EnsureFolder(const std::filesystem::path& wanted, mode_t mode) {
+  const std::filesystem::path folder = wanted.has_filename() ? wanted : wanted.parent_path();
+  std::error_code ec;
+  if (std::filesystem::is_directory(folder, ec)) return true;
+  const auto parent = folder.parent_path();
+  if (!parent.empty() && parent != folder && !std::filesystem::is_directory(parent, ec)) {
+    if (!std::filesystem::create_directories(parent, ec) && !std::filesystem::is_directory(parent, ec)) {
+      return false;
+    }
+  }
+  if (::mkdir(folder.c_str(), mode) == 0) {
+    // The umask may have taken bits away; the mode asked for is the one wanted.
+    ::chmod(folder.c_str(), mode);
+    return true;
+  }
+  return errno == EEXIST && std::filesystem::is_directory(folder, ec);
+}
+
+}  // namespace orlevant

@@ -1,0 +1,75 @@
+#pragma once
+// A small INI text file held in memory: "[Section]" headers and "Key=Value" lines. Section and key
+// names match ignoring ASCII case. Everything the program does not change (other keys, other
+// sections, comments, blank lines, the byte-order mark, the line-end style) is written back as it
+// was read. Both the settings store and the menu styler's file are kept through this one class.
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace orlevant {
+
+class IniDocument {
+ public:
+  using Entry = std::pair<std::string, std::string>;  // key as stored, value
+
+  IniDocument() = default;
+
+  // Reads a whole file. A file that does not exist gives an empty document; a file that exists but
+  // cannot be read gives nothing, so that no caller rewrites it from an empty document.
+  static std::optional<IniDocument> Load(const std::filesystem::path& file);
+  // Text as found on disk: CR LF or LF line ends, an optional UTF-8 byte-order mark.
+  static IniDocument Parse(std::string_view text);
+
+  // The value of `key` in `section`, or nothing when either is missing. A value written in double
+  // quotes comes back without them.
+  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+
+  // The entries of `section` in file order, or nothing when there is no such section.
+  std::optional<std::vector<Entry>> SectionEntries(std::string_view section) const;
+
+  // Creates or replaces `key` in `section` (creating the section at the end when missing). A key
+  // already present keeps its stored spelling. False, with the document unchanged, when the names or
+  // the value cannot be written as one INI line (empty names, line breaks, NUL, "=" or "]" in a name).
+  bool Set(std::string_view section, std::string_view key, std::string_view value);
+
+  // The whole document as file text.
+  std::string Text() const;
+
+  // Rewrites `file` with Text() through WriteFileAtomically.
+  bool Save(const std::filesystem::path& file) const;
+
+ private:
+  enum class LineKind { Other, Header, Entry };
+  struct Line {
+    LineKind kind = LineKind::Other;
+    std::string name;  // section name of a header, key of an entry (trimmed, as stored)
+    std::string raw;   // the line as it is written back, without its line end
+  };
+
+  // Index range [first, last) of the lines that belong to each section named `section`.
+  std::vector<std::pair<std::size_t, std::size_t>> SectionRanges(std::string_view section) const;
+
+  std::vector<Line> lines_;
+  bool bom_ = false;
+  bool crlf_ = false;
+};
+
+// Replaces `file` with `content` so that the file on disk is always either the old one or the whole
+// new one: a temporary file in the same folder is written, flushed to disk and renamed over it.
+// A symbolic link is followed, so the file it points to is replaced and the link stays. A new file
+// gets `newFileMode`; an existing one keeps its permissions. False on any failure, in which case
+// `file` is untouched and no temporary file is left behind.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view content, mode_t newFileMode = 0600);
+
+// Creates `folder` and any missing parents; a folder created here gets `mode`. True when the folder
+// exists afterwards.
+bool EnsureFolder(const std::filesystem::path& folder, mode_t mode = 0700);
+
+}  // namespace orlevant

@@ -1,0 +1,31 @@
+#pragma once
+// Where the program keeps and finds its files. Every folder is returned ending with "/", since the
+// program appends file names to folders directly. The environment is read on each call, so a
+// changed $XDG_* variable takes effect at once.
+
+#include <string>
+#include <string_view>
+
+namespace orlevant {
+
+// The program file's name inside its installation folder.
+inline constexpr std::string_view kExecutableName = "orlevant";
+
+// $XDG_CONFIG_HOME, or ~/.config when it is unset, empty or not an absolute path.
+std::string ConfigHome();
+// $XDG_DATA_HOME, or ~/.local/share likewise.
+std::string DataHome();
+// $XDG_RUNTIME_DIR, or the system's temporary folder.
+std::string RuntimeDir();
+// The folder of the running program file.
+std::string ExecutableFolder();
+
+// The per-user settings folder: ConfigHome() & "Tamsel/".
+std::string SettingsFolder();
+
+// The installation defaults of "AllUsersPath" and "InstallPath", used when the store holds none.
+// The events folder is DataHome() & "Orlevant/", created here (owner-only) when missing.
+std::string DefaultAllUsersPath();
+std::string DefaultInstallPath();
+
+}  // namespace orlevant

@@ -1,0 +1,202 @@
+#include "platform/ini_document.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/temp_home.h"
+
+namespace orlevant {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempHome;
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void Put(const fs::path& p, std::string_view text) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+mode_t ModeOf(const fs::path& p) {
+  struct stat st{};
+  EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
+  return st.st_mode & 07777;
+}
+
+std::size_t FilesIn(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(IniDocumentRead, FindsValuesWhateverTheLayout) {
+  const std::string_view text =
+      "\xEF\xBB\xBF"
+      "orphan=before any section\r\n"
+      "; comment=not a key\r\n"
+      "\r\n"
+      "[Settings]\r\n"
+      "  ShowTime = 0  \r\n"
+      "# Hidden=1\r\n"
+      "DateFormat=\"  dd/mm  \"\r\n"
+      "Empty=\r\n"
+      "Quote=\"\r\n"
+      "Equals=a=b\r\n"
+      "[ other ]\r\n"
+      "ShowTime=7\r\n"
+      "[SETTINGS]\r\n"
+      "Late=1";
+  const IniDocument doc = IniDocument::Parse(text);
+  struct Case {
+    std::string_view section, key;
+    std::optional<std::string> value;
+  };
+  const Case cases[] = {
+      {"Settings", "ShowTime", "0"},      {"settings", "SHOWTIME", "0"}, {"Settings", "DateFormat", "  dd/mm  "},
+      {"Settings", "Empty", ""},          {"Settings", "Quote", "\""},   {"Settings", "Equals", "a=b"},
+      {"Other", "showtime", "7"},         {"Settings", "Late", "1"},     {"Settings", "Hidden", std::nullopt},
+      {"Settings", "comment", std::nullopt}, {"Settings", "orphan", std::nullopt},
+      {"Missing", "ShowTime", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(doc.Get(c.section, c.key), c.value) << c.section << "/" << c.key;
+}
+
+TEST(IniDocumentRead, SectionEntriesInFileOrder) {
+  const IniDocument doc = IniDocument::Parse("[A]\nx=1\n;c\ny = 2\n[B]\n[a]\nz=3\n");
+  using Entries = std::vector<IniDocument::Entry>;
+  EXPECT_EQ(doc.SectionEntries("a"), (Entries{{"x", "1"}, {"y", "2"}, {"z", "3"}}));
+  EXPECT_EQ(doc.SectionEntries("B"), Entries{});
+  EXPECT_EQ(doc.SectionEntries("C"), std::nullopt);
+}
+
+TEST(IniDocumentWrite, UntouchedTextComesBackByteForByte) {
+  const std::string_view texts[] = {
+      "",
+      "[S]\nk=v\n",
+      "[S]\r\nk=v\r\n\r\n; note\r\n[T]\r\n  spaced = value  \r\n",
+      "\xEF\xBB\xBF[S]\nk=v\n",
+      "garbage line\n[unclosed\n[S]\nk=v\n",
+  };
+  for (const auto text : texts) EXPECT_EQ(IniDocument::Parse(text).Text(), text);
+  EXPECT_EQ(IniDocument::Parse("[S]\nk=v").Text(), "[S]\nk=v\n");
+}
+
+TEST(IniDocumentWrite, SetReplacesInPlaceAndKeepsEverythingElse) {
+  IniDocument doc = IniDocument::Parse(
+      "\xEF\xBB\xBF; my settings\r\n[Settings]\r\nDTheme=5\r\nScheme=Blue\r\n\r\n[Other]\r\nDTheme=9\r\n");
+  ASSERT_TRUE(doc.Set("settings", "dTheme", "2"));
+  ASSERT_TRUE(doc.Set("Settings", "NewKey", "x"));
+  ASSERT_TRUE(doc.Set("Fresh", "a", "1"));
+  EXPECT_EQ(doc.Text(),
+            "\xEF\xBB\xBF; my settings\r\n[Settings]\r\nDTheme=2\r\nScheme=Blue\r\nNewKey=x\r\n\r\n"
+            "[Other]\r\nDTheme=9\r\n\r\n[Fresh]\r\na=1\r\n");
+}
+
+TEST(IniDocumentWrite, ValuesSurviveTheTripThroughText) {
+  const std::string_view values[] = {"", "plain", "  leading", "trailing  ", "\"quoted\"", "\"", "a\"b",
+                                     "x=y;z#w", "\xC3\xA9t\xC3\xA9", "\t"};
+  for (const auto value : values) {
+    IniDocument doc;
+    ASSERT_TRUE(doc.Set("S", "k", value)) << value;
+    EXPECT_EQ(IniDocument::Parse(doc.Text()).Get("S", "k"), std::string(value)) << doc.Text();
+  }
+}
+
+TEST(IniDocumentWrite, RefusesWhatOneLineCannotHold) {
+  struct Case {
+    std::string_view section, key, value;
+  };
+  const Case cases[] = {
+      {"", "k", "v"},   {"S", "", "v"},        {"S", "  ", "v"},       {"S]", "k", "v"},
+      {"S", "a=b", "v"}, {"S", "[k", "v"},     {"S", ";k", "v"},       {"S", "#k", "v"},
+      {"S", "k", "a\nb"}, {"S", "k", "a\rb"}, {"S", "k\n", "v"},      {"S\n", "k", "v"},
+      {"S", "k", std::string_view("a\0b", 3)},
+  };
+  const std::string before = "[S]\nk=old\n";
+  for (const auto& c : cases) {
+    IniDocument doc = IniDocument::Parse(before);
+    EXPECT_FALSE(doc.Set(c.section, c.key, c.value)) << c.section << "/" << c.key << "/" << c.value;
+    EXPECT_EQ(doc.Text(), before);
+  }
+}
+
+TEST(IniDocumentFile, MissingFileIsEmptyButUnreadableIsNothing) {
+  TempHome home;
+  const auto missing = IniDocument::Load(home.Root() / "nope.ini");
+  ASSERT_TRUE(missing.has_value());
+  EXPECT_EQ(missing->Text(), "");
+  fs::create_directory(home.Root() / "folder.ini");
+  EXPECT_FALSE(IniDocument::Load(home.Root() / "folder.ini").has_value());
+}
+
+TEST(AtomicWrite, NewFilesAndReplacedFiles) {
+  TempHome home;
+  const fs::path file = home.Root() / "a.conf";
+  ASSERT_TRUE(WriteFileAtomically(file, "one\n"));
+  EXPECT_EQ(Slurp(file), "one\n");
+  EXPECT_EQ(ModeOf(file), 0600u);
+
+  ::chmod(file.c_str(), 0640);
+  ASSERT_TRUE(WriteFileAtomically(file, "two\n", 0600));
+  EXPECT_EQ(Slurp(file), "two\n");
+  EXPECT_EQ(ModeOf(file), 0640u) << "an existing file keeps its permissions";
+  EXPECT_EQ(FilesIn(home.Root()), 5u) << "no temporary file left beside the four XDG folders";
+}
+
+TEST(AtomicWrite, FollowsASymbolicLink) {
+  TempHome home;
+  const fs::path real = home.Root() / "real.conf";
+  const fs::path link = home.Config() / "link.conf";
+  Put(real, "old");
+  fs::create_symlink(real, link);
+  ASSERT_TRUE(WriteFileAtomically(link, "new"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Slurp(real), "new");
+}
+
+TEST(AtomicWrite, AFailedWriteLeavesTheOldFile) {
+  TempHome home;
+  const fs::path file = home.Config() / "a.conf";
+  Put(file, "old contents");
+  EXPECT_FALSE(WriteFileAtomically(home.Config(), "x")) << "a folder is not replaced";
+
+  // Cut the write short: more than this many bytes cannot be written by this process, root or not.
+  ::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteFileAtomically(file, "far more than four bytes");
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Slurp(file), "old contents");
+  EXPECT_EQ(FilesIn(home.Config()), 1u) << "the temporary file is removed";
+}
+
+TEST(EnsureFolderTest, CreatesOwnerOnlyFoldersAndAcceptsExistingOnes) {
+  TempHome home;
+  const fs::path folder = home.Root() / "a" / "b" / "c";
+  ASSERT_TRUE(EnsureFolder(folder.string() + "/", 0700));
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_EQ(ModeOf(folder), 0700u);
+  EXPECT_TRUE(EnsureFolder(folder, 0700));
+  Put(home.Root() / "file", "x");
+  EXPECT_FALSE(EnsureFolder(home.Root() / "file", 0700));
+  EXPECT_FALSE(EnsureFolder(home.Root() / "file" / "below", 0700));
+}
+
+}  // namespace
+}  // namespace orlevant

@@ -1,0 +1,151 @@
+#include "platform/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/paths.h"
+#include "support/temp_home.h"
+
+namespace orlevant {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempHome;
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void Put(const fs::path& p, std::string_view text) {
+  fs::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+mode_t ModeOf(const fs::path& p) {
+  struct stat st{};
+  EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
+  return st.st_mode & 07777;
+}
+
+fs::path StoreFile(const TempHome& home) { return home.Config() / "Tamsel" / "Orlevant.conf"; }
+
+TEST(SettingsStoreTest, LivesUnderTheConfigHomeAndFollowsTheEnvironment) {
+  TempHome home;
+  SettingsStore store;
+  EXPECT_EQ(store.FilePath(), StoreFile(home));
+  TempHome other;
+  EXPECT_EQ(store.FilePath(), StoreFile(other)) << "the folder is looked up on every call";
+}
+
+TEST(SettingsStoreTest, MissingFileSectionOrValueReadsAsTheDefault) {
+  TempHome home;
+  SettingsStore store;
+  EXPECT_EQ(store.Read("ShowTime", "1"), "1");
+  Put(StoreFile(home), "[Other]\nShowTime=0\n");
+  EXPECT_EQ(store.Read("ShowTime", "1"), "1");
+  Put(StoreFile(home), "[Settings]\nShowTime=0\n");
+  EXPECT_EQ(store.Read("showtime", "1"), "0");
+  EXPECT_EQ(store.Read("Scheme", "Blue"), "Blue");
+}
+
+TEST(SettingsStoreTest, FirstWriteCreatesAnOwnerOnlyFolderAndFile) {
+  TempHome home;
+  SettingsStore store;
+  ASSERT_TRUE(store.Write("ShowTime", "0"));
+  EXPECT_EQ(Slurp(StoreFile(home)), "[Settings]\nShowTime=0\n");
+  EXPECT_EQ(ModeOf(StoreFile(home).parent_path()), 0700u);
+  EXPECT_EQ(ModeOf(StoreFile(home)), 0600u);
+}
+
+TEST(SettingsStoreTest, RewriteMatchesNamesIgnoringCaseAndKeepsEverythingElse) {
+  TempHome home;
+  const std::string before =
+      "; kept by hand\r\n[Window]\r\nGeometry=1,2\r\n\r\n[Settings]\r\nScheme=Blue\r\nUnknown=keep me\r\n";
+  Put(StoreFile(home), before);
+  SettingsStore store;
+  ASSERT_TRUE(store.Write("sCHEME", "Green"));
+  ASSERT_TRUE(store.Write("ShowTime", "0"));
+  EXPECT_EQ(Slurp(StoreFile(home)),
+            "; kept by hand\r\n[Window]\r\nGeometry=1,2\r\n\r\n[Settings]\r\nScheme=Green\r\nUnknown=keep me\r\n"
+            "ShowTime=0\r\n");
+}
+
+TEST(SettingsStoreTest, SeveralValuesAreStoredAllOrNone) {
+  TempHome home;
+  SettingsStore store;
+  ASSERT_TRUE(store.Write({{"A", "1"}, {"B", "2"}}));
+  EXPECT_EQ(store.Read("A", ""), "1");
+  EXPECT_EQ(store.Read("B", ""), "2");
+  const std::string before = Slurp(StoreFile(home));
+  EXPECT_FALSE(store.Write({{"A", "9"}, {"B", "two\nlines"}}));
+  EXPECT_EQ(Slurp(StoreFile(home)), before);
+}
+
+TEST(SettingsStoreTest, UnreadableFileIsNeverReplaced) {
+  TempHome home;
+  // A folder where the file should be cannot be read as a file, even by the superuser.
+  fs::create_directories(StoreFile(home));
+  SettingsStore store;
+  EXPECT_EQ(store.Read("ShowTime", "1"), "1");
+  EXPECT_FALSE(store.Write("ShowTime", "0"));
+  EXPECT_TRUE(fs::is_directory(StoreFile(home)));
+}
+
+TEST(SettingsStoreTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  TempHome home;
+  Put(StoreFile(home), "[Settings]\nShowTime=1\n");
+  ::chmod(StoreFile(home).parent_path().c_str(), 0500);
+  SettingsStore store;
+  EXPECT_FALSE(store.Write("ShowTime", "0"));
+  ::chmod(StoreFile(home).parent_path().c_str(), 0700);
+  EXPECT_EQ(Slurp(StoreFile(home)), "[Settings]\nShowTime=1\n");
+}
+
+TEST(Paths, XdgFoldersWithTheirFallbacks) {
+  TempHome home;
+  const std::string root = home.Root().string();
+  EXPECT_EQ(ConfigHome(), root + "/config/");
+  EXPECT_EQ(DataHome(), root + "/data/");
+  EXPECT_EQ(RuntimeDir(), root + "/runtime/");
+  EXPECT_EQ(SettingsFolder(), root + "/config/Tamsel/");
+
+  // Unset, empty and relative values all fall back: a relative one would depend on the current folder.
+  for (const char* value : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+      if (value) ::setenv(var, value, 1); else ::unsetenv(var);
+    }
+    EXPECT_EQ(ConfigHome(), root + "/.config/");
+    EXPECT_EQ(DataHome(), root + "/.local/share/");
+    EXPECT_EQ(RuntimeDir().back(), '/');
+    EXPECT_NE(RuntimeDir(), root + "/runtime/");
+  }
+}
+
+TEST(Paths, InstallationDefaults) {
+  TempHome home;
+  const std::string events = DefaultAllUsersPath();
+  EXPECT_EQ(events, home.Data().string() + "/Orlevant/");
+  EXPECT_TRUE(fs::is_directory(events));
+  EXPECT_EQ(ModeOf(events), 0700u);
+
+  const std::string install = DefaultInstallPath();
+  ASSERT_FALSE(install.empty());
+  EXPECT_EQ(install.back(), '/');
+  EXPECT_TRUE(fs::equivalent(install, fs::path(::program_invocation_name).parent_path().empty()
+                                          ? fs::current_path()
+                                          : fs::absolute(fs::path(::program_invocation_name)).parent_path()));
+}
+
+}  // namespace
+}  // namespace orlevant
