@@ -5,6 +5,10 @@
 //
 // Digits: ordinal 8 First, 7 Second, 6 Third, 5 Fourth, 4 Last; weekday 1 Sunday .. 7 Saturday.
 // A digit outside those ranges selects no day: the functions give 0 (a day) or kZeroDate (a date).
+// A weekly head that is neither "99" nor one of the 20 week combinations selects no day either.
+//
+// Everything here is stateless and cheap: the reminder list and the events overview call these
+// functions once for each of up to 32000 lines.
 
 #include <string>
 #include <string_view>
@@ -21,9 +25,13 @@ struct MonthShape {
   int DaysInMonth = 31;
 };
 
+// The shape of the month holding anyDay when the grid's rows start with firstDay (1 = Sunday).
+MonthShape MonthShapeOf(Date anyDay, int firstDay);
+
 // Day of the shown month that is the o-th weekday w; 0 when o or w is no known digit.
-// nthWeekRow (when given) receives the grid row of that day counted from the first row that
-// shows weekday w (the entry dialog's week-of-month test).
+// nthWeekRow (when given) receives the number of grid rows between that day and the day
+// c0 = w + 1 - FirstDay - GridOffset (the day the first row shows for w, less 7 when w comes before
+// FirstDay), plus 1 for Last: the entry dialog's week-of-month test reads it. 0 for an unknown digit.
 int NthWeekdayInShownMonth(const MonthShape& shown, int ordinal, int weekday, int* nthWeekRow = nullptr);
 
 // Day of the month of inMonth that is the o-th weekday w; 0 for an unknown digit.
@@ -32,13 +40,20 @@ int NthWeekdayOfMonth(Date inMonth, int ordinal, int weekday);
 // Whole days from the system's current date (AppClock) to d; negative for the past.
 int DaysFromToday(Date d);
 
+// The sortable text of a date field: "2026/12/05", "Yearly/12/05", "Quarterly/12/FirstMon",
+// "Monthly/05", "Monthly/LastFri", "Weekly/Mondays(All)", "Weekly/Mondays(1,3)"; empty for a code
+// no reader knows.
 std::string DescribeEventDate(std::string_view dateField);
+// "First" .. "Last" for "8" .. "4"; empty otherwise.
 std::string_view OrdinalName(std::string_view digit);
+// "(1,2)" .. "(4,L)" for the 20 combination codes; empty otherwise.
 std::string_view WeekListText(std::string_view combinationCode);
+// "Sunday" .. "Saturday" for "1" .. "7"; empty otherwise.
 std::string_view WeekdayNameFromCode(std::string_view digit);
 
-// Next occurrence on or after today (one-off: its own date, even in the past); kZeroDate when the
-// line belongs to no day. The first form takes today from AppClock.
+// Next occurrence on or after today (one-off: its own date, even in the past): the first day on or
+// after today on which the month grid shows the event. kZeroDate when the line belongs to no day.
+// The first form takes today from AppClock.
 Date NextOccurrence(std::string_view dateField);
 Date NextOccurrence(std::string_view dateField, Date today);
 
