@@ -17,7 +17,24 @@ using TextMember = std::string Settings::*;
 
 constexpr long long kI16Min = std::numeric_limits<std::int16_t>::min();
 constexpr long long kI16Max = std::numeric_limits<std::int16_t>::max();
+constexpr long long kI32Min = std::numeric_limits<std::int32_t>::min();
+constexpr long long kI32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::uint32_t kColourMax = 0xFFFFFF;
+
+// The saved window position is in twips, and a screen wider than 2184 pixels already needs more
+// than 16 bits for it; these two are kept as 32-bit numbers so a window on the right of a wide
+// screen (or on a second monitor) comes back where it was left.
+bool IsWideSetting(std::string_view key) {
+  auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  };
+  return equalsIgnoringCase(key, "PositionLeft") || equalsIgnoringCase(key, "PositionTop");
+}
 
 // The values a few settings can take; anything else stored under them (edited by hand, or left by
 // another version) reads as the default rather than reaching code that indexes by it.
@@ -123,9 +140,9 @@ std::optional<long long> ParseWhole(std::string_view text) {
   return value;
 }
 
-std::optional<int> ParseI16(std::string_view text) {
+std::optional<int> ParseInteger(std::string_view text, bool wide) {
   const auto v = ParseWhole(text);
-  if (!v || *v < kI16Min || *v > kI16Max) return std::nullopt;
+  if (!v || *v < (wide ? kI32Min : kI16Min) || *v > (wide ? kI32Max : kI16Max)) return std::nullopt;
   return static_cast<int>(*v);
 }
 
@@ -153,7 +170,7 @@ Settings LoadSettings(const SettingsStore& store) {
     if (!values.Has(spec.key)) continue;  // the member initialiser is the default
     const std::string text = values.Read(spec.key, "");
     if (const auto* m = std::get_if<IntMember>(&spec.member)) {
-      const auto v = ParseI16(text);
+      const auto v = ParseInteger(text, IsWideSetting(spec.key));
       if (v && (!spec.allowed || spec.allowed(*v))) s.*(*m) = *v;
     } else if (const auto* c = std::get_if<ColourMember>(&spec.member)) {
       if (const auto v = ParseColour(text)) s.*(*c) = *v;
@@ -169,7 +186,7 @@ Settings LoadSettings(const SettingsStore& store) {
 bool SaveSetting(SettingsStore& store, std::string_view key, int value) {
   // Written out of range, the value would read back as its default next time; refuse it here
   // where the caller can still see it.
-  if (value < kI16Min || value > kI16Max) return false;
+  if (!IsWideSetting(key) && (value < kI16Min || value > kI16Max)) return false;
   return store.Write(key, std::to_string(value));
 }
 

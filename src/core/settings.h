@@ -22,8 +22,8 @@ struct Settings {
   std::string TimeFormat = "h:mm AM/PM";
   int WeekDayLength = 1;  // 0 one letter, 1 three letters, 2 full name
   int Position = 1;       // 0..4
-  int PositionLeft = 0;   // twips
-  int PositionTop = 0;    // twips
+  int PositionLeft = 0;   // twips; 32-bit, unlike the other numbers, for wide screens
+  int PositionTop = 0;    // twips; 32-bit
   int BoxStyle = 1;       // 0 Small, 1 Medium, 2 Large
   int RunStartup = 1;
   int Expand = 1;

@@ -190,9 +190,12 @@ TEST(LoadSettingsTest, UnusableStoredValuesReadAsDefaults) {
       {"BackGroundToday", "16777216", &Settings::BackGroundToday, "14145535"},
       {"BackGroundToday", "2147483653", &Settings::BackGroundToday, "14145535"},
       {"BackGroundToday", "99999999999999999999", &Settings::BackGroundToday, "14145535"},
-      // Beyond a 16-bit number.
-      {"PositionLeft", "32768", &Settings::PositionLeft, "0"},
-      {"PositionTop", "-32769", &Settings::PositionTop, "0"},
+      // Beyond a 16-bit number; the saved position alone is 32-bit, for wide screens.
+      {"ShowTime", "32768", &Settings::ShowTime, "1"},
+      {"BoxStyle", "65537", &Settings::BoxStyle, "1"},
+      {"PositionLeft", "40000", &Settings::PositionLeft, "40000"},
+      {"PositionTop", "-32769", &Settings::PositionTop, "-32769"},
+      {"PositionLeft", "2147483648", &Settings::PositionLeft, "0"},
       // Outside the values the setting can take.
       {"BoxStyle", "3", &Settings::BoxStyle, "1"},
       {"BoxStyle", "-1", &Settings::BoxStyle, "1"},
@@ -231,14 +234,16 @@ TEST(SaveSettingTest, WritersStoreDecimalTextAndRefuseWhatWouldNotReadBack) {
   EXPECT_TRUE(SaveColourSetting(store, "BackGroundToday", 0xFFFFFF));
   const std::string before = Slurp(StoreFile(home));
 
-  EXPECT_FALSE(SaveSetting(store, "PositionLeft", 32768));
-  EXPECT_FALSE(SaveSetting(store, "PositionTop", -32769));
+  EXPECT_FALSE(SaveSetting(store, "ShowTime", 32768));
+  EXPECT_FALSE(SaveSetting(store, "FirstDay", -32769));
   EXPECT_FALSE(SaveColourSetting(store, "BackGroundToday", 0x1000000));
   EXPECT_FALSE(SaveSetting(store, "DateFormat", "dd\r\nShowTime=0"));
   EXPECT_EQ(Slurp(StoreFile(home)), before) << "a refused value leaves the file as it was";
 
   const Settings s = LoadSettings(store);
   EXPECT_EQ(s.PositionLeft, -32768);
+  EXPECT_TRUE(SaveSetting(store, "positionleft", 57600)) << "a window on a 3840-pixel screen";
+  EXPECT_EQ(LoadSettings(store).PositionLeft, 57600);
   EXPECT_EQ(s.DateFormat, " dd/mm ") << "texts are kept as they are, blanks and all";
   EXPECT_EQ(s.BackGroundToday, 0xFFFFFFu);
   EXPECT_EQ(s.ShowTime, 1);
