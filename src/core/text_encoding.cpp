@@ -1,0 +1,119 @@
+#include "core/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace orlevant {
+
+namespace {
+
+// Windows-1252 0x80 .. 0x9F; the rest of the upper half equals Latin-1.
+constexpr std::array<char16_t, 32> kHighControls{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  //
+};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // Most event lines are plain ASCII: skip eight bytes at a time while they are.
+    while (i + 8 <= n) {
+      std::uint64_t chunk;
+      std::memcpy(&chunk, p + i, sizeof chunk);
+      if (chunk & 0x8080808080808080ULL) break;
+      i += 8;
+    }
+    if (i >= n) break;
+    const unsigned char c = p[i];
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t len = 0;
+    char32_t min = 0;
+    char32_t cp = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+      len = 2, min = 0x80, cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      len = 3, min = 0x800, cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      len = 4, min = 0x10000, cp = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + len > n) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      if (!IsContinuation(p[i + k])) return false;
+      cp = (cp << 6) | (p[i + k] & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += len;
+  }
+  return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80)
+      out += ch;
+    else if (c < 0xA0)
+      AppendUtf8(out, kHighControls[c - 0x80]);
+    else
+      AppendUtf8(out, c);
+  }
+  return out;
+}
+
+std::string DecodeTextLine(std::string_view line) {
+  if (IsValidUtf8(line)) return std::string(line);
+  return Windows1252ToUtf8(line);
+}
+
+std::string UpperCaseForCompare(std::string_view utf8) {
+  std::string out(utf8);
+  const std::size_t n = out.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto c = static_cast<unsigned char>(out[i]);
+    if (c >= 'a' && c <= 'z') {
+      out[i] = static_cast<char>(c - 0x20);
+    } else if ((c == 0xC3 || c == 0xC5) && i + 1 < n && IsContinuation(static_cast<unsigned char>(out[i + 1]))) {
+      const auto d = static_cast<unsigned char>(out[i + 1]);
+      if (c == 0xC3 && d >= 0xA0 && d <= 0xBE && d != 0xB7) {
+        out[i + 1] = static_cast<char>(d - 0x20);  // a-grave .. thorn, not the division sign
+      } else if (c == 0xC3 && d == 0xBF) {
+        out[i] = static_cast<char>(0xC5), out[i + 1] = static_cast<char>(0xB8);  // y-diaeresis
+      } else if (c == 0xC5 && (d == 0xA1 || d == 0x93 || d == 0xBE)) {
+        out[i + 1] = static_cast<char>(d - 1);  // s-caron, oe, z-caron
+      }
+      ++i;
+    }
+  }
+  return out;
+}
+
+}  // namespace orlevant

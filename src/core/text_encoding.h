@@ -1,0 +1,27 @@
+#pragma once
+// Text in memory is UTF-8. Files brought from Windows may hold lines in Windows-1252; these helpers
+// tell the two apart line by line and convert, and give the upper-casing used to compare event
+// lines without regard to letter case.
+
+#include <string>
+#include <string_view>
+
+namespace orlevant {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
+// Every byte as its Windows-1252 character. The five bytes that code page leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number, so nothing
+// is lost.
+std::string Windows1252ToUtf8(std::string_view text);
+
+// A line read from a file: kept as it is when it is valid UTF-8, else read as Windows-1252.
+std::string DecodeTextLine(std::string_view line);
+
+// Upper case for comparing lines: ASCII letters and the letters of Windows-1252 (a-grave .. thorn,
+// s-caron, oe, z-caron, y-diaeresis), as the events file has always compared them. Other
+// characters, including sharp s, stay as they are. Every change keeps the byte length.
+std::string UpperCaseForCompare(std::string_view utf8);
+
+}  // namespace orlevant

@@ -1,0 +1,75 @@
+#include "core/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace orlevant {
+namespace {
+
+TEST(TextEncoding, Utf8Validity) {
+  struct Case {
+    std::string text;
+    bool valid;
+  };
+  const Case cases[] = {
+      {"", true},
+      {"plain ASCII text that is longer than eight bytes", true},
+      {"Caf\xC3\xA9", true},
+      {"\xE2\x82\xAC 5", true},                 // euro sign
+      {"\xF0\x9F\x8E\x82 cake", true},          // U+1F382
+      {"\xF4\x8F\xBF\xBF", true},               // U+10FFFF, the last
+      {"Caf\xE9", false},                       // Windows-1252 e-acute
+      {"\xC0\x80", false},                      // overlong NUL
+      {"\xE0\x80\xAF", false},                  // overlong slash
+      {"\xED\xA0\x80", false},                  // surrogate
+      {"\xF4\x90\x80\x80", false},              // above U+10FFFF
+      {"\xE2\x82", false},                      // cut short
+      {"abcdefgh\x80", false},                  // lone continuation after an ASCII run
+      {"\xC3\xA9\xC3", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+}
+
+TEST(TextEncoding, Windows1252Lines) {
+  struct Case {
+    std::string in;
+    std::string out;
+  };
+  const Case cases[] = {
+      {"plain", "plain"},
+      {"Caf\xE9", "Caf\xC3\xA9"},
+      {"\x80", "\xE2\x82\xAC"},
+      {"\x93quoted\x94", "\xE2\x80\x9Cquoted\xE2\x80\x9D"},
+      {"\x8A\x9A\x9F\xFF", "\xC5\xA0\xC5\xA1\xC5\xB8\xC3\xBF"},
+      {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},  // undefined: kept as controls
+      {"\xA0\xDF\xF7", "\xC2\xA0\xC3\x9F\xC3\xB7"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Windows1252ToUtf8(c.in), c.out) << c.in;
+    EXPECT_EQ(DecodeTextLine(c.in), IsValidUtf8(c.in) ? c.in : c.out) << c.in;
+  }
+  // A valid UTF-8 line is never converted a second time.
+  EXPECT_EQ(DecodeTextLine("Caf\xC3\xA9"), "Caf\xC3\xA9");
+}
+
+TEST(TextEncoding, UpperCaseForCompare) {
+  struct Case {
+    std::string in;
+    std::string out;
+  };
+  const Case cases[] = {
+      {"05/12/2026000000=Dentist at 9~ok", "05/12/2026000000=DENTIST AT 9~OK"},
+      {"caf\xC3\xA9 \xC3\xA0\xC3\xBE", "CAF\xC3\x89 \xC3\x80\xC3\x9E"},  // e-acute, a-grave, thorn
+      {"\xC3\xB7", "\xC3\xB7"},                                           // division sign stays
+      {"\xC3\x9F", "\xC3\x9F"},                                           // sharp s stays
+      {"\xC3\xBF", "\xC5\xB8"},                                           // y-diaeresis
+      {"\xC5\xA1\xC5\x93\xC5\xBE", "\xC5\xA0\xC5\x92\xC5\xBD"},           // s-caron, oe, z-caron
+      {"\xD0\xB0", "\xD0\xB0"},                                           // Cyrillic a: not a Windows-1252 letter
+      {"\xE6\x9D\xB1", "\xE6\x9D\xB1"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(UpperCaseForCompare(c.in), c.out) << c.in;
+}
+
+}  // namespace
+}  // namespace orlevant
