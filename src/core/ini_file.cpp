@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/settings.h"
+#include "platform/file_io.h"
 #include "platform/paths.h"
 
 namespace orlevant {

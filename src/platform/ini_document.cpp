@@ -1,5 +1,7 @@
 #include "platform/ini_document.h"
 
+#include "platform/file_io.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,27 +56,6 @@ std::string DecodeValue(std::string_view raw) {
 
 bool IsComment(std::string_view trimmed) {
   return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  // The rename is already done; a folder that cannot be flushed (some file systems refuse) still
-  // holds the new file, so this is best effort.
-  (void)::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
@@ -223,57 +204,6 @@ std::string IniDocument::Text() const {
   return out;
 }
 
-bool IniDocument::Save(const std::filesystem::path& file) const { return WriteFileAtomically(file, Text()); }
-
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view content, mode_t newFileMode) {
-  std::filesystem::path target = file;
-  std::error_code ec;
-  if (std::filesystem::is_symlink(target, ec)) {
-    const auto resolved = std::filesystem::weakly_canonical(target, ec);
-    if (ec) return false;
-    target = resolved;
-  }
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-
-  mode_t mode = newFileMode;
-  struct stat st{};
-  if (::stat(target.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) return false;
-    mode = st.st_mode & 07777;
-  }
-
-  std::string tempName = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-
-  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(tempName.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(tempName.c_str());
-    return false;
-  }
-  SyncFolder(folder);
-  return true;
-}
-
-bool EnsureFolder(const std::filesystem::path& wanted, mode_t mode) {
-  const std::filesystem::path folder = wanted.has_filename() ? wanted : wanted.parent_path();
-  std::error_code ec;
-  if (std::filesystem::is_directory(folder, ec)) return true;
-  const auto parent = folder.parent_path();
-  if (!parent.empty() && parent != folder && !std::filesystem::is_directory(parent, ec)) {
-    if (!std::filesystem::create_directories(parent, ec) && !std::filesystem::is_directory(parent, ec)) {
-      return false;
-    }
-  }
-  if (::mkdir(folder.c_str(), mode) == 0) {
-    // The umask may have taken bits away; the mode asked for is the one wanted.
-    ::chmod(folder.c_str(), mode);
-    return true;
-  }
-  return errno == EEXIST && std::filesystem::is_directory(folder, ec);
-}
+bool IniDocument::Save(const std::filesystem::path& file) const { return WriteFileAtomically(file, Text()).ok; }
 
 }  // namespace orlevant

@@ -61,15 +61,4 @@ class IniDocument {
   bool crlf_ = false;
 };
 
-// Replaces `file` with `content` so that the file on disk is always either the old one or the whole
-// new one: a temporary file in the same folder is written, flushed to disk and renamed over it.
-// A symbolic link is followed, so the file it points to is replaced and the link stays. A new file
-// gets `newFileMode`; an existing one keeps its permissions. False on any failure, in which case
-// `file` is untouched and no temporary file is left behind.
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view content, mode_t newFileMode = 0600);
-
-// Creates `folder` and any missing parents; a folder created here gets `mode`. True when the folder
-// exists afterwards.
-bool EnsureFolder(const std::filesystem::path& folder, mode_t mode = 0700);
-
 }  // namespace orlevant

@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/ini_document.h"
+#include "platform/file_io.h"
 
 namespace orlevant {
 namespace {

@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "core/message_box.h"
-#include "platform/ini_document.h"
+#include "platform/file_io.h"
 #include "platform/paths.h"
 
 namespace orlevant {
@@ -71,7 +71,7 @@ bool AddRunAtLogon(std::string_view installPath) {
   if (!installPath.starts_with('/')) return false;
   const std::filesystem::path entry = RunAtLogonEntryPath();
   if (!EnsureFolder(entry.parent_path(), 0700)) return false;
-  return WriteFileAtomically(entry, RunAtLogonEntryText(installPath), 0644);
+  return WriteFileAtomically(entry, RunAtLogonEntryText(installPath), 0644).ok;
 }
 
 bool RemoveRunAtLogon() {

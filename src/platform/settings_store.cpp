@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include "platform/file_io.h"
 #include "platform/paths.h"
 
 namespace orlevant {

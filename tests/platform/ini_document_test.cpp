@@ -1,3 +1,4 @@
+#include "platform/file_io.h"
 #include "platform/ini_document.h"
 
 #include <gtest/gtest.h>
@@ -178,7 +179,7 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldFile) {
   rlimit small = saved;
   small.rlim_cur = 4;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = WriteFileAtomically(file, "far more than four bytes");
+  const bool written = WriteFileAtomically(file, "far more than four bytes").ok;
   ::setrlimit(RLIMIT_FSIZE, &saved);
 
   EXPECT_FALSE(written);
