@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "month_test_support.h"
+
+namespace orlevant {
+namespace {
+
+using testing::MakeView;
+using testing::ScopedClock;
+
+const LocaleNames& GermanNames() {
+  static const LocaleNames names{
+      {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November",
+       "Dezember"},
+      {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
+      {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
+      {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"},
+  };
+  return names;
+}
+
+// Saturday 5 December 2026, 14:07.
+const DateTime kNow{DateSerial(2026, 12, 5), 14, 7, 30};
+
+TEST(MonthTitle, CaptionForEverySizeMonthAndLocale) {
+  struct Case {
+    const char* name;
+    const LocaleNames* names;
+    int boxStyle;
+    int showTime;
+    Date shown;
+    std::string_view expected;
+  };
+  const LocaleNames* en = &EnglishLocaleNames();
+  const LocaleNames* de = &GermanNames();
+  const Case cases[] = {
+      {"medium, current month, with time", en, 1, 1, DateSerial(2026, 12, 5), "2:07 PM - Saturday - December 5, 2026"},
+      {"medium, current month, no time", en, 1, 0, DateSerial(2026, 12, 5), "Saturday - December 5, 2026"},
+      {"large, current month, any day of it", en, 2, 0, DateSerial(2026, 12, 31), "Saturday - December 5, 2026"},
+      {"medium, another month", en, 1, 1, DateSerial(2026, 11, 20), "November 2026"},
+      {"medium, same month a year on", en, 1, 1, DateSerial(2027, 12, 5), "December 2027"},
+      {"small, current month", en, 0, 1, DateSerial(2026, 12, 5), "December 2026"},
+      {"German, current month, with time", de, 1, 1, DateSerial(2026, 12, 5), "2:07 PM - Samstag - Dezember 5, 2026"},
+      {"German, current month, no time", de, 1, 0, DateSerial(2026, 12, 1), "Samstag - Dezember 5, 2026"},
+      {"German, another month", de, 1, 1, DateSerial(2026, 3, 9), "März 2026"},
+      {"German, small", de, 0, 0, DateSerial(2026, 12, 5), "Dezember 2026"},
+  };
+  ScopedClock clock(kNow);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MonthView view;
+    const LocaleNames* names = c.names;
+    view.FormatDateText = [names](const DateTime& when, std::string_view pattern) {
+      return FormatDate(when, pattern, *names);
+    };
+    view.SetToday(kNow.date);
+    Settings s;
+    s.BoxStyle = c.boxStyle;
+    s.ShowTime = c.showTime;
+    view.ShowMonthTitle(c.shown, s);
+    EXPECT_EQ(view.lblDate.Caption, c.expected);
+    EXPECT_EQ(view.ShownMonthDate, c.shown);
+  }
+}
+
+TEST(MonthTitle, UsesTheUsersFormatsAndThePresentTime) {
+  ScopedClock clock({DateSerial(2026, 12, 5), 9, 5, 0});
+  MonthView view = MakeView(DateSerial(2026, 12, 5));
+  Settings s;
+  s.TimeFormat = "hh:mm";
+  s.DateFormat = "yyyy - mmm - dd";
+  view.ShowMonthTitle(DateSerial(2026, 12, 5), s);
+  EXPECT_EQ(view.lblDate.Caption, "09:05 - 2026 - Dec - 05");
+}
+
+TEST(MonthTitle, ColoursAndTransparencyOfTitleAndArrows) {
+  ScopedClock clock(kNow);
+  struct Case { int transparentDate; int transparentNext; bool dateOpaque; bool arrowsOpaque; };
+  const Case cases[] = {{0, 0, true, true}, {1, 0, false, true}, {0, 1, true, false}, {1, 1, false, false}};
+  for (const Case& c : cases) {
+    MonthView view = MakeView(kNow.date);
+    Settings s;
+    s.TransparentDate = c.transparentDate;
+    s.TransparentNext = c.transparentNext;
+    s.BackGroundDate = 0x112233;
+    s.ForeGroundDate = 0x445566;
+    s.BackGroundNext = 0x778899;
+    s.ForeGroundNext = 0xAABBCC;
+    view.ShowMonthTitle(kNow.date, s);
+    EXPECT_EQ(view.lblDate.Opaque, c.dateOpaque);
+    EXPECT_EQ(view.lblDate.BackColor, 0x112233u);
+    EXPECT_EQ(view.lblDate.ForeColor, 0x445566u);
+    for (const LabelState* arrow : {&view.lblPreviousMonth, &view.lblNextMonth}) {
+      EXPECT_EQ(arrow->Opaque, c.arrowsOpaque);
+      EXPECT_EQ(arrow->BackColor, 0x778899u);
+      EXPECT_EQ(arrow->ForeColor, 0xAABBCCu);
+    }
+  }
+}
+
+TEST(MonthTitle, TipsIconOnlyForMediumAndLargeWhenWanted) {
+  ScopedClock clock(kNow);
+  struct Case { int boxStyle; int showTips; bool visible; };
+  const Case cases[] = {{0, 1, false}, {0, 0, false}, {1, 1, true}, {1, 0, false}, {2, 1, true}, {2, 2, false}};
+  for (const Case& c : cases) {
+    MonthView view = MakeView(kNow.date);
+    view.lblDate.Geometry.Left = 372;  // as after an expand
+    view.imgQMark.Geometry.Left = 9999;
+    view.imgQMark.Geometry.Top = 9999;
+    Settings s;
+    s.BoxStyle = c.boxStyle;
+    s.ShowTips = c.showTips;
+    view.ShowMonthTitle(DateSerial(2026, 11, 1), s);
+    EXPECT_EQ(view.imgQMark.Visible, c.visible) << c.boxStyle << " " << c.showTips;
+    if (c.visible) {
+      EXPECT_EQ(view.imgQMark.Geometry.Left, 372 + 36);
+      EXPECT_EQ(view.imgQMark.Geometry.Top, 24);
+      EXPECT_EQ(view.imgQMark.Geometry.Width, kTipsIconSize);
+    }
+  }
+}
+
+std::array<std::string, 7> Headings(const MonthView& view) {
+  std::array<std::string, 7> out;
+  for (int i = 0; i < 7; ++i) out[i] = view.lblWeek[i].Caption;
+  return out;
+}
+
+TEST(WeekdayHeadings, TablesAndFirstDay) {
+  using H = std::array<std::string, 7>;
+  struct Case { int firstDay; int length; int boxStyle; H expected; };
+  const Case cases[] = {
+      {1, 1, 1, {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}},
+      {7, 1, 1, {"Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"}},
+      {2, 2, 1, {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"}},
+      {4, 2, 2, {"Wednesday", "Thursday", "Friday", "Saturday", "Sunday", "Monday", "Tuesday"}},
+      {1, 0, 1, {"S", "M", "T", "W", "T", "F", "S"}},
+      {6, 0, 1, {"F", "S", "S", "M", "T", "W", "T"}},
+      {2, 2, 0, {"M", "T", "W", "T", "F", "S", "S"}},  // Small always uses one letter
+      {3, 1, 0, {"T", "W", "T", "F", "S", "S", "M"}},
+  };
+  for (const Case& c : cases) {
+    MonthView view;
+    Settings s;
+    s.FirstDay = c.firstDay;
+    s.WeekDayLength = c.length;
+    s.BoxStyle = c.boxStyle;
+    view.ShowWeekdayHeadings(0, s);
+    EXPECT_EQ(Headings(view), c.expected) << "FirstDay " << c.firstDay << " length " << c.length;
+    EXPECT_EQ(s.FirstDay, c.firstDay);
+    EXPECT_EQ(view.FirstDay, c.firstDay);
+  }
+}
+
+TEST(WeekdayHeadings, UnknownLengthKeepsCaptionsButRepaints) {
+  MonthView view;
+  Settings s;
+  s.WeekDayLength = 2;
+  view.ShowWeekdayHeadings(0, s);
+  const auto before = Headings(view);
+  s.WeekDayLength = 3;
+  s.FirstDay = 4;
+  s.TransparentWeek = 1;
+  s.BackGroundWeek = 0x010203;
+  s.ForeGroundWeek = 0x040506;
+  view.ShowWeekdayHeadings(0, s);
+  EXPECT_EQ(Headings(view), before);
+  for (const LabelState& h : view.lblWeek) {
+    EXPECT_FALSE(h.Opaque);
+    EXPECT_EQ(h.BackColor, 0x010203u);
+    EXPECT_EQ(h.ForeColor, 0x040506u);
+  }
+}
+
+TEST(WeekdayHeadings, ShiftMakesTheChosenHeadingFirst) {
+  // Every first day and every heading one could click: the clicked heading's weekday leads, and
+  // the week follows it in order.
+  for (int firstDay = 1; firstDay <= 7; ++firstDay) {
+    for (int shift = 0; shift <= 6; ++shift) {
+      MonthView view;
+      Settings s;
+      s.FirstDay = firstDay;
+      s.WeekDayLength = 2;
+      view.ShowWeekdayHeadings(0, s);
+      const auto before = Headings(view);
+      view.ShowWeekdayHeadings(shift, s);
+      const auto after = Headings(view);
+      for (int i = 0; i < 7; ++i) EXPECT_EQ(after[i], before[(i + shift) % 7]) << firstDay << "+" << shift;
+      EXPECT_GE(s.FirstDay, 1);
+      EXPECT_LE(s.FirstDay, 7);
+      EXPECT_EQ(view.FirstDay, s.FirstDay);
+    }
+  }
+  Settings s;
+  s.FirstDay = 6;
+  MonthView view;
+  view.ShowWeekdayHeadings(3, s);
+  EXPECT_EQ(s.FirstDay, 2);  // Friday + 3 is Monday
+}
+
+}  // namespace
+}  // namespace orlevant
