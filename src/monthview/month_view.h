@@ -26,6 +26,7 @@
 #include "core/calendar_date.h"
 #include "core/clock.h"
 #include "core/date_engine.h"
+#include "core/twips.h"
 
 namespace orlevant {
 
@@ -34,7 +35,6 @@ struct EventStore;
 
 inline constexpr int kDayBoxCount = 42;
 inline constexpr int kWeekdayCount = 7;
-inline constexpr int kTwipsPerPixel = 15;
 
 // The pictures of the main window's reminder image list that the day boxes' icons show.
 inline constexpr int kReminderOnPicture = 1;

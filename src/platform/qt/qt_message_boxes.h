@@ -1,0 +1,40 @@
+#pragma once
+// The message boxes of the windowed program, over QMessageBox. Start-up installs one with
+// SetAppMessageBoxes; from then on every box the program shows comes through here.
+//
+// The title and text are shown exactly as given, the text as plain text so that nothing in it (an
+// event's text, say) is ever taken for markup. Escape, or closing the box, answers No or Cancel, and
+// OK where OK is the only button.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+#include "core/message_box.h"
+
+class QMessageBox;
+
+namespace orlevant {
+
+class QtMessageBoxes final : public MessageBoxes {
+ public:
+  // Boxes are centred on `parent` when it is given and shown, else on the screen.
+  explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+
+  MsgAnswer Show(MsgIcon icon, MsgButtons buttons, const std::string& title, const std::string& text) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+// The box Show() runs, built but not yet shown.
+std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
+                                             const std::string& text, QWidget* parent = nullptr);
+
+// The answer of a box that has closed: the button pressed, or the box's escape button when it was
+// closed without one.
+MsgAnswer AnswerOf(const QMessageBox& box, MsgButtons buttons);
+
+}  // namespace orlevant
