@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/settings.h"
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -14,20 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempHome;
+using testing::Slurp;
+using testing::Put;
 using Lines = std::vector<std::string>;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void Put(const fs::path& p, std::string_view text) {
-  fs::create_directories(p.parent_path());
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
 
 TEST(IniFileTest, StartsOnTheMenuFileInTheUsersConfigFolder) {
   TempHome home;

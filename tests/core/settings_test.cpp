@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "platform/settings_store.h"
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -17,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempHome;
+using testing::Slurp;
 
 using Member = std::variant<int Settings::*, std::uint32_t Settings::*, std::string Settings::*>;
 
@@ -107,13 +109,6 @@ const Row kRows[] = {
 };
 
 fs::path StoreFile(const TempHome& home) { return home.Config() / "Tamsel" / "Orlevant.conf"; }
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 TEST(LoadSettingsTest, AFreshUserGetsEveryDefault) {
   TempHome home;

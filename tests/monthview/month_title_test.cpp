@@ -3,23 +3,14 @@
 #include <array>
 
 #include "month_test_support.h"
+#include "support/german_names.h"
 
 namespace orlevant {
 namespace {
 
 using testing::MakeView;
+using testing::GermanNames;
 using testing::ScopedClock;
-
-const LocaleNames& GermanNames() {
-  static const LocaleNames names{
-      {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November",
-       "Dezember"},
-      {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
-      {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
-      {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"},
-  };
-  return names;
-}
 
 // Saturday 5 December 2026, 14:07.
 const DateTime kNow{DateSerial(2026, 12, 5), 14, 7, 30};

@@ -8,23 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "support/german_names.h"
+
 namespace orlevant {
 namespace {
 
 using namespace std::chrono;
+using testing::GermanNames;
 
 Date D(int y, unsigned m, unsigned d) { return sys_days{year{y} / month{m} / day{d}}; }
-
-const LocaleNames& German() {
-  static const LocaleNames names{
-      {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November",
-       "Dezember"},
-      {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
-      {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
-      {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"},
-  };
-  return names;
-}
 
 // 14:07:09 on Saturday 5 December 2026.
 const DateTime kAfternoon{D(2026, 12, 5), 14, 7, 9};
@@ -61,7 +53,7 @@ TEST(FormatDate, EveryPatternTheCalendarUses) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatDate(kAfternoon, c.pattern, EnglishLocaleNames()), c.english) << c.pattern;
-    EXPECT_EQ(FormatDate(kAfternoon, c.pattern, German()), c.german) << c.pattern;
+    EXPECT_EQ(FormatDate(kAfternoon, c.pattern, GermanNames()), c.german) << c.pattern;
   }
 }
 
@@ -106,22 +98,22 @@ TEST(FormatDate, NamesFollowTheDate) {
   const LocaleNames& en = EnglishLocaleNames();
   for (unsigned m = 1; m <= 12; ++m) {
     const DateTime when{D(2027, m, 1)};
-    EXPECT_EQ(FormatDate(when, "mmmm", German()), German().months[m - 1]);
+    EXPECT_EQ(FormatDate(when, "mmmm", GermanNames()), GermanNames().months[m - 1]);
     EXPECT_EQ(FormatDate(when, "mmm", en), en.shortMonths[m - 1]);
   }
   // 3 January 2027 is a Sunday.
   for (int k = 0; k < 7; ++k) {
     const DateTime when{D(2027, 1, 3) + days{k}};
     EXPECT_EQ(FormatDate(when, "dddd", en), en.weekdays[k]);
-    EXPECT_EQ(FormatDate(when, "ddd", German()), German().shortWeekdays[k]);
+    EXPECT_EQ(FormatDate(when, "ddd", GermanNames()), GermanNames().shortWeekdays[k]);
   }
-  EXPECT_EQ(FormatDate(DateTime{D(2026, 3, 2)}, "ddd. - mmm. d, yyyy", German()), "Mo. - Mär. 2, 2026");
+  EXPECT_EQ(FormatDate(DateTime{D(2026, 3, 2)}, "ddd. - mmm. d, yyyy", GermanNames()), "Mo. - Mär. 2, 2026");
   EXPECT_EQ(FormatDate(DateTime{D(2028, 12, 31)}, "y", en), "366");
   EXPECT_EQ(FormatDate(DateTime{D(2005, 1, 1)}, "yy y", en), "05 1");
 }
 
 TEST(FormatDate, KeysAreTheSameInEveryLocale) {
-  const LocaleNames* tables[] = {&EnglishLocaleNames(), &German(), &SystemLocaleNames()};
+  const LocaleNames* tables[] = {&EnglishLocaleNames(), &GermanNames(), &SystemLocaleNames()};
   for (Date d = D(2024, 1, 1); d <= D(2028, 12, 31); d += days{1}) {
     for (const LocaleNames* names : tables) {
       ASSERT_EQ(FormatDate(DateTime{d}, "dd/mm/yyyy", *names), FormatDayMonthYear(d));

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -18,24 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempHome;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void Put(const fs::path& p, std::string_view text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
-
-mode_t ModeOf(const fs::path& p) {
-  struct stat st{};
-  EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
-  return st.st_mode & 07777;
-}
+using testing::Slurp;
+using testing::Put;
+using testing::ModeOf;
 
 std::size_t FilesIn(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/ini_document.h"
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -14,13 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempHome;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing::Slurp;
 
 // Reads an Exec value back the way a desktop would: the key file's string escapes first, then
 // the argument's quoting, then "%%".

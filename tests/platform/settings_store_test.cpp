@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "platform/paths.h"
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -17,25 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempHome;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void Put(const fs::path& p, std::string_view text) {
-  fs::create_directories(p.parent_path());
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
-
-mode_t ModeOf(const fs::path& p) {
-  struct stat st{};
-  EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
-  return st.st_mode & 07777;
-}
+using testing::Slurp;
+using testing::Put;
+using testing::ModeOf;
 
 fs::path StoreFile(const TempHome& home) { return home.Config() / "Tamsel" / "Orlevant.conf"; }
 

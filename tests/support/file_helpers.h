@@ -1,0 +1,35 @@
+#pragma once
+// Reading and planting whole files in tests.
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace orlevant::testing {
+
+inline std::string Slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Writes `text` as the whole of `p`, creating its folder.
+inline void Put(const std::filesystem::path& p, std::string_view text) {
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+// Permission bits of `p`; 0 when it does not exist.
+inline mode_t ModeOf(const std::filesystem::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0) return 0;
+  return st.st_mode & 07777;
+}
+
+}  // namespace orlevant::testing
