@@ -27,8 +27,6 @@ int DaysInMonthOf(int y, int m) {
   return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
-bool IsLeapYear(int y) { return std::chrono::year{y}.is_leap(); }
-
 std::string FormatDayMonthYear(Date d) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", DayOf(d), MonthOf(d), YearOf(d));

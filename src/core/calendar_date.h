@@ -24,7 +24,6 @@ int DayOf(Date d);
 int WeekdayOf(Date d);
 
 int DaysInMonthOf(int year, int month);
-bool IsLeapYear(int year);
 
 // Whole days from a to b (b later gives a positive number).
 inline int DaysBetween(Date a, Date b) { return static_cast<int>((b - a).count()); }

@@ -10,9 +10,6 @@ namespace orlevant {
 
 namespace {
 
-int DigitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
-int DigitAt(std::string_view s, std::size_t i) { return i < s.size() ? DigitValue(s[i]) : -1; }
-
 bool IsWeekdayDigit(int w) { return w >= 1 && w <= 7; }
 
 // The n-th weekday rule shared by the shown month and any other month: weekday w first occurs on
@@ -55,18 +52,6 @@ bool IsDayNumber(int d) { return d >= 1 && d <= 31; }
 // lines that name no day at all.
 constexpr int kYearsAhead = 8;
 constexpr int kMonthsAhead = 15;
-
-Date NextOneOff(std::string_view field) {
-  const int day = TwoDigits(DayField(field));
-  const int month = TwoDigits(MonthField(field));
-  const std::string_view code = CodeField(field);
-  const int hi = TwoDigits(code);
-  const int lo = code.size() == 4 ? TwoDigits(code.substr(2)) : -1;
-  if (hi < 0 || lo < 0 || !IsMonthNumber(month)) return kZeroDate;
-  const int year = hi * 100 + lo;
-  if (day < 1 || day > DaysInMonthOf(year, month)) return kZeroDate;
-  return DateSerial(year, month, day);
-}
 
 // Yearly on the anchor day: only years whose anchor month has that day, so 29 February comes round
 // in leap years alone, as the month grid shows it.
@@ -191,12 +176,19 @@ int NthWeekdayOfMonth(Date inMonth, int ordinal, int weekday) {
   return NthWeekday(WeekdayOf(DateSerial(year, month, 1)), DaysInMonthOf(year, month), ordinal, weekday);
 }
 
+Date OneOffDateOf(std::string_view dateField) {
+  if (!IsValidEventLine(dateField) || !IsOneOffCode(CodeField(dateField))) return kZeroDate;
+  const std::string_view code = CodeField(dateField);
+  return DateSerial(TwoDigits(code) * 100 + TwoDigits(code.substr(2)), TwoDigits(MonthField(dateField)),
+                    TwoDigits(DayField(dateField)));
+}
+
 int DaysFromToday(Date d) { return DaysBetween(SystemToday(), d); }
 
 std::string_view OrdinalName(std::string_view digit) {
   static constexpr std::array<std::string_view, 5> kNames{"Last", "Fourth", "Third", "Second", "First"};
   if (digit.size() != 1) return {};
-  const int o = DigitValue(digit[0]);
+  const int o = DigitAt(digit, 0);
   return IsOrdinalDigit(o) ? kNames[o - kOrdinalLast] : std::string_view{};
 }
 
@@ -209,7 +201,7 @@ std::string_view WeekdayNameFromCode(std::string_view digit) {
   static constexpr std::array<std::string_view, 7> kNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                           "Thursday", "Friday", "Saturday"};
   if (digit.size() != 1) return {};
-  const int w = DigitValue(digit[0]);
+  const int w = DigitAt(digit, 0);
   return IsWeekdayDigit(w) ? kNames[w - 1] : std::string_view{};
 }
 
@@ -254,7 +246,7 @@ Date NextOccurrence(std::string_view dateField) { return NextOccurrence(dateFiel
 Date NextOccurrence(std::string_view dateField, Date today) {
   switch (KindOfCode(CodeField(dateField))) {
     case RecurrenceKind::OneOff:
-      return NextOneOff(dateField);
+      return OneOffDateOf(dateField);
     case RecurrenceKind::Yearly: {
       const RecurringField f = ReadRecurring(dateField);
       return f.byDate ? NextYearlyByDate(f, today) : NextYearlyNth(f, today);

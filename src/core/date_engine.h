@@ -37,6 +37,10 @@ int NthWeekdayInShownMonth(const MonthShape& shown, int ordinal, int weekday, in
 // Day of the month of inMonth that is the o-th weekday w; 0 for an unknown digit.
 int NthWeekdayOfMonth(Date inMonth, int ordinal, int weekday);
 
+// The date of a one-off event (code below "4000", read as the year); kZeroDate when the field is no
+// one-off or names a day no calendar has.
+Date OneOffDateOf(std::string_view dateField);
+
 // Whole days from the system's current date (AppClock) to d; negative for the past.
 int DaysFromToday(Date d);
 

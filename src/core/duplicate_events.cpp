@@ -17,10 +17,6 @@ namespace {
 const std::string kTenBlanks(10, ' ');
 constexpr std::string_view kCrLf = "\r\n";
 
-int StoredLineCount(const EventStore& store) {
-  return std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1);
-}
-
 const std::string& LineAt(const EventStore& store, int i) { return store.EventRecords[static_cast<std::size_t>(i)]; }
 
 }  // namespace

@@ -69,8 +69,9 @@ const WeekCombination* FindWeekCombination(std::string_view code) {
 }
 
 int TwoDigits(std::string_view s) {
-  if (s.size() < 2 || !IsDigit(s[0]) || !IsDigit(s[1])) return -1;
-  return (s[0] - '0') * 10 + (s[1] - '0');
+  const int high = DigitAt(s, 0);
+  const int low = DigitAt(s, 1);
+  return high < 0 || low < 0 ? -1 : high * 10 + low;
 }
 
 bool IsValidEventLine(std::string_view line) {

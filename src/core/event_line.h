@@ -66,6 +66,11 @@ bool IsValidEventLine(std::string_view line);
 std::string TildesToLineBreaks(std::string_view text);
 std::string LineBreaksToTildes(std::string_view text);
 
+// The digit at position i (0-based) of s as a number, or -1 when there is no digit there.
+inline int DigitAt(std::string_view s, std::size_t i) {
+  return i < s.size() && s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1;
+}
+
 // Two-digit number at the start of s, or -1 when s does not start with two digits.
 int TwoDigits(std::string_view s);
 

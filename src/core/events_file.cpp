@@ -50,46 +50,17 @@ bool FolderExists(const fs::path& dir) {
   return ::stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-enum class ReadOutcome { Read, Missing, Failed };
-
-// Reads the whole file. Opened non-blocking so that a FIFO at the path cannot hang the program;
-// anything but a regular file is refused.
-ReadOutcome ReadWholeFile(const std::string& path, std::string& content, StoreResult& failure) {
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (!fd.Valid()) {
-    const int err = errno;
-    if (err == ENOENT && FolderExists(fs::path(path).parent_path())) return ReadOutcome::Missing;
-    if (err == ENOENT)
-      failure = ReadFailure(path, "the folder " + fs::path(path).parent_path().string() + " does not exist");
-    else
-      failure = ReadFailure(path, ErrnoText(err));
-    return ReadOutcome::Failed;
+// Reads the events file whole. Missing only when the file is absent from a folder that exists; a
+// missing folder is a failure, so that nothing is created in a place the user did not choose.
+FileReadOutcome ReadEventFile(const std::string& path, std::string& content, StoreResult& failure) {
+  FileReadResult read = ReadWholeFile(path);
+  if (read.outcome == FileReadOutcome::Missing && !FolderExists(fs::path(path).parent_path())) {
+    failure = ReadFailure(path, "the folder " + fs::path(path).parent_path().string() + " does not exist");
+    return FileReadOutcome::Failed;
   }
-  struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0) {
-    failure = ReadFailure(path, ErrnoText(errno));
-    return ReadOutcome::Failed;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    failure = ReadFailure(path, "it is not a regular file");
-    return ReadOutcome::Failed;
-  }
-  content.clear();
-  content.resize(static_cast<std::size_t>(st.st_size) + 1);
-  std::size_t used = 0;
-  for (;;) {
-    if (used == content.size()) content.resize(content.size() * 2 + 4096);
-    const ssize_t got = ::read(fd.Get(), content.data() + used, content.size() - used);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      failure = ReadFailure(path, ErrnoText(errno));
-      return ReadOutcome::Failed;
-    }
-    if (got == 0) break;
-    used += static_cast<std::size_t>(got);
-  }
-  content.resize(used);
-  return ReadOutcome::Read;
+  if (read.outcome == FileReadOutcome::Failed) failure = ReadFailure(path, read.error);
+  content = std::move(read.content);
+  return read.outcome;
 }
 
 // Owner-only: the file holds the user's private appointments.
@@ -133,14 +104,6 @@ bool HasLineBreak(std::string_view line) {
   return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
 }
 
-bool OneOffDate(std::string_view line, Date& out) {
-  if (!IsValidEventLine(line) || !IsOneOffCode(CodeField(line))) return false;
-  const std::string_view code = CodeField(line);
-  const int year = TwoDigits(code) * 100 + TwoDigits(code.substr(2));
-  out = DateSerial(year, TwoDigits(MonthField(line)), TwoDigits(DayField(line)));
-  return true;
-}
-
 bool HasOldFormEquals(std::string_view line) { return line.size() >= 11 && line[10] == '='; }
 
 }  // namespace
@@ -159,15 +122,15 @@ StoreResult LoadEvents(EventStore& store) {
 
   std::string content;
   StoreResult failure;
-  ReadOutcome outcome = ReadWholeFile(store.Path, content, failure);
-  if (outcome == ReadOutcome::Missing) {
+  FileReadOutcome outcome = ReadEventFile(store.Path, content, failure);
+  if (outcome == FileReadOutcome::Missing) {
     bool alreadyThere = false;
     if (StoreResult created = CreateEmptyFile(store.Path, alreadyThere); !created) return failed(created);
     // Someone made the file between our two looks: read what they wrote.
-    if (alreadyThere) outcome = ReadWholeFile(store.Path, content, failure);
+    if (alreadyThere) outcome = ReadEventFile(store.Path, content, failure);
   }
-  if (outcome == ReadOutcome::Failed) return failed(failure);
-  if (outcome == ReadOutcome::Missing) content.clear();
+  if (outcome == FileReadOutcome::Failed) return failed(failure);
+  if (outcome == FileReadOutcome::Missing) content.clear();
 
   std::string_view text(content);
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
@@ -203,7 +166,7 @@ StoreResult SaveEvents(EventStore& store) {
   if (store.LoadState == EventLoadState::NeverLoaded && PathExists(store.Path))
     return Failure("The events file " + store.Path + " has not been read yet, so it was not overwritten.");
 
-  const int count = std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1);
+  const int count = StoredLineCount(store);
   std::vector<std::string> written(1);
   written.reserve(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
   std::size_t bytes = 0;
@@ -240,7 +203,7 @@ void AppendEvent(EventStore& store, std::string line) {
 }
 
 bool IsCurrentFormat(const EventStore& store) {
-  const int count = std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1);
+  const int count = StoredLineCount(store);
   for (int i = 1; i <= count; ++i)
     if (HasOldFormEquals(store.EventRecords[static_cast<std::size_t>(i)])) return false;
   return true;
@@ -248,7 +211,7 @@ bool IsCurrentFormat(const EventStore& store) {
 
 ChangeResult ConvertOldFormat(EventStore& store) {
   ChangeResult result;
-  const int count = std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1);
+  const int count = StoredLineCount(store);
   for (int i = 1; i <= count; ++i) {
     std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
     if (!HasOldFormEquals(line)) continue;
@@ -261,11 +224,11 @@ ChangeResult ConvertOldFormat(EventStore& store) {
 
 ChangeResult ClearPastReminders(EventStore& store) {
   ChangeResult result;
-  const int count = std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1);
+  const int count = StoredLineCount(store);
   for (int i = 1; i <= count; ++i) {
     std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
-    Date date;
-    if (!OneOffDate(line, date) || DaysFromToday(date) >= 0 || !HasReminder(line)) continue;
+    const Date date = OneOffDateOf(line);
+    if (date == kZeroDate || DaysFromToday(date) >= 0 || !HasReminder(line)) continue;
     line.replace(10, kNoReminder.size(), kNoReminder);
     result.changed = true;
   }

@@ -23,6 +23,7 @@
 //
 // None of these functions throws; failures come back as values.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,6 +54,12 @@ struct EventStore {
   EventStore() : EventRecords(kSpareEventSlots + 1) {}
   explicit EventStore(std::string path) : Path(std::move(path)), EventRecords(kSpareEventSlots + 1) {}
 };
+
+// The number of lines 1 .. EventCount the table really holds: a count set by hand may run past the
+// end of EventRecords, and every loop over the lines stops here.
+inline int StoredLineCount(const EventStore& store) {
+  return std::max(0, std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1));
+}
 
 // Outcome of a load or save. error is a sentence for the user ("Could not save the events file
 // /home/.../ann.dat: No space left on device."), empty when ok.

@@ -25,15 +25,7 @@ constexpr std::uint32_t kColourMax = 0xFFFFFF;
 // than 16 bits for it; these two are kept as 32-bit numbers so a window on the right of a wide
 // screen (or on a second monitor) comes back where it was left.
 bool IsWideSetting(std::string_view key) {
-  auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-      if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-  };
-  return equalsIgnoringCase(key, "PositionLeft") || equalsIgnoringCase(key, "PositionTop");
+  return SameIniName(key, "PositionLeft") || SameIniName(key, "PositionTop");
 }
 
 // The values a few settings can take; anything else stored under them (edited by hand, or left by

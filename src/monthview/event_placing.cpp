@@ -14,10 +14,6 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 
-int DigitAt(std::string_view s, std::size_t i) {
-  return i < s.size() && s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1;
-}
-
 // Two-character fields are compared character by character: this runs for every line of the
 // table on every fill, and a library compare per field costs more than the field.
 bool Is(std::string_view field, char a, char b) { return field.size() == 2 && field[0] == a && field[1] == b; }
@@ -53,8 +49,10 @@ char* CopyWithLineBreaks(char* out, std::string_view text) {
 }
 
 // True when one of the quarter months of anchor month a (a, a + 3, a + 6, a + 9, wrapping past
-// December) is month m.
+// December) is month m. An anchor month that is no month has no quarter months, as the date engine
+// finds no next occurrence for it.
 bool IsQuarterMonth(int anchorMonth, int month) {
+  if (anchorMonth < 1 || anchorMonth > 12) return false;
   for (int k = 0; k < 4; ++k) {
     int m = anchorMonth + 3 * k;
     if (m > 12) m -= 12;

@@ -38,6 +38,44 @@ fs::path WriteTarget(const fs::path& file) {
 
 }  // namespace
 
+FileReadResult ReadWholeFile(const fs::path& file) {
+  FileReadResult result;
+  auto failed = [&result](std::string why) {
+    result.outcome = FileReadOutcome::Failed;
+    result.content.clear();
+    result.error = std::move(why);
+    return std::move(result);
+  };
+  UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (!fd.Valid()) {
+    if (errno == ENOENT) {
+      result.outcome = FileReadOutcome::Missing;
+      return result;
+    }
+    return failed(std::strerror(errno));
+  }
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0) return failed(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return failed("it is not a regular file");
+
+  std::string& content = result.content;
+  content.resize(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t used = 0;
+  for (;;) {
+    // The size is only a hint: a file that grows while it is read is read to its end.
+    if (used == content.size()) content.resize(content.size() * 2 + 4096);
+    const ssize_t got = ::read(fd.Get(), content.data() + used, content.size() - used);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return failed(std::strerror(errno));
+    }
+    if (got == 0) break;
+    used += static_cast<std::size_t>(got);
+  }
+  content.resize(used);
+  return result;
+}
+
 bool UniqueFd::Close() {
   const int fd = fd_;
   fd_ = -1;

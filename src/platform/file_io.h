@@ -1,6 +1,6 @@
 #pragma once
-// Writing files so that nothing is ever half-written: every file the program rewrites (events,
-// settings, the menu file, the autostart entry) goes through here.
+// Reading files whole, and writing them so that nothing is ever half-written: every file the program
+// reads or rewrites (events, settings, the menu file, the autostart entry) goes through here.
 
 #include <sys/types.h>
 
@@ -33,6 +33,19 @@ struct FileWriteResult {
   std::string error;  // why it failed, in words a user can act on; empty on success
   explicit operator bool() const { return ok; }
 };
+
+enum class FileReadOutcome { Read, Missing, Failed };
+
+struct FileReadResult {
+  FileReadOutcome outcome = FileReadOutcome::Read;
+  std::string content;  // the whole file when Read
+  std::string error;    // why it failed, when Failed
+};
+
+// Reads the whole of `file`. Missing: nothing exists at the path (or its folder is missing). Anything
+// but a regular file (a folder, a named pipe, a device) is a failure: the file is opened without
+// waiting, so a pipe put where a file belongs can never hang the program.
+FileReadResult ReadWholeFile(const std::filesystem::path& file);
 
 // Replaces `file` with `content` so that the file on disk is always either the old one or the whole
 // new one: a temporary file in the same folder is written, flushed to disk and renamed over it, and

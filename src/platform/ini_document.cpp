@@ -2,16 +2,12 @@
 
 #include "platform/file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 namespace orlevant {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -19,18 +15,6 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
-}
-
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  a = Trim(a);
-  b = Trim(b);
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  }
-  return true;
 }
 
 bool HasLineBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos; }
@@ -60,26 +44,20 @@ bool IsComment(std::string_view trimmed) {
 
 }  // namespace
 
+bool SameIniName(std::string_view a, std::string_view b) {
+  a = Trim(a);
+  b = Trim(b);
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  }
+  return true;
+}
+
 std::optional<IniDocument> IniDocument::Load(const std::filesystem::path& file) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return IniDocument{};
-    return std::nullopt;
-  }
-  std::string text;
-  char buf[8192];
-  for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    text.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return Parse(text);
+  FileReadResult read = ReadWholeFile(file);
+  if (read.outcome == FileReadOutcome::Failed) return std::nullopt;
+  return Parse(read.content);
 }
 
 IniDocument IniDocument::Parse(std::string_view text) {
@@ -121,7 +99,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
 std::vector<std::pair<std::size_t, std::size_t>> IniDocument::SectionRanges(std::string_view section) const {
   std::vector<std::pair<std::size_t, std::size_t>> ranges;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind != LineKind::Header || !SameName(lines_[i].name, section)) continue;
+    if (lines_[i].kind != LineKind::Header || !SameIniName(lines_[i].name, section)) continue;
     std::size_t end = i + 1;
     while (end < lines_.size() && lines_[end].kind != LineKind::Header) ++end;
     ranges.emplace_back(i + 1, end);
@@ -134,7 +112,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
   for (const auto& [first, last] : SectionRanges(section)) {
     for (std::size_t i = first; i < last; ++i) {
       const Line& line = lines_[i];
-      if (line.kind == LineKind::Entry && SameName(line.name, key)) {
+      if (line.kind == LineKind::Entry && SameIniName(line.name, key)) {
         return DecodeValue(std::string_view(line.raw).substr(line.raw.find('=') + 1));
       }
     }
@@ -170,7 +148,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
   for (const auto& [first, last] : ranges) {
     for (std::size_t i = first; i < last; ++i) {
       Line& line = lines_[i];
-      if (line.kind == LineKind::Entry && SameName(line.name, key)) {
+      if (line.kind == LineKind::Entry && SameIniName(line.name, key)) {
         line.raw = line.name + "=" + EncodeValue(value);
         return true;
       }

@@ -15,6 +15,10 @@
 
 namespace orlevant {
 
+// Whether two section or key names are one: ASCII letters match in either case and surrounding
+// blanks do not count ("DTheme" and "dTheme" are one value).
+bool SameIniName(std::string_view a, std::string_view b);
+
 class IniDocument {
  public:
   using Entry = std::pair<std::string, std::string>;  // key as stored, value

@@ -283,6 +283,26 @@ TEST(NextOccurrence, LeapDayAnchorsAndCodesNoReaderKnows) {
     EXPECT_EQ(Show(NextOccurrence(c.field, c.today)), Show(c.next)) << c.field << " seen on " << Show(c.today);
 }
 
+TEST(OneOffDateOf, OnlyOneOffLinesTheStoreWouldKeepHaveADate) {
+  struct Case { const char* field; Date date; };
+  const Case cases[] = {
+      {"05/12/2026000000=Party", D(2026, 12, 5)},
+      {"29/02/2028", D(2028, 2, 29)},
+      {"01/01/1000", D(1000, 1, 1)},
+      {"31/12/3999", D(3999, 12, 31)},
+      {"29/02/2027", kZeroDate},  // no such day that year
+      {"31/04/2026", kZeroDate},
+      {"05/12/0999", kZeroDate},  // a year the store does not keep
+      {"05-12-2026", kZeroDate},
+      {"05/12/20x6", kZeroDate},
+      {"05/12/9999", kZeroDate},  // recurring: no single date
+      {"05/12/4000", kZeroDate},
+      {"05/12/202", kZeroDate},
+      {"", kZeroDate},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Show(OneOffDateOf(c.field)), Show(c.date)) << c.field;
+}
+
 TEST(NextOccurrence, AgreesWithTheCalendarForEveryKindOfLine) {
   for (const std::string& field : EveryKindOfField()) ExpectAgreesWithOracle(field, D(2026, 11, 1), D(2029, 3, 31));
 }

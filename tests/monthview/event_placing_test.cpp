@@ -172,6 +172,10 @@ std::vector<Probe> MakeProbes() {
     add(10, 5, code, None);
   probes.push_back({"10/05/9998", "", false, onDayIf(10, true)});  // no reminder, no text: an empty line
   probes.push_back({"xx/05/9998000000=Bad day", "Bad day", false, None});
+  // A quarterly line whose anchor month is no month has no quarter months at all.
+  probes.push_back({"10/00/9989000000=Month 00", "Month 00", false, None});
+  probes.push_back({"10/13/9989000000=Month 13", "Month 13", false, None});
+  probes.push_back({"10/xx/9989000000=Month xx", "Month xx", false, None});
   return probes;
 }
 

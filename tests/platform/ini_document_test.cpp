@@ -125,6 +125,38 @@ TEST(IniDocumentFile, MissingFileIsEmptyButUnreadableIsNothing) {
   EXPECT_EQ(missing->Text(), "");
   fs::create_directory(home.Root() / "folder.ini");
   EXPECT_FALSE(IniDocument::Load(home.Root() / "folder.ini").has_value());
+  ASSERT_EQ(::mkfifo((home.Root() / "pipe.ini").c_str(), 0600), 0);
+  EXPECT_FALSE(IniDocument::Load(home.Root() / "pipe.ini").has_value()) << "a pipe is refused, not waited on";
+}
+
+TEST(ReadWholeFileTest, WhatLiesAtThePath) {
+  TempHome home;
+  const fs::path root = home.Root();
+  Put(root / "text", std::string("a\r\nb\0c", 6));
+  Put(root / "empty", "");
+  fs::create_directory(root / "folder");
+  ASSERT_EQ(::mkfifo((root / "pipe").c_str(), 0600), 0);
+  fs::create_symlink(root / "text", root / "link");
+  struct Case {
+    const char* name;
+    FileReadOutcome outcome;
+    std::string content;
+  };
+  const Case cases[] = {
+      {"text", FileReadOutcome::Read, std::string("a\r\nb\0c", 6)},
+      {"empty", FileReadOutcome::Read, ""},
+      {"link", FileReadOutcome::Read, std::string("a\r\nb\0c", 6)},
+      {"missing", FileReadOutcome::Missing, ""},
+      {"folder", FileReadOutcome::Failed, ""},
+      {"pipe", FileReadOutcome::Failed, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const FileReadResult r = ReadWholeFile(root / c.name);
+    EXPECT_EQ(r.outcome, c.outcome);
+    EXPECT_EQ(r.content, c.content);
+    EXPECT_EQ(r.error.empty(), c.outcome != FileReadOutcome::Failed) << r.error;
+  }
 }
 
 TEST(AtomicWrite, NewFilesAndReplacedFiles) {

@@ -76,14 +76,33 @@ TEST(SettingsStoreTest, SeveralValuesAreStoredAllOrNone) {
   EXPECT_EQ(Slurp(StoreFile(home)), before);
 }
 
-TEST(SettingsStoreTest, UnreadableFileIsNeverReplaced) {
-  TempHome home;
-  // A folder where the file should be cannot be read as a file, even by the superuser.
-  fs::create_directories(StoreFile(home));
-  SettingsStore store;
-  EXPECT_EQ(store.Read("ShowTime", "1"), "1");
-  EXPECT_FALSE(store.Write("ShowTime", "0"));
-  EXPECT_TRUE(fs::is_directory(StoreFile(home)));
+TEST(SettingsStoreTest, UnreadableFileIsNeverReplacedNorWaitedOn) {
+  struct Case {
+    const char* name;
+    void (*plant)(const fs::path&);
+    bool (*stillThere)(const fs::path&);
+  };
+  const Case cases[] = {
+      // A folder where the file should be cannot be read as a file, even by the superuser.
+      {"a folder", [](const fs::path& p) { fs::create_directories(p); },
+       [](const fs::path& p) { return fs::is_directory(p); }},
+      // Nobody writes into a named pipe here: reading one must not wait for a writer.
+      {"a named pipe",
+       [](const fs::path& p) {
+         fs::create_directories(p.parent_path());
+         ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0);
+       },
+       [](const fs::path& p) { return fs::is_fifo(p); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempHome home;
+    c.plant(StoreFile(home));
+    SettingsStore store;
+    EXPECT_EQ(store.Read("ShowTime", "1"), "1");
+    EXPECT_FALSE(store.Write("ShowTime", "0"));
+    EXPECT_TRUE(c.stillThere(StoreFile(home)));
+  }
 }
 
 TEST(SettingsStoreTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
