@@ -8,25 +8,14 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_platform_choice.h"
 #include "platform/qt/single_instance.h"
 
-namespace {
-
-// The calendar places itself at fixed spots of the screen and moves when dragged, which a Wayland
-// session does not let a window do. Where the session also offers X11, the program runs there; a
-// platform the user chose is kept.
-void PreferX11UnderWayland() {
-  if (std::getenv("QT_QPA_PLATFORM")) return;
-  const char* session = std::getenv("XDG_SESSION_TYPE");
-  const bool wayland = std::getenv("WAYLAND_DISPLAY") || (session && std::string_view(session) == "wayland");
-  const char* display = std::getenv("DISPLAY");
-  if (wayland && display && *display) ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-  PreferX11UnderWayland();
+  if (const auto platform = orlevant::PreferredQtPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("XDG_SESSION_TYPE"),
+                                                          std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"))) {
+    ::setenv("QT_QPA_PLATFORM", platform->c_str(), 1);
+  }
   QApplication application(argc, argv);
   // The program lives as long as its main window, which may be hidden in the notification area
   // while a dialog closes.

@@ -30,7 +30,6 @@ namespace orlevant {
 namespace {
 
 constexpr int kClockInterval = 1000;  // ms
-constexpr std::string_view kWiden = "          ";
 
 QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Width, r.Height)); }
 
@@ -167,6 +166,10 @@ void frmMain::ConnectMenus() {
   connect(menus_.mnuQuickReminderOff(), &QAction::triggered, this, &frmMain::mnuQuickReminderOff_Click);
   for (QAction* exit : {menus_.mnuExit(), menus_.mnuExpandExit(), menus_.mnuQuit()})
     connect(exit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+  // A notification area may come after the program (a start at log-on before the panel) or go
+  // away: each menu that offers "To Tray" asks again as it opens.
+  for (QMenu* offersTray : {menus_.mnuPopUpTray(), menus_.mnuPopUpExpand()})
+    connect(offersTray, &QMenu::aboutToShow, this, &frmMain::ApplyTrayAvailability);
 }
 
 // ------------------------------------------------------------------------------------ load, unload
@@ -256,7 +259,7 @@ void frmMain::LoadEventsFile() {
   // The calendar still opens; the user learns why it may be empty or why a change may not stick.
   if (!problem.empty()) {
     AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle() + " - Events File",
-                           problem + std::string(kWiden) + "\r\n\r\n");
+                           problem + std::string(kWidenLine) + "\r\n\r\n");
   }
 }
 
@@ -368,6 +371,8 @@ void frmMain::ToggleExpand() {
     m.lblNextMonth.Visible = true;
     m.lblPreviousMonth.Visible = true;
     if (NewDayPending_) {
+      // The title follows the grid back to today's month, whatever month was brought up meanwhile.
+      m.ShowMonthTitle(m.Today, app_.settings);
       m.FillMonthGrid(m.Today, app_.settings, app_.events);
       // Today's month may need another number of rows than the month the window collapsed on.
       m.WindowHeight = m.ExpandedHeight;
@@ -441,20 +446,17 @@ void frmMain::SavePosition() {
 
 // ------------------------------------------------------------------------------------ reminders on/off
 
-void frmMain::mnuQuickReminderOn_Click() {
-  app_.settings.Reminders = 1;
-  SaveSetting(app_.store, "Reminders", 1);
-  ShowRemindersOnOff();
-  for (QMenu* lead : {menus_.mnuQuickReminderDays(), menus_.mnuQuickReminderHours(), menus_.mnuQuickReminderMinutes()})
-    lead->menuAction()->setEnabled(true);
-}
+void frmMain::mnuQuickReminderOn_Click() { SwitchReminders(true); }
 
-void frmMain::mnuQuickReminderOff_Click() {
-  app_.settings.Reminders = 0;
-  SaveSetting(app_.store, "Reminders", 0);
+void frmMain::mnuQuickReminderOff_Click() { SwitchReminders(false); }
+
+void frmMain::SwitchReminders(bool on) {
+  app_.settings.Reminders = on ? 1 : 0;
+  SaveSetting(app_.store, "Reminders", app_.settings.Reminders);
   ShowRemindersOnOff();
+  // The lead times can be chosen only while reminders are on.
   for (QMenu* lead : {menus_.mnuQuickReminderDays(), menus_.mnuQuickReminderHours(), menus_.mnuQuickReminderMinutes()})
-    lead->menuAction()->setEnabled(false);
+    lead->menuAction()->setEnabled(on);
 }
 
 void frmMain::ShowRemindersOnOff() {
@@ -528,6 +530,7 @@ void frmMain::DrawMonth() {
   DrawHeadings();
   DrawBoxes();
   DrawReminderIcons();
+  DrawSizeChecks();
 }
 
 void frmMain::DrawWindowGeometry() {
@@ -564,6 +567,13 @@ void frmMain::DrawBoxes() {
     // Inside the box's frame, so the grid lines stay whole.
     lblDay_[i]->move(lblDay_[i]->pos() + QPoint(1, 1));
   }
+}
+
+void frmMain::DrawSizeChecks() {
+  const MonthView& m = app_.month;
+  menus_.mnuSmall()->setChecked(m.mnuSmall);
+  menus_.mnuMedium()->setChecked(m.mnuMedium);
+  menus_.mnuLarge()->setChecked(m.mnuLarge);
 }
 
 void frmMain::DrawReminderIcons() {

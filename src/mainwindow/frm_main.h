@@ -80,7 +80,6 @@ class frmMain : public QWidget {
   MainMenus& Menus() { return menus_; }
   MenuStyler& MenuObject() { return MenuObject_; }
   TrayIcon& Tray() { return tray_; }
-  const TrayIconData& trayIconData() const { return TrayIconData_; }
   QTimer& TimerDate() { return TimerDate_; }
 
   QLabel* lblDate() const { return lblDate_; }
@@ -114,11 +113,15 @@ class frmMain : public QWidget {
   void DrawHeadings();
   void DrawBoxes();
   void DrawReminderIcons();
+  // The size menu's check marks.
+  void DrawSizeChecks();
   // The window's left edge in twips: the model's value while the window stands where the model
   // put it, else where the desktop has moved it.
   int WindowLeftTwips() const;
   int WindowTopTwips() const;
   void OpenTrayMenu(bool inTray);
+  // Reminders on or off: the setting, the day menu and the day boxes' icons.
+  void SwitchReminders(bool on);
   void Beep();
 
   AppContext& app_;

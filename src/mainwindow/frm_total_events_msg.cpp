@@ -10,16 +10,11 @@
 
 #include "core/message_box.h"
 #include "core/settings.h"
+#include "mainwindow/todays_events.h"
 #include "platform/qt/display_text.h"
 #include "platform/settings_store.h"
 
 namespace orlevant {
-
-namespace {
-
-constexpr std::string_view kWiden = "          ";  // ten blanks widen a message box line
-
-}  // namespace
 
 std::array<std::string, 4> frmTotalEventsMsg::MessageTexts(int eventCount) {
   const std::string count = std::to_string(eventCount);
@@ -41,7 +36,7 @@ std::array<std::string, 4> frmTotalEventsMsg::MessageTexts(int eventCount) {
 }
 
 std::string frmTotalEventsMsg::CautionText() {
-  const std::string widen(kWiden);
+  const std::string widen(kWidenLine);
   return "Caution: Selecting this option is permanent.\r\n\r\n"
          "You will never be reminded again about the Total Number of Events" + widen + "\r\n" +
          "in your file. If you have a large number of events Orlevant may be less" + widen + "\r\n" +

@@ -7,7 +7,6 @@ namespace orlevant {
 
 namespace {
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kWiden = "          ";  // ten blanks widen the message box
 }  // namespace
 
 int CharacterCount(std::string_view utf8) {
@@ -21,9 +20,9 @@ int CharacterCount(std::string_view utf8) {
 std::string TodaysEventsMessage(std::string_view dateText, std::string_view todayEvents) {
   const int ruleLength = RoundHalfToEven(1.5 * CharacterCount(dateText));
   std::string text;
-  text.append(dateText).append(kWiden).append(kCrLf);
-  text.append(static_cast<std::size_t>(ruleLength), '-').append(kWiden).append(kCrLf).append(kCrLf);
-  text.append(todayEvents).append(kWiden).append(kCrLf).append(kCrLf);
+  text.append(dateText).append(kWidenLine).append(kCrLf);
+  text.append(static_cast<std::size_t>(ruleLength), '-').append(kWidenLine).append(kCrLf).append(kCrLf);
+  text.append(todayEvents).append(kWidenLine).append(kCrLf).append(kCrLf);
   return text;
 }
 
@@ -45,7 +44,7 @@ std::string FirstUseMessage() {
   };
   std::string text;
   for (const Piece& piece : pieces) {
-    text.append(piece.text).append(kWiden);
+    text.append(piece.text).append(kWidenLine);
     for (int i = 0; i < piece.lineBreaks; ++i) text.append(kCrLf);
   }
   return text;

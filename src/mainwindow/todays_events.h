@@ -7,6 +7,9 @@
 
 namespace orlevant {
 
+// Ten blanks at the end of a message-box line widen the box beyond its longest line.
+inline constexpr std::string_view kWidenLine = "          ";
+
 // The greeting: the date, a rule half again as long, then today's events one per line. dateText is
 // today in the user's date format; todayEvents is the month model's text of today's events.
 std::string TodaysEventsMessage(std::string_view dateText, std::string_view todayEvents);

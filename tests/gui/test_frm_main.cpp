@@ -445,6 +445,70 @@ class TestFrmMain : public QObject {
     QCOMPARE(w.lblDate()->text(), QStringLiteral("2:08 PM - Saturday - December 5, 2026"));
   }
 
+  void theSizeMenuChecksTheSizeInUse_data() {
+    QTest::addColumn<QString>("boxStyle");
+    QTest::addColumn<QString>("expand");
+    QTest::newRow("small") << "0" << "1";
+    QTest::newRow("medium") << "1" << "1";
+    QTest::newRow("large") << "2" << "1";
+    QTest::newRow("large, collapsed") << "2" << "0";
+  }
+  void theSizeMenuChecksTheSizeInUse() {
+    QFETCH(QString, boxStyle);
+    QFETCH(QString, expand);
+    Set("BoxStyle", boxStyle.toUtf8().constData());
+    Set("Expand", expand.toUtf8().constData());
+    frmMain& w = Load(At(2026, 5, 12));
+    const int style = boxStyle.toInt();
+    QCOMPARE(w.Menus().mnuSmall()->isChecked(), style == 0);
+    QCOMPARE(w.Menus().mnuMedium()->isChecked(), style == 1);
+    QCOMPARE(w.Menus().mnuLarge()->isChecked(), style == 2);
+  }
+
+  void theTrayItemsFollowATrayThatComesOrGoes() {
+    // Started at log-on before the panel: no notification area yet.
+    trayAvailable_ = false;
+    frmMain& w = Load(At(2026, 5, 12));
+    w.show();
+    QVERIFY(!w.Menus().mnuToTray()->isEnabled());
+    QVERIFY(!w.Menus().mnuExpandToTray()->isEnabled());
+
+    // The panel has come: the next menu that offers "To Tray" offers it enabled, and it works.
+    trayAvailable_ = true;
+    emit w.Menus().mnuPopUpTray()->aboutToShow();
+    QVERIFY(w.Menus().mnuToTray()->isEnabled());
+    QVERIFY(w.Menus().mnuExpandToTray()->isEnabled());
+    w.Menus().mnuToTray()->trigger();
+    QVERIFY(w.InTray());
+    QVERIFY(!w.isVisible());
+    w.mnuShow_Click();
+
+    // And gone again: the compact title menu no longer offers it.
+    trayAvailable_ = false;
+    emit w.Menus().mnuPopUpExpand()->aboutToShow();
+    QVERIFY(!w.Menus().mnuToTray()->isEnabled());
+    QVERIFY(!w.Menus().mnuExpandToTray()->isEnabled());
+  }
+
+  void anExpandThatCatchesUpANewDayShowsTodaysMonthInTitleAndGrid() {
+    Set("Expand", "0");
+    frmMain& w = Load(At(2026, 1, 31, 23, 59));
+    MonthView& m = app_->month;
+    clock_->Set(At(2026, 2, 1, 0, 0));
+    w.TimerDate_Timer();
+    QVERIFY(w.NewDayPending());
+    // Another month is brought up while the window is still collapsed.
+    m.ShowMonthTitle(DateSerial(2026, 5, 1), app_->settings);
+    m.FillMonthGrid(DateSerial(2026, 5, 1), app_->settings, app_->events);
+
+    w.ToggleExpand();
+
+    QCOMPARE(m.MonthKey, std::string("02/2026"));
+    QCOMPARE(MonthOf(m.ShownMonthDate), 2);
+    QVERIFY(w.lblDate()->text().contains(QStringLiteral("February")));
+    QCOMPARE(m.lblData[m.BoxOfDay(1)].BackColor, app_->settings.BackGroundToday);
+  }
+
   void anEventsFileThatCannotBeReadIsReported() {
     // A folder where the file should be: the load fails and says so.
     std::filesystem::create_directories(EventFilePath(DefaultAllUsersPath()));

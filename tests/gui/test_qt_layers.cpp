@@ -8,10 +8,13 @@
 #include <QtTest>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "core/message_box.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_platform_choice.h"
 #include "platform/qt/twips.h"
 
 using namespace orlevant;
@@ -60,6 +63,9 @@ class TestQtLayers : public QObject {
 
   void displayText_data();
   void displayText();
+
+  void platformUnderWaylandOrX11_data();
+  void platformUnderWaylandOrX11();
 };
 
 void TestQtLayers::boxButtons_data() {
@@ -214,6 +220,41 @@ void TestQtLayers::displayText() {
   QFETCH(QByteArray, text);
   QFETCH(QString, shown);
   QCOMPARE(DisplayText(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))), shown);
+}
+
+void TestQtLayers::platformUnderWaylandOrX11_data() {
+  // A null text is a variable that is not set.
+  QTest::addColumn<QByteArray>("chosen");
+  QTest::addColumn<QByteArray>("session");
+  QTest::addColumn<QByteArray>("waylandDisplay");
+  QTest::addColumn<QByteArray>("display");
+  QTest::addColumn<QString>("platform");  // empty: left alone
+  QTest::newRow("wayland with X11") << QByteArray() << QByteArray("wayland") << QByteArray("wayland-0")
+                                    << QByteArray(":0") << QStringLiteral("xcb;wayland");
+  QTest::newRow("wayland display only, with X11")
+      << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray(":1") << QStringLiteral("xcb;wayland");
+  QTest::newRow("wayland session only, with X11")
+      << QByteArray() << QByteArray("wayland") << QByteArray() << QByteArray(":0") << QStringLiteral("xcb;wayland");
+  QTest::newRow("wayland without X11") << QByteArray() << QByteArray("wayland") << QByteArray("wayland-0")
+                                       << QByteArray() << QString();
+  QTest::newRow("wayland, empty DISPLAY") << QByteArray() << QByteArray("wayland") << QByteArray("wayland-0")
+                                          << QByteArray("") << QString();
+  QTest::newRow("X11 session") << QByteArray() << QByteArray("x11") << QByteArray() << QByteArray(":0") << QString();
+  QTest::newRow("the user's own choice") << QByteArray("wayland") << QByteArray("wayland") << QByteArray("wayland-0")
+                                         << QByteArray(":0") << QString();
+}
+
+void TestQtLayers::platformUnderWaylandOrX11() {
+  QFETCH(QByteArray, chosen);
+  QFETCH(QByteArray, session);
+  QFETCH(QByteArray, waylandDisplay);
+  QFETCH(QByteArray, display);
+  QFETCH(QString, platform);
+  const auto text = [](const QByteArray& b) { return b.isNull() ? nullptr : b.constData(); };
+  const std::optional<std::string> result =
+      PreferredQtPlatform(text(chosen), text(session), text(waylandDisplay), text(display));
+  QCOMPARE(QString::fromStdString(result.value_or("")), platform);
+  QCOMPARE(result.has_value(), !platform.isEmpty());
 }
 
 QTEST_MAIN(TestQtLayers)
