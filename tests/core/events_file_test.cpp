@@ -3,47 +3,34 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/clock.h"
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  ASSERT_TRUE(out.good()) << path;
-}
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using Lines = std::vector<std::string>;
+using testing::Put;
+using testing::Slurp;
 
 // Lines 1 .. EventCount of the table.
-std::vector<std::string> Lines(const EventStore& store) {
+Lines LinesOf(const EventStore& store) {
   return {store.EventRecords.begin() + 1, store.EventRecords.begin() + 1 + store.EventCount};
 }
 
-std::vector<std::string> FilesIn(const fs::path& dir) {
-  std::vector<std::string> names;
+Lines FilesIn(const fs::path& dir) {
+  Lines names;
   for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
@@ -60,7 +47,7 @@ class EventsFileTest : public ::testing::Test {
 
   // A store loaded from a file holding exactly these bytes.
   EventStore Loaded(const std::string& bytes) {
-    WriteBytes(FilePath(), bytes);
+    Put(FilePath(), bytes);
     EventStore store(FilePath());
     EXPECT_TRUE(LoadEvents(store).ok);
     return store;
@@ -70,52 +57,33 @@ class EventsFileTest : public ::testing::Test {
   FixedClock clock_{DateTime{DateSerial(2026, 6, 15), 10, 0, 0}};
 };
 
-// ---- load and save round trip ------------------------------------------------------------------
-
 TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {
-  struct Case {
-    const char* name;
-    std::string file;
-    std::vector<std::string> lines;
-  };
+  struct Case { const char* name; std::string file; Lines lines; };
+  const Lines two{"05/12/2026000000=Party", "01/01/9999000000=New Year"};
   const std::vector<Case> cases = {
-      {"CR LF", "05/12/2026000000=Party\r\n01/01/9999000000=New Year\r\n",
-       {"05/12/2026000000=Party", "01/01/9999000000=New Year"}},
-      {"LF only", "05/12/2026000000=Party\n01/01/9999000000=New Year\n",
-       {"05/12/2026000000=Party", "01/01/9999000000=New Year"}},
-      {"no final line end", "05/12/2026000000=Party\r\n01/01/9999000000=New Year",
-       {"05/12/2026000000=Party", "01/01/9999000000=New Year"}},
-      {"lone CR ends a line", "05/12/2026000000=Party\r01/01/9999000000=New Year\r\n",
-       {"05/12/2026000000=Party", "01/01/9999000000=New Year"}},
+      {"CR LF", "05/12/2026000000=Party\r\n01/01/9999000000=New Year\r\n", two},
+      {"LF only, no final line end", "05/12/2026000000=Party\n01/01/9999000000=New Year", two},
+      {"lone CR ends a line", "05/12/2026000000=Party\r01/01/9999000000=New Year\r\n", two},
       {"byte-order mark", "\xEF\xBB\xBF" "05/12/2026000000=Party\r\n", {"05/12/2026000000=Party"}},
-      {"UTF-8 text", "05/12/2026000000=Caf\xC3\xA9 \xE6\x9D\xB1\xE4\xBA\xAC~Z\xC3\xB6\r\n",
-       {"05/12/2026000000=Caf\xC3\xA9 \xE6\x9D\xB1\xE4\xBA\xAC~Z\xC3\xB6"}},
-      {"Windows-1252 line next to a UTF-8 line",
-       "05/12/2026000000=Caf\xE9 \x80 5\r\n06/12/2026000000=Caf\xC3\xA9\r\n",
+      {"UTF-8 text", "05/12/2026000000=Caf\xC3\xA9 \xE6\x9D\xB1~Z\r\n", {"05/12/2026000000=Caf\xC3\xA9 \xE6\x9D\xB1~Z"}},
+      {"Windows-1252 line next to a UTF-8 line", "05/12/2026000000=Caf\xE9 \x80 5\r\n06/12/2026000000=Caf\xC3\xA9\r\n",
        {"05/12/2026000000=Caf\xC3\xA9 \xE2\x82\xAC 5", "06/12/2026000000=Caf\xC3\xA9"}},
       {"blank and invalid lines dropped",
-       "\r\nMeeting at noon\r\n05/12/2026000000=Kept\r\n31/04/2026000000=No such day\r\n   \r\n"
-       "29/02/9999000000=Leap anchor\r\n",
-       {"05/12/2026000000=Kept", "29/02/9999000000=Leap anchor"}},
+       "\r\nMeeting at noon\r\n05/12/2026000000=Kept\r\n31/04/2026000000=No such day\r\n   \r\n29/02/9999000000=Leap\r\n",
+       {"05/12/2026000000=Kept", "29/02/9999000000=Leap"}},
       {"short line kept as it is", "05/12/2026\r\n", {"05/12/2026"}},
       {"empty file", "", {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EventStore store = Loaded(c.file);
-    EXPECT_EQ(store.EventCount, static_cast<int>(c.lines.size()));
-    EXPECT_EQ(Lines(store), c.lines);
+    EXPECT_EQ(LinesOf(store), c.lines);
     EXPECT_EQ(store.EventRecords.size(), c.lines.size() + 6) << "room for five more lines";
     EXPECT_EQ(store.LoadState, EventLoadState::Loaded);
-
     ASSERT_TRUE(SaveEvents(store).ok);
     std::string expected;
     for (const auto& line : c.lines) expected += line + "\r\n";
-    EXPECT_EQ(ReadBytes(FilePath()), expected);
-
-    EventStore again(FilePath());
-    ASSERT_TRUE(LoadEvents(again).ok);
-    EXPECT_EQ(Lines(again), c.lines);
+    EXPECT_EQ(Slurp(FilePath()), expected);
   }
 }
 
@@ -123,46 +91,35 @@ TEST_F(EventsFileTest, MissingFileIsCreatedEmptyAndOwnerOnly) {
   EventStore store(FilePath());
   ASSERT_TRUE(LoadEvents(store).ok);
   EXPECT_EQ(store.EventCount, 0);
-  EXPECT_EQ(store.EventRecords.size(), 6u);
-  ASSERT_TRUE(fs::is_regular_file(FilePath()));
   EXPECT_EQ(fs::file_size(FilePath()), 0u);
-  EXPECT_EQ(fs::status(FilePath()).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(testing::ModeOf(FilePath()), 0600u);
 }
 
-TEST_F(EventsFileTest, MissingFolderIsALoadFailureAndNothingIsCreated) {
-  const fs::path path = Dir() / "gone" / "ann.dat";
-  EventStore store(path.string());
-  store.EventRecords = {"", "05/12/2026000000=Held before", "", "", "", "", ""};
-  store.EventCount = 1;
-  const StoreResult r = LoadEvents(store);
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.error.find("does not exist"), std::string::npos) << r.error;
-  EXPECT_FALSE(fs::exists(path.parent_path()));
-  EXPECT_EQ(Lines(store), std::vector<std::string>{"05/12/2026000000=Held before"}) << "the table keeps what it held";
-  EXPECT_EQ(store.LoadState, EventLoadState::LoadFailed);
-  EXPECT_FALSE(SaveEvents(store).ok);
-  EXPECT_FALSE(fs::exists(path.parent_path()));
+TEST_F(EventsFileTest, EditsSurviveSavesAndReloads) {
+  EventStore store = Loaded("01/01/2027000000=A\r\n02/01/2027000000=B\r\n03/01/2027000000=C\r\n");
+  store.EventRecords[2].clear();
+  // A line break inside a line must not split it on disk.
+  AppendEvent(store, "04/01/2027000000=First\r\n05/12/2026000000=Injected");
+  AppendEvent(store, "05/01/2027000000=Second\nthird");
+  for (int i = 1; i <= 10; ++i) AppendEvent(store, "06/01/2027000000=E" + std::to_string(i));  // past the spare room
+  ASSERT_TRUE(SaveEvents(store).ok);
+  ASSERT_TRUE(SaveEvents(store).ok) << "a second save without a load in between keeps every line";
+  Lines expected{"01/01/2027000000=A", "03/01/2027000000=C", "04/01/2027000000=First~05/12/2026000000=Injected",
+                 "05/01/2027000000=Second~third"};
+  for (int i = 1; i <= 10; ++i) expected.push_back("06/01/2027000000=E" + std::to_string(i));
+  EXPECT_EQ(LinesOf(store), expected);
+  ASSERT_TRUE(LoadEvents(store).ok);
+  EXPECT_EQ(LinesOf(store), expected);
 }
 
 TEST_F(EventsFileTest, LinesPastTheLimitAreKeptAndWrittenBackAfterTheTable) {
-  std::string file;
-  for (int i = 1; i <= kMaxEventLines; ++i) {
-    file += "01/01/2027000000=Event " + std::to_string(i) + "\r\n";
-    if (i == 100) file += "not an event, dropped\r\n";
-  }
-  const std::string past = "02/01/2027000000=Line 32001\r\nnot an event but past the limit\r\n\r\n"
-                           "03/01/2027000000=Caf\xE9\r\n";
-  EventStore store = Loaded(file + past);
+  std::string table;
+  for (int i = 1; i <= kMaxEventLines; ++i) table += "01/01/2027000000=Event " + std::to_string(i) + "\r\n";
+  EventStore store = Loaded(table + "02/01/2027000000=Line 32001\r\nnot an event\r\n\r\n03/01/2027000000=Caf\xE9\r\n");
   ASSERT_EQ(store.EventCount, kMaxEventLines);
-  EXPECT_EQ(store.EventRecords[kMaxEventLines], "01/01/2027000000=Event 32000");
   EXPECT_EQ(store.LinesPastLimit.size(), 4u);
-
   ASSERT_TRUE(SaveEvents(store).ok);
-  std::string expectedFile;
-  for (int i = 1; i <= kMaxEventLines; ++i) expectedFile += "01/01/2027000000=Event " + std::to_string(i) + "\r\n";
-  EXPECT_EQ(ReadBytes(FilePath()), expectedFile + "02/01/2027000000=Line 32001\r\nnot an event but past the limit\r\n"
-                                                  "\r\n03/01/2027000000=Caf\xC3\xA9\r\n");
-
+  EXPECT_EQ(Slurp(FilePath()), table + "02/01/2027000000=Line 32001\r\nnot an event\r\n\r\n03/01/2027000000=Caf\xC3\xA9\r\n");
   // Room made in the table lets the next load take in the line that waited.
   store.EventRecords[1].clear();
   ASSERT_TRUE(SaveEvents(store).ok);
@@ -172,190 +129,76 @@ TEST_F(EventsFileTest, LinesPastTheLimitAreKeptAndWrittenBackAfterTheTable) {
   EXPECT_EQ(store.LinesPastLimit.size(), 3u);
 }
 
-TEST_F(EventsFileTest, SaveDropsDeletedLinesAndASecondSaveKeepsEveryLine) {
-  EventStore store = Loaded("01/01/2027000000=A\r\n02/01/2027000000=B\r\n03/01/2027000000=C\r\n");
-  store.EventRecords[2].clear();
-  ASSERT_TRUE(SaveEvents(store).ok);
-  EXPECT_EQ(store.EventCount, 2);
-  EXPECT_EQ(Lines(store), (std::vector<std::string>{"01/01/2027000000=A", "03/01/2027000000=C"}));
-  EXPECT_GE(store.EventRecords.size(), 8u);
-  // Saving again without a load in between must not lose C.
-  ASSERT_TRUE(SaveEvents(store).ok);
-  EXPECT_EQ(ReadBytes(FilePath()), "01/01/2027000000=A\r\n03/01/2027000000=C\r\n");
-}
-
-TEST_F(EventsFileTest, ALineBreakInsideALineCannotSplitItOnDisk) {
-  EventStore store = Loaded("");
-  AppendEvent(store, "01/01/2027000000=First\r\n05/12/2026000000=Injected");
-  AppendEvent(store, "02/01/2027000000=Second\nthird");
-  ASSERT_TRUE(SaveEvents(store).ok);
-  ASSERT_TRUE(LoadEvents(store).ok);
-  EXPECT_EQ(Lines(store), (std::vector<std::string>{"01/01/2027000000=First~05/12/2026000000=Injected",
-                                                    "02/01/2027000000=Second~third"}));
-}
-
-TEST_F(EventsFileTest, AppendGrowsPastTheSpareRoom) {
-  EventStore store = Loaded("");
-  for (int i = 1; i <= 12; ++i) AppendEvent(store, "01/01/2027000000=E" + std::to_string(i));
-  EXPECT_EQ(store.EventCount, 12);
-  ASSERT_TRUE(SaveEvents(store).ok);
-  ASSERT_TRUE(LoadEvents(store).ok);
-  EXPECT_EQ(store.EventCount, 12);
-  EXPECT_EQ(store.EventRecords[12], "01/01/2027000000=E12");
-}
-
-TEST_F(EventsFileTest, SaveKeepsPermissionsAndSymbolicLinkAndLeavesNoTemporaryFile) {
-  const fs::path real = Dir() / "real.dat";
-  WriteBytes(real, "01/01/2027000000=A\r\n");
-  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::create_symlink(real, FilePath());
-  EventStore store(FilePath());
-  ASSERT_TRUE(LoadEvents(store).ok);
-  AppendEvent(store, "02/01/2027000000=B");
-  ASSERT_TRUE(SaveEvents(store).ok);
-  EXPECT_TRUE(fs::is_symlink(FilePath()));
-  EXPECT_EQ(ReadBytes(real), "01/01/2027000000=A\r\n02/01/2027000000=B\r\n");
-  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(FilesIn(Dir()), (std::vector<std::string>{"ann.dat", "real.dat"}));
-}
-
-// ---- failures never destroy anything -----------------------------------------------------------
-
-// Lowers the largest file this process may write, so that a write fails part-way (as on a full
-// disk) whoever runs the test, root included.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lower = saved_;
-    lower.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lower);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*oldHandler_)(int) = nullptr;
-};
-
 TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
   const std::string original = "01/01/2027000000=A\r\n02/01/2027000000=B\r\n";
-  struct Case {
-    const char* name;
-    bool limitFileSize;
-    const char* reason;  // part of the error text
-    std::function<void(EventsFileTest&)> breakIt;
-    std::function<void(EventsFileTest&)> repair;
-  };
+  const fs::path aside = Dir() / "aside";
+  struct Case { const char* name; bool fillsDisk, needsNonRoot; const char* reason; std::function<void()> breakIt, repair; };
   const std::vector<Case> cases = {
-      {"the write runs out of room", true, "File too large", [](EventsFileTest&) {}, [](EventsFileTest&) {}},
-      {"a folder has taken the file's place", false, "folder",
-       [](EventsFileTest& t) {
-         fs::rename(t.FilePath(), t.Dir() / "moved.dat");
-         fs::create_directory(t.FilePath());
-       },
-       [](EventsFileTest& t) {
-         fs::remove(t.FilePath());
-         fs::rename(t.Dir() / "moved.dat", t.FilePath());
-       }},
+      {"the write runs out of room", true, false, "File too large", [] {}, [] {}},
+      {"a folder has taken the file's place", false, false, "folder",
+       [&] { fs::rename(FilePath(), aside), fs::create_directory(FilePath()); },
+       [&] { fs::remove(FilePath()), fs::rename(aside, FilePath()); }},
+      {"a read-only folder", false, true, "", [&] { ::chmod(Dir().c_str(), 0500); }, [&] { ::chmod(Dir().c_str(), 0700); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    if (c.needsNonRoot && ::geteuid() == 0) continue;  // permission bits do not stop the superuser
     EventStore store = Loaded(original);
     store.EventRecords[1].clear();
     AppendEvent(store, "03/01/2027000000=" + std::string(4096, 'x'));
-    const std::vector<std::string> tableBefore = store.EventRecords;
+    const Lines tableBefore = store.EventRecords;
     const int countBefore = store.EventCount;
-    c.breakIt(*this);
+    c.breakIt();
     StoreResult r;
     {
-      std::optional<FileSizeLimit> limit;
-      if (c.limitFileSize) limit.emplace(1024);
+      std::optional<testing::FileSizeLimit> limit;
+      if (c.fillsDisk) limit.emplace(1024);
       r = SaveEvents(store);
     }
+    c.repair();
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find(FilePath()), std::string::npos) << r.error;
     EXPECT_NE(r.error.find(c.reason), std::string::npos) << r.error;
     EXPECT_EQ(store.EventRecords, tableBefore);
     EXPECT_EQ(store.EventCount, countBefore);
-    c.repair(*this);
-    EXPECT_EQ(ReadBytes(FilePath()), original);
-    EXPECT_EQ(FilesIn(Dir()), std::vector<std::string>{"ann.dat"}) << "no temporary file left behind";
-    fs::remove(FilePath());
+    EXPECT_EQ(Slurp(FilePath()), original);
+    EXPECT_EQ(FilesIn(Dir()), Lines{"ann.dat"}) << "no temporary file left behind";
   }
 }
 
-TEST_F(EventsFileTest, SaveBeneathAFileFails) {
-  // Beneath a file: no one, root included, can create anything there.
-  WriteBytes(Dir() / "plain", "x");
-  EventStore store((Dir() / "plain" / "ann.dat").string());
-  AppendEvent(store, "01/01/2027000000=A");
-  const std::vector<std::string> before = store.EventRecords;
-  EXPECT_FALSE(SaveEvents(store).ok);
-  EXPECT_EQ(store.EventRecords, before);
-  EXPECT_EQ(store.EventCount, 1);
-  EXPECT_FALSE(fs::exists(Dir() / "plain" / "ann.dat"));
-}
-
-TEST_F(EventsFileTest, SaveIntoAReadOnlyFolderFails) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
-  EventStore loaded = Loaded("01/01/2027000000=A\r\n");
-  AppendEvent(loaded, "02/01/2027000000=B");
-  fs::permissions(Dir(), fs::perms::owner_read | fs::perms::owner_exec);
-  const StoreResult r = SaveEvents(loaded);
-  fs::permissions(Dir(), fs::perms::owner_all);
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(loaded.EventCount, 2);
-  EXPECT_EQ(ReadBytes(FilePath()), "01/01/2027000000=A\r\n");
-}
-
-TEST_F(EventsFileTest, AnUnreadableFileIsNeverOverwritten) {
-  struct Case {
-    const char* name;
-    std::function<void(const std::string&)> make;
-    bool needsNonRoot;
-  };
+TEST_F(EventsFileTest, AFailedLoadKeepsTheTableAndNeverOverwrites) {
+  struct Case { const char* name; bool needsNonRoot; std::string path; std::function<void(const std::string&)> make; };
+  const std::string inMissingFolder = (Dir() / "gone" / "ann.dat").string();
   const std::vector<Case> cases = {
-      {"a folder at the path", [](const std::string& p) { fs::create_directory(p); }, false},
-      {"a named pipe at the path (must not block)", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
-       false},
-      {"a file without read permission",
-       [](const std::string& p) {
-         WriteBytes(p, "01/01/2027000000=Precious\r\n");
-         fs::permissions(p, fs::perms::owner_write);
-       },
-       true},
+      {"a missing folder", false, inMissingFolder, [](const std::string&) {}},
+      {"a folder at the path", false, FilePath(), [](const std::string& p) { fs::create_directory(p); }},
+      {"a named pipe at the path (must not block)", false, FilePath(),
+       [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+      {"a file without read permission", true, FilePath(),
+       [](const std::string& p) { Put(p, "01/01/2027000000=Precious\r\n"), ::chmod(p.c_str(), 0200); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.needsNonRoot && ::geteuid() == 0) continue;  // root reads whatever the bits say
-    c.make(FilePath());
-    const auto typeBefore = fs::symlink_status(FilePath()).type();
-    EventStore store(FilePath());
+    if (c.needsNonRoot && ::geteuid() == 0) continue;  // the superuser reads anything
+    c.make(c.path);
+    const auto typeBefore = fs::symlink_status(c.path).type();
+    EventStore store(c.path);
     store.EventRecords = {"", "05/12/2026000000=Held before", "", "", "", "", ""};
     store.EventCount = 1;
-
     const StoreResult load = LoadEvents(store);
     EXPECT_FALSE(load.ok);
     EXPECT_FALSE(load.error.empty());
     EXPECT_EQ(store.LoadState, EventLoadState::LoadFailed);
-    EXPECT_EQ(Lines(store), std::vector<std::string>{"05/12/2026000000=Held before"});
-
-    const StoreResult save = SaveEvents(store);
-    EXPECT_FALSE(save.ok);
-    EXPECT_NE(save.error.find("not overwritten"), std::string::npos) << save.error;
-    EXPECT_EQ(fs::symlink_status(FilePath()).type(), typeBefore);
-    if (fs::is_regular_file(FilePath())) {
-      fs::permissions(FilePath(), fs::perms::owner_all);
-      EXPECT_EQ(ReadBytes(FilePath()), "01/01/2027000000=Precious\r\n");
+    EXPECT_EQ(LinesOf(store), Lines{"05/12/2026000000=Held before"});
+    EXPECT_FALSE(SaveEvents(store).ok);
+    EXPECT_EQ(fs::symlink_status(c.path).type(), typeBefore);
+    if (fs::is_regular_file(c.path)) {
+      ::chmod(c.path.c_str(), 0600);
+      EXPECT_EQ(Slurp(c.path), "01/01/2027000000=Precious\r\n");
     }
-    fs::remove_all(FilePath());
+    fs::remove_all(c.path);
   }
+  EXPECT_FALSE(fs::exists(Dir() / "gone"));
 }
 
 TEST_F(EventsFileTest, SavesStayBlockedUntilALoadSucceedsAgain) {
@@ -364,40 +207,33 @@ TEST_F(EventsFileTest, SavesStayBlockedUntilALoadSucceedsAgain) {
   fs::rename(FilePath(), Dir() / "aside.dat");
   fs::create_directory(FilePath());
   EXPECT_FALSE(LoadEvents(store).ok);
-  EXPECT_EQ(Lines(store), std::vector<std::string>{"01/01/2027000000=A"});
   AppendEvent(store, "02/01/2027000000=B");
   fs::remove(FilePath());
-  EXPECT_FALSE(SaveEvents(store).ok) << "the table is stale, even with the path free again";
+  const StoreResult blocked = SaveEvents(store);
+  EXPECT_FALSE(blocked.ok) << "the table is stale, even with the path free again";
+  EXPECT_NE(blocked.error.find("not overwritten"), std::string::npos) << blocked.error;
   EXPECT_FALSE(fs::exists(FilePath()));
 
   fs::rename(Dir() / "aside.dat", FilePath());
   ASSERT_TRUE(LoadEvents(store).ok);
   AppendEvent(store, "03/01/2027000000=C");
   ASSERT_TRUE(SaveEvents(store).ok);
-  EXPECT_EQ(ReadBytes(FilePath()), "01/01/2027000000=A\r\n03/01/2027000000=C\r\n");
+  EXPECT_EQ(Slurp(FilePath()), "01/01/2027000000=A\r\n03/01/2027000000=C\r\n");
 }
 
 TEST_F(EventsFileTest, AStoreThatNeverLoadedMayNotOverwriteAnExistingFile) {
-  WriteBytes(FilePath(), "01/01/2027000000=Precious\r\n");
+  Put(FilePath(), "01/01/2027000000=Precious\r\n");
   EventStore store(FilePath());
   EXPECT_FALSE(SaveEvents(store).ok);
-  EXPECT_EQ(ReadBytes(FilePath()), "01/01/2027000000=Precious\r\n");
-
+  EXPECT_EQ(Slurp(FilePath()), "01/01/2027000000=Precious\r\n");
   EventStore fresh((Dir() / "new.dat").string());
   AppendEvent(fresh, "01/01/2027000000=A");
   ASSERT_TRUE(SaveEvents(fresh).ok) << "nothing to lose where no file is";
-  EXPECT_EQ(ReadBytes(Dir() / "new.dat"), "01/01/2027000000=A\r\n");
+  EXPECT_EQ(Slurp(Dir() / "new.dat"), "01/01/2027000000=A\r\n");
 }
 
-// ---- old line form -----------------------------------------------------------------------------
-
 TEST_F(EventsFileTest, OldFormIsConvertedLineByLine) {
-  struct Case {
-    const char* name;
-    std::string file;
-    bool current;
-    std::string converted;  // file after ConvertOldFormat; empty: no save expected
-  };
+  struct Case { const char* name; std::string file; bool current; std::string converted; };
   const std::vector<Case> cases = {
       {"wholly old", "05/12/2026=Party\n01/01/9999=New Year~Fireworks\n31/05/9989=\n", false,
        "05/12/2026000000=Party\r\n01/01/9999000000=New Year~Fireworks\r\n31/05/9989000000=\r\n"},
@@ -410,61 +246,40 @@ TEST_F(EventsFileTest, OldFormIsConvertedLineByLine) {
     EventStore store = Loaded(c.file);
     EXPECT_EQ(IsCurrentFormat(store), c.current);
     const ChangeResult r = ConvertOldFormat(store);
-    EXPECT_EQ(r.changed, !c.current);
     EXPECT_EQ(r.Saved(), !c.current);
     EXPECT_TRUE(IsCurrentFormat(store));
-    // An LF-only file still on disk shows that no save happened.
-    EXPECT_EQ(ReadBytes(FilePath()), c.current ? c.file : c.converted);
+    EXPECT_EQ(Slurp(FilePath()), c.current ? c.file : c.converted) << "an LF-only file shows no save happened";
   }
 }
-
-// ---- past reminders ----------------------------------------------------------------------------
 
 TEST_F(EventsFileTest, RemindersOfPastOneOffEventsAreCleared) {
-  // Today is 15/06/2026.
-  struct Case {
-    const char* name;
-    std::string line;
-    std::string after;
+  // Today is 15/06/2026. Line as loaded, then as it must be after clearing.
+  const std::pair<std::string, std::string> cases[] = {
+      {"14/06/2026010000=Yesterday", "14/06/2026000000=Yesterday"},
+      {"20/12/2025000305=Last year", "20/12/2025000000=Last year"},
+      {"15/06/2026010000=Today", "15/06/2026010000=Today"},
+      {"14/06/9999010000=Yearly", "14/06/9999010000=Yearly"},
+      {"14/06/9991010000=Weekly", "14/06/9991010000=Weekly"},
+      {"14/06/2026ab0000=Odd", "14/06/2026ab0000=Odd"},  // a reminder field that is no number
+      {"14/06/2026", "14/06/2026"},
   };
-  const std::vector<Case> cases = {
-      {"yesterday", "14/06/2026010000=Yesterday", "14/06/2026000000=Yesterday"},
-      {"last year", "20/12/2025000305=Last year", "20/12/2025000000=Last year"},
-      {"today", "15/06/2026010000=Today", "15/06/2026010000=Today"},
-      {"tomorrow", "16/06/2026010000=Tomorrow", "16/06/2026010000=Tomorrow"},
-      {"yearly, anchored yesterday", "14/06/9999010000=Yearly", "14/06/9999010000=Yearly"},
-      {"weekly, anchored last year", "14/06/9991010000=Weekly", "14/06/9991010000=Weekly"},
-      {"past without reminder", "14/06/2026000000=Plain", "14/06/2026000000=Plain"},
-      {"past with a reminder field that is no number", "14/06/2026ab0000=Odd", "14/06/2026ab0000=Odd"},
-      {"past and short", "14/06/2026", "14/06/2026"},
-  };
-  std::string file;
-  for (const Case& c : cases) file += c.line + "\n";
+  std::string file, expected;
+  for (const auto& [line, after] : cases) file += line + "\n", expected += after + "\r\n";
   EventStore store = Loaded(file);
-  const ChangeResult r = ClearPastReminders(store);
-  EXPECT_TRUE(r.changed);
-  EXPECT_TRUE(r.Saved());
-  ASSERT_EQ(store.EventCount, static_cast<int>(cases.size()));
-  std::string expectedFile;
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    EXPECT_EQ(store.EventRecords[i + 1], cases[i].after) << cases[i].name;
-    expectedFile += cases[i].after + "\r\n";
-  }
-  EXPECT_EQ(ReadBytes(FilePath()), expectedFile);
+  EXPECT_TRUE(ClearPastReminders(store).Saved());
+  EXPECT_EQ(Slurp(FilePath()), expected);
+
+  // Nothing left to clear: no save at all.
+  const ChangeResult again = ClearPastReminders(store);
+  EXPECT_FALSE(again.changed);
+  EXPECT_FALSE(again.SaveFailed());
 }
 
-TEST_F(EventsFileTest, NothingToClearMeansNoSave) {
-  const std::string file = "15/06/2026010000=Today\n14/06/9999010000=Yearly\n14/06/2026000000=Plain\n";
-  EventStore store = Loaded(file);
-  const ChangeResult r = ClearPastReminders(store);
-  EXPECT_FALSE(r.changed);
-  EXPECT_FALSE(r.Saved());
-  EXPECT_FALSE(r.SaveFailed());
-  EXPECT_EQ(ReadBytes(FilePath()), file);
-}
-
-TEST_F(EventsFileTest, ClearingReportsAFailedSave) {
+TEST_F(EventsFileTest, ClearingFollowsTheAppClockAndReportsAFailedSave) {
   EventStore store = Loaded("14/06/2026010000=Yesterday\r\n");
+  clock_.Set(DateTime{DateSerial(2026, 6, 14), 23, 59, 0});
+  EXPECT_FALSE(ClearPastReminders(store).changed);
+  clock_.Set(DateTime{DateSerial(2026, 6, 15), 0, 0, 0});
   fs::remove(FilePath());
   fs::create_directory(FilePath());
   const ChangeResult r = ClearPastReminders(store);
@@ -472,14 +287,6 @@ TEST_F(EventsFileTest, ClearingReportsAFailedSave) {
   EXPECT_FALSE(r.Saved());
   EXPECT_TRUE(r.SaveFailed());
   EXPECT_FALSE(r.save.error.empty());
-}
-
-TEST_F(EventsFileTest, TheDayComesFromTheAppClock) {
-  EventStore store = Loaded("14/06/2026010000=Yesterday\r\n");
-  clock_.Set(DateTime{DateSerial(2026, 6, 14), 23, 59, 0});
-  EXPECT_FALSE(ClearPastReminders(store).changed);
-  clock_.Set(DateTime{DateSerial(2026, 6, 15), 0, 0, 0});
-  EXPECT_TRUE(ClearPastReminders(store).changed);
 }
 
 }  // namespace

@@ -71,9 +71,7 @@ TEST(RunAtLogon, WrittenRemovedAndRemovedAgain) {
 }
 
 TEST(RunAtLogon, ExecQuotesWhatTheEntryFormatReserves) {
-  struct Case {
-    std::string_view path, exec;
-  };
+  struct Case { std::string_view path, exec; };
   const Case exact[] = {
       {"/opt/x/orlevant", "/opt/x/orlevant"},
       {"/opt/my apps/orlevant", "\"/opt/my apps/orlevant\""},

@@ -1,7 +1,10 @@
 #pragma once
 // Reading and planting whole files in tests.
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -31,5 +34,28 @@ inline mode_t ModeOf(const std::filesystem::path& p) {
   if (::stat(p.c_str(), &st) != 0) return 0;
   return st.st_mode & 07777;
 }
+
+// Lowers the largest file this process may write for the life of the object, so that a write
+// fails part-way as on a full disk, whoever runs the test, the superuser included.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lower = saved_;
+    lower.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*oldHandler_)(int) = nullptr;
+};
 
 }  // namespace orlevant::testing
