@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -33,12 +31,6 @@ const QString kTip0 = QStringLiteral(
     "Double Click on any Active Day to enter events for that specific day.\n\n"
     "You could also Right Click the Active Day and choose 'Edit' from the Context Menu.\n\n"
     "See 'Edit Dialog' for further details.");
-
-const QString kTip9 = QStringLiteral(
-    "Right Click on any Weekday and choose...\n\n"
-    "Small Planner: Shows a very small Planner with only the Dates visible.\n\n"
-    "Medium Planner: Shows a Planner about half the screen size and will have your events visible in each Date.\n\n"
-    "Large Planner: Shows the largest Planner with the greatest amount of space to view your events.");
 
 const std::string kCaution =
     "Caution: Selecting this option is permanent.\r\n\r\n"
@@ -70,6 +62,13 @@ QString VersionOfTitle() {
 class TestSmallWindows : public QObject {
   Q_OBJECT
 
+ private:
+  std::unique_ptr<testing::TempHome> home_;
+  std::unique_ptr<SettingsStore> store_;
+  Settings settings_;
+
+  std::string Stored(const char* key) const { return store_->Read(key, "none"); }
+
  private slots:
   void init() {
     home_ = std::make_unique<testing::TempHome>();
@@ -83,370 +82,249 @@ class TestSmallWindows : public QObject {
   }
 
   // ---- splash ----
-  void splashIsShownHeldAndClosed();
-  void splashCloses_data();
-  void splashCloses();
-  void splashHoldOfNothingLeavesItShown();
+
+  void splashIsShownHeldAndClosed() {
+    FixedClock clock({DateSerial(2031, 5, 1), 9, 0, 0});
+    SetAppClock(&clock);
+    int holds = 0;
+    ShowSplash([&](frmSplash& splash) {
+      ++holds;
+      QVERIFY(splash.isVisible());
+      QCOMPARE(splash.lblversion->text(), "Version " + VersionOfTitle());
+      QVERIFY2(splash.lblNotice->text().endsWith(QStringLiteral("2031")), qPrintable(splash.lblNotice->text()));
+      for (const QLabel* layer : splash.lblProductName) {
+        QCOMPARE(layer->text(), QString::fromStdString(ProductTitle()));
+        QCOMPARE(layer->font().families().value(0), QStringLiteral("Times New Roman"));
+      }
+      QCOMPARE(splash.Image1->pixmap().size(), QSize(600, 400));
+      // A hold of nothing leaves it shown; the caller closes it.
+      HoldSplash(splash, std::chrono::milliseconds(0));
+      QVERIFY(splash.isVisible());
+    });
+    QCOMPARE(holds, 1);
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<frmSplash*>(w));
+  }
+
+  void splashCloses_data() {
+    QTest::addColumn<int>("key");  // 0: a click on the picture
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("letter") << int(Qt::Key_A) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("shift alone") << int(Qt::Key_Shift) << false;
+    QTest::newRow("F1") << int(Qt::Key_F1) << false;
+    QTest::newRow("click on the picture") << 0 << true;
+  }
+  void splashCloses() {
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+    frmSplash splash;
+    splash.show();
+    if (key == 0) {
+      QTest::mouseClick(splash.Image1, Qt::LeftButton, {}, QPoint(300, 200));
+    } else {
+      QTest::keyClick(&splash, Qt::Key(key));
+    }
+    QCOMPARE(splash.isVisible(), !closes);
+  }
 
   // ---- tips ----
-  void tipsFirstOpeningShowsTipZero();
-  void tipsRememberTheLastTip_data();
-  void tipsRememberTheLastTip();
-  void tipsOpenAtZeroForAStoredIndexOutOfRange_data();
-  void tipsOpenAtZeroForAStoredIndexOutOfRange();
-  void tipsIconSwitchesAtOnce();
-  void tipsTextsBreakLinesWithCrLf();
-  void tipsModalOpeningDoesNotBlock();
+
+  void tipsFirstOpeningShowsTipZero() {
+    frmTips tips(settings_, *store_);
+    QCOMPARE(tips.windowTitle(), QString::fromStdString(AppTitle() + " - Tips  "));
+    QCOMPARE(tips.lstCategory->count(), frmTips::kTipCount);
+    QCOMPARE(tips.lstCategory->item(0)->text(), QStringLiteral("Entering Events"));
+    QCOMPARE(tips.lstCategory->item(13)->text(), QStringLiteral("Minimizing to System Tray"));
+    QCOMPARE(tips.TipIndex(), 0);
+    QCOMPARE(tips.lstCategory->currentRow(), 0);
+    QCOMPARE(tips.lblTips->textFormat(), Qt::PlainText);
+    QCOMPARE(tips.lblTips->text(), kTip0);
+    QVERIFY(tips.chkShowTips->isChecked());
+    QVERIFY(!tips.chkRemember->isChecked());
+  }
+
+  void tipsRememberTheLastTip_data() {
+    QTest::addColumn<bool>("remember");
+    QTest::addColumn<QString>("closeBy");
+    QTest::newRow("remembered, Exit") << true << "exit";
+    QTest::newRow("remembered, Escape") << true << "escape";
+    QTest::newRow("remembered, window closed") << true << "close";
+    QTest::newRow("not remembered, Exit") << false << "exit";
+    QTest::newRow("remembered, dialog destroyed while open") << true << "destroy";
+  }
+  void tipsRememberTheLastTip() {
+    QFETCH(bool, remember);
+    QFETCH(QString, closeBy);
+    {
+      auto tips = std::make_unique<frmTips>(settings_, *store_);
+      tips->show();
+      tips->chkRemember->setChecked(remember);
+      tips->lstCategory->setCurrentRow(9);
+      if (closeBy == "exit") {
+        QTest::mouseClick(tips->cmdExit, Qt::LeftButton);
+      } else if (closeBy == "escape") {
+        QTest::keyClick(tips.get(), Qt::Key_Escape);
+      } else if (closeBy == "close") {
+        tips->close();
+      }
+      QCOMPARE(tips->isVisible(), closeBy == "destroy");
+    }
+    QCOMPARE(Stored("Oldx"), std::string("9"));
+    QCOMPARE(Stored("RememberTips"), std::string(remember ? "1" : "0"));
+    QCOMPARE(Stored("ShowTips"), std::string("1"));
+
+    frmTips again(settings_, *store_);
+    QCOMPARE(again.chkRemember->isChecked(), remember);
+    QCOMPARE(again.lstCategory->currentRow(), remember ? 9 : 0);
+    QCOMPARE(again.lblTips->text(),
+             QString::fromStdString(frmTips::TipTexts()[remember ? 9 : 0]).replace("\r\n", "\n"));
+    QCOMPARE(Stored("Oldx"), std::string("9"));  // not remembered, the last tip is still on record
+  }
+
+  void tipsOpenAtZeroForAStoredIndexOutOfRange_data() {
+    QTest::addColumn<QString>("oldx");
+    QTest::addColumn<int>("row");
+    QTest::newRow("13, the last") << "13" << 13;
+    QTest::newRow("14, one past") << "14" << 0;
+    QTest::newRow("-1") << "-1" << 0;
+    QTest::newRow("not a number") << "nine" << 0;
+    QTest::newRow("empty") << "" << 0;
+  }
+  void tipsOpenAtZeroForAStoredIndexOutOfRange() {
+    QFETCH(QString, oldx);
+    QFETCH(int, row);
+    QVERIFY(store_->Write("RememberTips", "1"));
+    QVERIFY(store_->Write("Oldx", oldx.toStdString()));
+    frmTips tips(settings_, *store_);
+    tips.show();
+    QCOMPARE(tips.TipIndex(), row);
+    QCOMPARE(tips.lstCategory->currentRow(), row);
+    QVERIFY(!tips.lblTips->text().isEmpty());
+    tips.close();
+    QCOMPARE(Stored("Oldx"), std::to_string(row));
+  }
+
+  void tipsIconSwitchesAtOnce() {
+    settings_.ShowTips = 1;
+    frmTips tips(settings_, *store_);
+    tips.show();
+    ClickBox(tips.chkShowTips);
+    // The mirror changes at once, so the title drops its icon at its next refresh.
+    QCOMPARE(settings_.ShowTips, 0);
+    QCOMPARE(Stored("ShowTips"), std::string("none"));
+    tips.close();
+    QCOMPARE(Stored("ShowTips"), std::string("0"));
+    frmTips again(settings_, *store_);
+    QVERIFY(!again.chkShowTips->isChecked());
+  }
+
+  void tipsTextsBreakLinesWithCrLf() {
+    const auto& texts = frmTips::TipTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const std::string& t = texts[i];
+      QVERIFY2(!t.empty() && !t.ends_with("\r\n"), qPrintable(QString::number(i)));
+      for (std::size_t at = t.find('\n'); at != std::string::npos; at = t.find('\n', at + 1))
+        QVERIFY2(at > 0 && t[at - 1] == '\r', qPrintable(QString::number(i)));
+    }
+    // The function-key tip lists its fourteen lines one below another.
+    QCOMPARE(QString::fromStdString(texts[12]).count(QStringLiteral("\r\n")), 13);
+  }
 
   // ---- total-events warning ----
-  void warningTexts_data();
-  void warningTexts();
-  void warningOpensWithStoredValuesAndWritesNothing();
-  void warningLimitsOnlyBoxStoresAtOnce();
-  void warningNeverBoxAsksFirst_data();
-  void warningNeverBoxAsksFirst();
-  void warningUncheckingNeverAsksNothing();
-  void warningKeepsTheFocusOffTheBoxes();
-  void warningOkCloses();
 
- private:
-  std::unique_ptr<testing::TempHome> home_;
-  std::unique_ptr<SettingsStore> store_;
-  Settings settings_;
-};
-
-// ---- splash ----
-
-void TestSmallWindows::splashIsShownHeldAndClosed() {
-  FixedClock clock({DateSerial(2031, 5, 1), 9, 0, 0});
-  SetAppClock(&clock);
-  int holds = 0;
-  bool shown = false;
-  QString version, notice, name;
-  QSize picture;
-  ShowSplash([&](frmSplash& splash) {
-    ++holds;
-    shown = splash.isVisible();
-    version = splash.lblversion->text();
-    notice = splash.lblNotice->text();
-    for (const QLabel* layer : splash.lblProductName) {
-      QCOMPARE(layer->text(), splash.lblProductName.back()->text());
-      QCOMPARE(layer->font().families().value(0), QStringLiteral("Times New Roman"));
-    }
-    name = splash.lblProductName.back()->text();
-    picture = splash.Image1->pixmap().size();
-  });
-  QCOMPARE(holds, 1);
-  QVERIFY(shown);
-  QCOMPARE(version, "Version " + VersionOfTitle());
-  QVERIFY2(notice.endsWith(QStringLiteral("2031")), qPrintable(notice));
-  QCOMPARE(name, QString::fromStdString(ProductTitle()));
-  QCOMPARE(picture, QSize(600, 400));
-  for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<frmSplash*>(w));
-}
-
-void TestSmallWindows::splashCloses_data() {
-  QTest::addColumn<int>("key");
-  QTest::addColumn<bool>("closes");
-  QTest::newRow("letter") << int(Qt::Key_A) << true;
-  QTest::newRow("space") << int(Qt::Key_Space) << true;
-  QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-  QTest::newRow("shift alone") << int(Qt::Key_Shift) << false;
-  QTest::newRow("F1") << int(Qt::Key_F1) << false;
-  QTest::newRow("click on the picture") << 0 << true;
-}
-
-void TestSmallWindows::splashCloses() {
-  QFETCH(int, key);
-  QFETCH(bool, closes);
-  frmSplash splash;
-  splash.show();
-  if (key == 0) {
-    QTest::mouseClick(splash.Image1, Qt::LeftButton, {}, QPoint(300, 200));
-  } else {
-    QTest::keyClick(&splash, Qt::Key(key));
+  void warningTexts_data() {
+    QTest::addColumn<int>("events");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("31999") << 31999
+                           << "The upper limit is 32000 events, but if you no longer need old events, removing them "
+                              "from your file may help Orlevant run more efficiently.";
+    QTest::newRow("32000") << 32000
+                           << "The upper limit is 32000 events. You must remove some events from your file before "
+                              "adding any more since Orlevant will not read any events past this limit.";
   }
-  QCOMPARE(splash.isVisible(), !closes);
-}
-
-void TestSmallWindows::splashHoldOfNothingLeavesItShown() {
-  frmSplash splash;
-  splash.show();
-  HoldSplash(splash, std::chrono::milliseconds(0));
-  QVERIFY(splash.isVisible());
-}
-
-// ---- tips ----
-
-void TestSmallWindows::tipsFirstOpeningShowsTipZero() {
-  frmTips tips(settings_, *store_);
-  QCOMPARE(tips.windowTitle(), QString::fromStdString(AppTitle() + " - Tips  "));
-  QCOMPARE(tips.Frame1->title(), QStringLiteral("Tips On Using Orlevant"));
-  QCOMPARE(tips.chkShowTips->text(), QStringLiteral("Show Tips Icon on Planner"));
-  QCOMPARE(tips.chkRemember->text(), QStringLiteral("Remember Last Tip Used"));
-  QCOMPARE(tips.cmdExit->text(), QStringLiteral("Exit"));
-  const QStringList titles = {"Entering Events",
-                              "Edit Dialog",
-                              "Right Clicking Active Day",
-                              "Preferences Dialog Box",
-                              "Setting Reminders",
-                              "Compact or Expand Part 1",
-                              "Compact or Expand Part 2",
-                              "Advancing by Months",
-                              "Advancing by Years",
-                              "Changing Planner Size",
-                              "Changing Colours",
-                              "Changing the Week Start Day",
-                              "Function Keys",
-                              "Minimizing to System Tray"};
-  QCOMPARE(tips.lstCategory->count(), titles.size());
-  for (int i = 0; i < titles.size(); ++i) QCOMPARE(tips.lstCategory->item(i)->text(), titles[i]);
-  QCOMPARE(tips.TipIndex(), 0);
-  QCOMPARE(tips.lstCategory->currentRow(), 0);
-  QCOMPARE(tips.lblTips->textFormat(), Qt::PlainText);
-  QCOMPARE(tips.lblTips->text(), kTip0);
-  QVERIFY(tips.chkShowTips->isChecked());
-  QVERIFY(!tips.chkRemember->isChecked());
-}
-
-void TestSmallWindows::tipsRememberTheLastTip_data() {
-  QTest::addColumn<bool>("remember");
-  QTest::addColumn<QString>("closeBy");
-  QTest::newRow("remembered, Exit") << true << "exit";
-  QTest::newRow("remembered, Escape") << true << "escape";
-  QTest::newRow("remembered, window closed") << true << "close";
-  QTest::newRow("not remembered, Exit") << false << "exit";
-  QTest::newRow("not remembered, Escape") << false << "escape";
-  QTest::newRow("remembered, dialog destroyed while open") << true << "destroy";
-}
-
-void TestSmallWindows::tipsRememberTheLastTip() {
-  QFETCH(bool, remember);
-  QFETCH(QString, closeBy);
-  {
-    auto tips = std::make_unique<frmTips>(settings_, *store_);
-    tips->show();
-    tips->chkRemember->setChecked(remember);
-    tips->lstCategory->setCurrentRow(9);
-    QCOMPARE(tips->lblTips->text(), kTip9);
-    if (closeBy == "exit") {
-      QTest::mouseClick(tips->cmdExit, Qt::LeftButton);
-    } else if (closeBy == "escape") {
-      QTest::keyClick(tips.get(), Qt::Key_Escape);
-    } else if (closeBy == "close") {
-      tips->close();
-    }
-    QCOMPARE(tips->isVisible(), closeBy == "destroy");
+  void warningTexts() {
+    QFETCH(int, events);
+    QFETCH(QString, second);
+    frmTotalEventsMsg warning(events, *store_);
+    QCOMPARE(warning.windowTitle(), QString::fromStdString(AppTitle() + " - Total Events"));
+    QCOMPARE(warning.lblMsg[0]->text(),
+             QStringLiteral("Please consider deleting some old events.\nYou currently have %1 events in your file.")
+                 .arg(events));
+    QCOMPARE(warning.lblMsg[1]->text(), second);
+    QCOMPARE(warning.lblMsg[2]->text(),
+             QStringLiteral("You can do this manually by removing events individually or go to the Preferences Dialog "
+                            "and choose Maintenance then click on Delete Events Before Current Year."));
+    for (const QLabel* label : warning.lblMsg) QCOMPARE(label->textFormat(), Qt::PlainText);
   }
-  QCOMPARE(store_->Read("Oldx", "none"), std::string("9"));
-  QCOMPARE(store_->Read("RememberTips", "none"), std::string(remember ? "1" : "0"));
-  QCOMPARE(store_->Read("ShowTips", "none"), std::string("1"));
 
-  frmTips again(settings_, *store_);
-  QCOMPARE(again.chkRemember->isChecked(), remember);
-  QCOMPARE(again.lstCategory->currentRow(), remember ? 9 : 0);
-  QCOMPARE(again.lblTips->text(), remember ? kTip9 : kTip0);
-  // Not remembered, the last tip is still on record.
-  QCOMPARE(store_->Read("Oldx", "none"), std::string("9"));
-}
-
-void TestSmallWindows::tipsOpenAtZeroForAStoredIndexOutOfRange_data() {
-  QTest::addColumn<QString>("oldx");
-  QTest::addColumn<int>("row");
-  QTest::newRow("13, the last") << "13" << 13;
-  QTest::newRow("14, one past") << "14" << 0;
-  QTest::newRow("-1") << "-1" << 0;
-  QTest::newRow("99") << "99" << 0;
-  QTest::newRow("not a number") << "nine" << 0;
-  QTest::newRow("empty") << "" << 0;
-}
-
-void TestSmallWindows::tipsOpenAtZeroForAStoredIndexOutOfRange() {
-  QFETCH(QString, oldx);
-  QFETCH(int, row);
-  QVERIFY(store_->Write("RememberTips", "1"));
-  QVERIFY(store_->Write("Oldx", oldx.toStdString()));
-  frmTips tips(settings_, *store_);
-  tips.show();
-  QCOMPARE(tips.TipIndex(), row);
-  QCOMPARE(tips.lstCategory->currentRow(), row);
-  QCOMPARE(tips.lblTips->text().isEmpty(), false);
-  tips.close();
-  QCOMPARE(store_->Read("Oldx", "none"), std::to_string(row));
-}
-
-void TestSmallWindows::tipsIconSwitchesAtOnce() {
-  settings_.ShowTips = 1;
-  frmTips tips(settings_, *store_);
-  tips.show();
-  ClickBox(tips.chkShowTips);
-  // The mirror changes at once, so the title drops its icon at its next refresh.
-  QCOMPARE(settings_.ShowTips, 0);
-  QCOMPARE(store_->Read("ShowTips", "unset"), std::string("unset"));
-  tips.close();
-  QCOMPARE(store_->Read("ShowTips", "unset"), std::string("0"));
-
-  frmTips again(settings_, *store_);
-  QVERIFY(!again.chkShowTips->isChecked());
-}
-
-void TestSmallWindows::tipsTextsBreakLinesWithCrLf() {
-  const auto& texts = frmTips::TipTexts();
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    const std::string& t = texts[i];
-    QVERIFY2(!t.empty(), qPrintable(QString::number(i)));
-    QVERIFY2(t.substr(t.size() - 2) != "\r\n", qPrintable(QString::number(i)));
-    for (std::size_t at = t.find('\n'); at != std::string::npos; at = t.find('\n', at + 1)) {
-      QVERIFY2(at > 0 && t[at - 1] == '\r', qPrintable(QString::number(i)));
+  void warningOpensWithStoredValuesAndWritesNothing() {
+    QVERIFY(store_->Write("ShowTotalEventsMessage", "1"));
+    QVERIFY(store_->Write("NeverShowTotalEventsMessage", "1"));
+    const std::string before = FileText(store_->FilePath());
+    testing::ScriptedMessageBoxes boxes;
+    {
+      frmTotalEventsMsg warning(2500, *store_);
+      QTimer::singleShot(0, &warning, [&] {
+        QVERIFY(warning.isModal() && warning.isVisible());
+        QVERIFY(warning.chkShowTotalEventsMsg->isChecked());
+        QVERIFY(warning.chkNeverShowTotalEventsMsg->isChecked());
+        QTest::mouseClick(warning.cmdOK, Qt::LeftButton);
+      });
+      QCOMPARE(warning.exec(), int(QDialog::Accepted));
     }
+    QVERIFY(boxes.shown.empty());
+    QCOMPARE(FileText(store_->FilePath()), before);
   }
-  // The function-key tip lists its fourteen lines one below another.
-  QCOMPARE(QString::fromStdString(texts[12]).count(QStringLiteral("\r\n")), 13);
-}
 
-void TestSmallWindows::tipsModalOpeningDoesNotBlock() {
-  frmTips tips(settings_, *store_);
-  QTimer::singleShot(0, &tips, [&] {
-    QVERIFY(tips.isModal() && tips.isVisible());
-    tips.lstCategory->setCurrentRow(4);
-    tips.cmdExit->click();
-  });
-  QCOMPARE(tips.exec(), int(QDialog::Accepted));
-  QCOMPARE(store_->Read("Oldx", "none"), std::string("4"));
-}
-
-// ---- total-events warning ----
-
-void TestSmallWindows::warningTexts_data() {
-  QTest::addColumn<int>("events");
-  QTest::addColumn<QString>("first");
-  QTest::addColumn<QString>("second");
-  const QString mayHelp = QStringLiteral(
-      "The upper limit is 32000 events, but if you no longer need old events, removing them from your file may "
-      "help Orlevant run more efficiently.");
-  const QString mustRemove = QStringLiteral(
-      "The upper limit is 32000 events. You must remove some events from your file before adding any more since "
-      "Orlevant will not read any events past this limit.");
-  QTest::newRow("1500") << 1500
-                        << "Please consider deleting some old events.\nYou currently have 1500 events in your file."
-                        << mayHelp;
-  QTest::newRow("31999") << 31999
-                         << "Please consider deleting some old events.\nYou currently have 31999 events in your file."
-                         << mayHelp;
-  QTest::newRow("32000") << 32000
-                         << "Please consider deleting some old events.\nYou currently have 32000 events in your file."
-                         << mustRemove;
-}
-
-void TestSmallWindows::warningTexts() {
-  QFETCH(int, events);
-  QFETCH(QString, first);
-  QFETCH(QString, second);
-  frmTotalEventsMsg warning(events, *store_);
-  QCOMPARE(warning.windowTitle(), QString::fromStdString(AppTitle() + " - Total Events"));
-  QCOMPARE(warning.lblMsg[0]->text(), first);
-  QCOMPARE(warning.lblMsg[1]->text(), second);
-  QCOMPARE(warning.lblMsg[2]->text(),
-           QStringLiteral("You can do this manually by removing events individually or go to the Preferences Dialog "
-                          "and choose Maintenance then click on Delete Events Before Current Year."));
-  QCOMPARE(warning.lblMsg[3]->text(),
-           QStringLiteral("This message appears when your Total Events is 1000 or more. It will also show at "
-                          "multiples of 1000 Total Events."));
-  for (const QLabel* label : warning.lblMsg) QCOMPARE(label->textFormat(), Qt::PlainText);
-  QCOMPARE(warning.chkShowTotalEventsMsg->text(),
-           QStringLiteral("Do Not Show This Message Until the Next Limit is Reached"));
-  QCOMPARE(warning.chkNeverShowTotalEventsMsg->text(), QStringLiteral("Never Show This Message Again"));
-  QCOMPARE(warning.cmdOK->text(), QStringLiteral("OK"));
-}
-
-void TestSmallWindows::warningOpensWithStoredValuesAndWritesNothing() {
-  QVERIFY(store_->Write("ShowTotalEventsMessage", "1"));
-  QVERIFY(store_->Write("NeverShowTotalEventsMessage", "1"));
-  const std::string before = FileText(store_->FilePath());
-  testing::ScriptedMessageBoxes boxes;
-  {
-    frmTotalEventsMsg warning(2500, *store_);
+  void warningLimitsOnlyBoxStoresAtOnceAndKeepsTheFocusOff() {
+    testing::ScriptedMessageBoxes boxes;
+    frmTotalEventsMsg warning(1500, *store_);
     warning.show();
-    QVERIFY(warning.chkShowTotalEventsMsg->isChecked());
-    QVERIFY(warning.chkNeverShowTotalEventsMsg->isChecked());
-    QTest::mouseClick(warning.cmdOK, Qt::LeftButton);
+    QCOMPARE(warning.focusWidget(), warning.cmdTakeFocus);
+    ClickBox(warning.chkShowTotalEventsMsg);
+    QCOMPARE(Stored("ShowTotalEventsMessage"), std::string("1"));
+    QCOMPARE(warning.focusWidget(), warning.cmdTakeFocus);
+    ClickBox(warning.chkShowTotalEventsMsg);
+    QCOMPARE(Stored("ShowTotalEventsMessage"), std::string("0"));
+    QVERIFY(boxes.shown.empty());
+    QCOMPARE(Stored("NeverShowTotalEventsMessage"), std::string("none"));
+    // The focus taker lies under OK, out of sight.
+    QCOMPARE(warning.cmdTakeFocus->geometry(), warning.cmdOK->geometry());
+    QCOMPARE(warning.cmdOK->parentWidget()->childAt(warning.cmdOK->geometry().center()),
+             static_cast<QWidget*>(warning.cmdOK));
   }
-  QVERIFY(boxes.shown.empty());
-  QCOMPARE(FileText(store_->FilePath()), before);
-}
 
-void TestSmallWindows::warningLimitsOnlyBoxStoresAtOnce() {
-  testing::ScriptedMessageBoxes boxes;
-  frmTotalEventsMsg warning(1500, *store_);
-  warning.show();
-  ClickBox(warning.chkShowTotalEventsMsg);
-  QCOMPARE(store_->Read("ShowTotalEventsMessage", "none"), std::string("1"));
-  ClickBox(warning.chkShowTotalEventsMsg);
-  QCOMPARE(store_->Read("ShowTotalEventsMessage", "none"), std::string("0"));
-  QVERIFY(boxes.shown.empty());
-  QCOMPARE(store_->Read("NeverShowTotalEventsMessage", "none"), std::string("none"));
-}
-
-void TestSmallWindows::warningNeverBoxAsksFirst_data() {
-  QTest::addColumn<MsgAnswer>("answer");
-  QTest::addColumn<bool>("checked");
-  QTest::addColumn<QString>("stored");
-  QTest::newRow("No") << MsgAnswer::No << false << "0";
-  QTest::newRow("Yes") << MsgAnswer::Yes << true << "1";
-}
-
-void TestSmallWindows::warningNeverBoxAsksFirst() {
-  QFETCH(MsgAnswer, answer);
-  QFETCH(bool, checked);
-  QFETCH(QString, stored);
-  testing::ScriptedMessageBoxes boxes;
-  boxes.Answer(answer);
-  frmTotalEventsMsg warning(3000, *store_);
-  warning.show();
-  ClickBox(warning.chkNeverShowTotalEventsMsg);
-  QCOMPARE(boxes.shown.size(), std::size_t{1});
-  QCOMPARE(boxes.shown[0].icon, MsgIcon::Warning);
-  QCOMPARE(boxes.shown[0].buttons, MsgButtons::YesNo);
-  QCOMPARE(boxes.shown[0].title, std::string("Total Events Caution"));
-  QCOMPARE(boxes.shown[0].text, kCaution);
-  QCOMPARE(warning.chkNeverShowTotalEventsMsg->isChecked(), checked);
-  QCOMPARE(QString::fromStdString(store_->Read("NeverShowTotalEventsMessage", "none")), stored);
-  QCOMPARE(store_->Read("ShowTotalEventsMessage", "none"), std::string("none"));
-}
-
-void TestSmallWindows::warningUncheckingNeverAsksNothing() {
-  QVERIFY(store_->Write("NeverShowTotalEventsMessage", "1"));
-  testing::ScriptedMessageBoxes boxes;
-  frmTotalEventsMsg warning(32000, *store_);
-  warning.show();
-  ClickBox(warning.chkNeverShowTotalEventsMsg);
-  QVERIFY(!warning.chkNeverShowTotalEventsMsg->isChecked());
-  QVERIFY(boxes.shown.empty());
-  QCOMPARE(store_->Read("NeverShowTotalEventsMessage", "none"), std::string("0"));
-}
-
-void TestSmallWindows::warningKeepsTheFocusOffTheBoxes() {
-  testing::ScriptedMessageBoxes boxes;
-  frmTotalEventsMsg warning(1200, *store_);
-  warning.show();
-  QCOMPARE(warning.focusWidget(), warning.cmdTakeFocus);
-  ClickBox(warning.chkShowTotalEventsMsg);
-  QCOMPARE(warning.focusWidget(), warning.cmdTakeFocus);
-  // It lies under OK, out of sight.
-  QCOMPARE(warning.cmdTakeFocus->geometry(), warning.cmdOK->geometry());
-  QWidget* cell = warning.cmdOK->parentWidget();
-  QCOMPARE(cell->childAt(warning.cmdOK->geometry().center()), static_cast<QWidget*>(warning.cmdOK));
-}
-
-void TestSmallWindows::warningOkCloses() {
-  frmTotalEventsMsg warning(4000, *store_);
-  QTimer::singleShot(0, &warning, [&] {
-    QVERIFY(warning.isModal() && warning.isVisible());
-    warning.cmdOK->click();
-  });
-  QCOMPARE(warning.exec(), int(QDialog::Accepted));
-  QCOMPARE(store_->Read("ShowTotalEventsMessage", "none"), std::string("none"));
-}
+  void warningNeverBoxAsksBeforeChecking_data() {
+    QTest::addColumn<QString>("storedBefore");
+    QTest::addColumn<MsgAnswer>("answer");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("checking, No") << "0" << MsgAnswer::No << false;
+    QTest::newRow("checking, Yes") << "0" << MsgAnswer::Yes << true;
+    QTest::newRow("unchecking asks nothing") << "1" << MsgAnswer::Yes << false;
+  }
+  void warningNeverBoxAsksBeforeChecking() {
+    QFETCH(QString, storedBefore);
+    QFETCH(MsgAnswer, answer);
+    QFETCH(bool, checked);
+    QVERIFY(store_->Write("NeverShowTotalEventsMessage", storedBefore.toStdString()));
+    testing::ScriptedMessageBoxes boxes;
+    const bool asks = storedBefore == "0";
+    if (asks) boxes.Answer(answer);
+    frmTotalEventsMsg warning(3000, *store_);
+    warning.show();
+    ClickBox(warning.chkNeverShowTotalEventsMsg);
+    QCOMPARE(boxes.shown.size(), asks ? std::size_t{1} : std::size_t{0});
+    if (asks) {
+      QCOMPARE(boxes.shown[0].icon, MsgIcon::Warning);
+      QCOMPARE(boxes.shown[0].buttons, MsgButtons::YesNo);
+      QCOMPARE(boxes.shown[0].title, std::string("Total Events Caution"));
+      QCOMPARE(boxes.shown[0].text, kCaution);
+    }
+    QCOMPARE(warning.chkNeverShowTotalEventsMsg->isChecked(), checked);
+    QCOMPARE(Stored("NeverShowTotalEventsMessage"), std::string(checked ? "1" : "0"));
+    QCOMPARE(Stored("ShowTotalEventsMessage"), std::string("none"));
+  }
+};
 
 QTEST_MAIN(TestSmallWindows)
 #include "test_small_windows.moc"

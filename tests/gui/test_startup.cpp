@@ -2,15 +2,14 @@
 // notification area and a splash, the large-file warning over many starts, and a second copy of
 // the built program that ends at once.
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
 #include <QtTest>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -35,14 +34,19 @@
 using namespace orlevant;
 using orlevant::testing::TempHome;
 
-Q_DECLARE_METATYPE(std::vector<std::string>)
-
 namespace {
+
+struct DecisionRow {
+  const char* name;
+  int events, never, limitsOnly, firstUse;
+  bool warn;
+  int newFirstUse;  // -1: "FirstUse" is not written
+};
 
 const std::string kWiden(10, ' ');
 
 // Where the main window stands when something appears: not made yet, on the desktop, in the tray.
-std::string MainWindowState() {
+QString MainWindowState() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (auto* main = qobject_cast<frmMain*>(w)) {
       if (main->InTray()) return "tray";
@@ -61,27 +65,25 @@ class StartRecorder final : public MessageBoxes {
   MsgAnswer Show(MsgIcon, MsgButtons, const std::string& title, const std::string& text) override {
     const std::string prefix = AppTitle() + " - ";
     const std::string topic = title.rfind(prefix, 0) == 0 ? title.substr(prefix.size()) : title;
-    steps.push_back(topic + " (" + MainWindowState() + ")");
+    Step(QString::fromStdString(topic));
     texts.push_back(text);
     return MsgAnswer::Ok;
   }
 
   StartupOptions Options(bool trayAvailable) {
     StartupOptions options;
-    options.splashHold = [this](frmSplash& splash) {
-      steps.push_back(std::string("splash ") + (splash.isVisible() ? "shown" : "not shown") + " (" +
-                      MainWindowState() + ")");
-    };
+    options.splashHold = [this](frmSplash& splash) { Step(splash.isVisible() ? "splash shown" : "splash not shown"); };
     options.runModal = [this](QDialog& dialog) {
-      steps.push_back(std::string(dialog.metaObject()->className()).substr(std::string("orlevant::").size()) + " (" +
-                      MainWindowState() + ")");
+      Step(QString(dialog.metaObject()->className()).remove(QStringLiteral("orlevant::")));
     };
     options.mainWindow.trayAvailable = [trayAvailable] { return trayAvailable; };
     options.mainWindow.beep = [] {};
     return options;
   }
 
-  std::vector<std::string> steps;
+  void Step(const QString& what) { steps << what + " (" + MainWindowState() + ")"; }
+
+  QStringList steps;
   std::vector<std::string> texts;
 };
 
@@ -91,11 +93,9 @@ void WriteEvents(int count, bool oneToday) {
   if (oneToday) out << "12/05/2026000000=Lunch with Ann\r\n";
 }
 
-bool FolderIsEmpty(const std::filesystem::path& folder) {
-  return std::filesystem::is_empty(folder);
-}
-
 }  // namespace
+
+Q_DECLARE_METATYPE(DecisionRow)
 
 class TestStartup : public QObject {
   Q_OBJECT
@@ -104,7 +104,7 @@ class TestStartup : public QObject {
   std::unique_ptr<TempHome> home_;
   std::unique_ptr<FixedClock> clock_;
 
-  void Set(const char* key, const char* value) { QVERIFY(SettingsStore().Write(key, value)); }
+  void Set(const char* key, const QString& value) { QVERIFY(SettingsStore().Write(key, value.toStdString())); }
   QString Stored(const char* key) const { return QString::fromStdString(SettingsStore().Read(key, "(missing)")); }
 
  private slots:
@@ -122,42 +122,29 @@ class TestStartup : public QObject {
   // ------------------------------------------------------------------ the large-file warning
 
   void totalEventsDecision_data() {
-    QTest::addColumn<int>("events");
-    QTest::addColumn<int>("neverFlag");
-    QTest::addColumn<int>("limitsOnly");
-    QTest::addColumn<int>("firstUse");
-    QTest::addColumn<bool>("warn");
-    QTest::addColumn<int>("newFirstUse");  // -1: "FirstUse" is not written
-    QTest::newRow("empty file") << 0 << 0 << 0 << 1 << false << -1;
-    QTest::newRow("999") << 999 << 0 << 0 << 1 << false << -1;
-    QTest::newRow("1000 right after the first use") << 1000 << 0 << 0 << 1 << false << -1;
-    QTest::newRow("1000 after falling from 2000") << 1000 << 0 << 0 << 2 << true << 1;
-    QTest::newRow("1001, not a round thousand") << 1001 << 0 << 0 << 1 << true << -1;
-    QTest::newRow("1500, limits-only 0") << 1500 << 0 << 0 << 1 << true << -1;
-    QTest::newRow("1500, limits-only 1") << 1500 << 0 << 1 << 1 << false << -1;
-    QTest::newRow("1500, never") << 1500 << 1 << 0 << 1 << false << -1;
-    QTest::newRow("2000 with FirstUse 1") << 2000 << 0 << 0 << 1 << true << 2;
-    QTest::newRow("2000 warned already") << 2000 << 0 << 0 << 2 << false << -1;
-    QTest::newRow("2000, limits-only 1") << 2000 << 0 << 1 << 1 << true << 2;
-    QTest::newRow("2000, never") << 2000 << 1 << 0 << 1 << false << -1;
-    QTest::newRow("2500") << 2500 << 0 << 0 << 2 << true << -1;
-    QTest::newRow("5000 with FirstUse 1") << 5000 << 0 << 0 << 1 << true << 5;
-    QTest::newRow("31999") << 31999 << 0 << 0 << 31 << true << -1;
-    QTest::newRow("31999, never") << 31999 << 1 << 0 << 31 << false << -1;
-    QTest::newRow("32000 with never-flag") << 32000 << 1 << 0 << 1 << true << 32;
-    QTest::newRow("32000 with never-flag, warned at 32") << 32000 << 1 << 0 << 32 << true << 32;
-    QTest::newRow("32000, limits-only") << 32000 << 0 << 1 << 32 << true << 32;
+    QTest::addColumn<DecisionRow>("row");
+    for (const DecisionRow& r :
+         std::initializer_list<DecisionRow>{{"999", 999, 0, 0, 1, false, -1},
+                                            {"1000 right after the first use", 1000, 0, 0, 1, false, -1},
+                                            {"1000 after falling from 2000", 1000, 0, 0, 2, true, 1},
+                                            {"1001, not a round thousand", 1001, 0, 0, 1, true, -1},
+                                            {"1500, limits-only", 1500, 0, 1, 1, false, -1},
+                                            {"1500, never", 1500, 1, 0, 1, false, -1},
+                                            {"2000 with FirstUse 1", 2000, 0, 0, 1, true, 2},
+                                            {"2000 warned already", 2000, 0, 0, 2, false, -1},
+                                            {"2000, limits-only", 2000, 0, 1, 1, true, 2},
+                                            {"5000 with FirstUse 1", 5000, 0, 0, 1, true, 5},
+                                            {"31999, never", 31999, 1, 0, 31, false, -1},
+                                            {"32000 with never-flag", 32000, 1, 0, 1, true, 32},
+                                            {"32000 with never-flag, warned at 32", 32000, 1, 0, 32, true, 32},
+                                            {"32000, limits-only", 32000, 0, 1, 32, true, 32}})
+      QTest::newRow(r.name) << r;
   }
   void totalEventsDecision() {
-    QFETCH(int, events);
-    QFETCH(int, neverFlag);
-    QFETCH(int, limitsOnly);
-    QFETCH(int, firstUse);
-    QFETCH(bool, warn);
-    QFETCH(int, newFirstUse);
-    const TotalEventsDecision d = DecideTotalEventsWarning(events, neverFlag, limitsOnly, firstUse);
-    QCOMPARE(d.showWarning, warn);
-    QCOMPARE(d.newFirstUse.value_or(-1), newFirstUse);
+    QFETCH(DecisionRow, row);
+    const TotalEventsDecision d = DecideTotalEventsWarning(row.events, row.never, row.limitsOnly, row.firstUse);
+    QCOMPARE(d.showWarning, row.warn);
+    QCOMPARE(d.newFirstUse.value_or(-1), row.newFirstUse);
   }
 
   // ------------------------------------------------------------------ texts
@@ -165,60 +152,45 @@ class TestStartup : public QObject {
   void firstUseMessageIsExact() {
     const std::string n = "\r\n";
     const std::string expected =
-        "Welcome to Orlevant!" + kWiden + n + n +                                                 //
-        "After clicking OK you will be presented with..." + kWiden + n + n +                      //
-        "1. Tips on using Orlevant. (The Question Mark on Orlevant's Title Bar" + kWiden + n +    //
-        "     is used to show Tips later on." + kWiden + n + n +                                  //
-        "2. The Preferences Dialog Box where all the customizing" + kWiden + n +                  //
-        "     of Orlevant takes place. An example is making Orlevant run when" + kWiden + n +     //
-        "     you log-on to your computer." + kWiden + n + n +                                    //
+        "Welcome to Orlevant!" + kWiden + n + n +                                               //
+        "After clicking OK you will be presented with..." + kWiden + n + n +                    //
+        "1. Tips on using Orlevant. (The Question Mark on Orlevant's Title Bar" + kWiden + n +  //
+        "     is used to show Tips later on." + kWiden + n + n +                                //
+        "2. The Preferences Dialog Box where all the customizing" + kWiden + n +                //
+        "     of Orlevant takes place. An example is making Orlevant run when" + kWiden + n +   //
+        "     you log-on to your computer." + kWiden + n + n +                                  //
         "This message will not appear again after clicking OK." + kWiden + n + n;
     QCOMPARE(QString::fromStdString(FirstUseMessage()), QString::fromStdString(expected));
   }
 
-  void todaysEventsRuleIsHalfAgainAsLongAsTheDate_data() {
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<int>("rule");
-    QTest::newRow("25 characters") << "Tuesday - May 12, 2026 ab" << 38;
-    QTest::newRow("27 characters") << "Saturday - December 5, 2026" << 40;
-    QTest::newRow("10 characters") << "12/05/2026" << 15;
-    QTest::newRow("letters of two bytes count once") << QString::fromUtf8("März 2026 é") << 16;  // 11 * 1.5 = 16.5
-    QTest::newRow("one character") << "x" << 2;                                                     // 1.5 -> 2
-  }
   void todaysEventsRuleIsHalfAgainAsLongAsTheDate() {
-    QFETCH(QString, date);
-    QFETCH(int, rule);
-    const std::string dateText = date.toStdString();
-    const std::string expected =
-        dateText + kWiden + "\r\n" + std::string(static_cast<std::size_t>(rule), '-') + kWiden + "\r\n\r\n" +
-        ".Dentist\r\nLunch" + kWiden + "\r\n\r\n";
-    QCOMPARE(QString::fromStdString(TodaysEventsMessage(dateText, ".Dentist\r\nLunch")),
-             QString::fromStdString(expected));
+    // The rule is half again as many characters as the date, rounded half to even.
+    for (const auto& [date, rule] : {std::pair{std::string("M\xC3\xA4rz 2026 \xC3\xA9"), 16}, {std::string("x"), 2}}) {
+      const std::string expected = date + kWiden + "\r\n" + std::string(std::size_t(rule), '-') + kWiden +
+                                   "\r\n\r\n.Dentist\r\nLunch" + kWiden + "\r\n\r\n";
+      QCOMPARE(TodaysEventsMessage(date, ".Dentist\r\nLunch"), expected);
+    }
   }
 
   // ------------------------------------------------------------------ one running copy
 
-  void onlyOneHolderOfTheLock() {
+  void onlyOneHolderOfTheLockAndADeadHoldersLockIsTakenOver() {
     const QString folder = QString::fromStdString(home_->Runtime().string());
-    auto first = std::make_unique<SingleInstance>(folder);
-    SingleInstance second(folder);
-    SingleInstance elsewhere(QString::fromStdString(home_->Root().string()));
-    QVERIFY(first->TryAcquire());
-    QVERIFY(first->TryAcquire());  // asking again keeps it
-    QVERIFY(!second.TryAcquire());
-    QVERIFY(!second.IsHeld());
-    QVERIFY(elsewhere.TryAcquire());
-    QVERIFY(QFileInfo::exists(first->LockFilePath()));
-    first.reset();
-    QVERIFY(second.TryAcquire());
-  }
-
-  void theLockOfACopyThatDiedIsTakenOver() {
-    const QString folder = QString::fromStdString(home_->Runtime().string());
+    {
+      auto first = std::make_unique<SingleInstance>(folder);
+      SingleInstance second(folder);
+      SingleInstance elsewhere(QString::fromStdString(home_->Root().string()));
+      QVERIFY(first->TryAcquire());
+      QVERIFY(first->TryAcquire());  // asking again keeps it
+      QVERIFY(!second.TryAcquire() && !second.IsHeld());
+      QVERIFY(elsewhere.TryAcquire());
+      first.reset();
+      QVERIFY(second.TryAcquire());
+    }
+    // A copy that crashes: it takes the lock and ends without letting go of it.
     SingleInstance probe(folder);
     const pid_t child = ::fork();
     if (child == 0) {
-      // The copy that crashes: takes the lock and ends without letting go of it.
       QLockFile lock(probe.LockFilePath());
       lock.setStaleLockTime(0);
       ::_exit(lock.tryLock(0) ? 0 : 1);
@@ -236,12 +208,14 @@ class TestStartup : public QObject {
     if (!QFileInfo(program).isExecutable()) QFAIL("the orlevant program is not built beside the tests");
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const auto point = [&env](const char* name, const std::filesystem::path& to) {
+      env.insert(QString::fromLatin1(name), QString::fromStdString(to.string()));
+    };
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(home_->Runtime().string()));
-    env.insert(QStringLiteral("HOME"), QString::fromStdString(home_->Root().string()));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(home_->Config().string()));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(home_->Data().string()));
-
+    point("XDG_RUNTIME_DIR", home_->Runtime());
+    point("HOME", home_->Root());
+    point("XDG_CONFIG_HOME", home_->Config());
+    point("XDG_DATA_HOME", home_->Data());
     QProcess first;
     first.setProcessEnvironment(env);
     first.start(program, {});
@@ -259,16 +233,16 @@ class TestStartup : public QObject {
     const auto secondData = home_->Root() / "second-data";
     std::filesystem::create_directories(secondConfig);
     std::filesystem::create_directories(secondData);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(secondConfig.string()));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(secondData.string()));
+    point("XDG_CONFIG_HOME", secondConfig);
+    point("XDG_DATA_HOME", secondData);
     QProcess second;
     second.setProcessEnvironment(env);
     second.start(program, {});
     QVERIFY(second.waitForFinished(20000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
-    QVERIFY(FolderIsEmpty(secondConfig));
-    QVERIFY(FolderIsEmpty(secondData));
+    QVERIFY(std::filesystem::is_empty(secondConfig));
+    QVERIFY(std::filesystem::is_empty(secondData));
     QVERIFY(lockFile.open(QIODevice::ReadOnly));
     QCOMPARE(lockFile.readAll(), lockBefore);
     QCOMPARE(first.state(), QProcess::Running);
@@ -284,32 +258,32 @@ class TestStartup : public QObject {
     QTest::addColumn<QString>("startMinimized");
     QTest::addColumn<QString>("showSplash");
     QTest::addColumn<QString>("firstUse");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("first use, tray, minimized, splash")
-        << true << "1" << "1" << "0"
-        << QStringList{"splash shown (none)", "Today's Event (tray)", "First Time Use (tray)", "frmTips (tray)",
-                       "frmTotalEventsMsg (tray)"};
-    QTest::newRow("first use, no tray, minimized, no splash")
-        << false << "1" << "0" << "0"
-        << QStringList{"Today's Event (shown)", "First Time Use (shown)", "frmTips (shown)",
-                       "frmTotalEventsMsg (shown)"};
-    QTest::newRow("first use, tray, on the desktop, no splash")
-        << true << "0" << "0" << "0"
-        << QStringList{"Today's Event (shown)", "First Time Use (shown)", "frmTips (shown)",
-                       "frmTotalEventsMsg (shown)"};
-    QTest::newRow("later start") << true << "0" << "1" << "1"
-                                 << QStringList{"splash shown (none)", "Today's Event (shown)",
-                                                "frmTotalEventsMsg (shown)"};
+    QTest::addColumn<QString>("expected");
+    const QString firstUse = "Today's Event (%1), First Time Use (%1), frmTips (%1), frmTotalEventsMsg (%1)";
+    QTest::newRow("first use, tray, minimized, splash") << true << "1"
+                                                        << "1"
+                                                        << "0"
+                                                        << "splash shown (none), " + firstUse.arg("tray");
+    QTest::newRow("first use, no tray, minimized, no splash") << false << "1"
+                                                              << "0"
+                                                              << "0" << firstUse.arg("shown");
+    QTest::newRow("first use, tray, on the desktop, no splash") << true << "0"
+                                                                << "0"
+                                                                << "0" << firstUse.arg("shown");
+    QTest::newRow("later start") << true << "0"
+                                 << "1"
+                                 << "1"
+                                 << "splash shown (none), Today's Event (shown), frmTotalEventsMsg (shown)";
   }
   void startOrder() {
     QFETCH(bool, tray);
     QFETCH(QString, startMinimized);
     QFETCH(QString, showSplash);
     QFETCH(QString, firstUse);
-    QFETCH(QStringList, expected);
-    Set("StartMinimized", startMinimized.toUtf8().constData());
-    Set("ShowSplash", showSplash.toUtf8().constData());
-    Set("FirstUse", firstUse.toUtf8().constData());
+    QFETCH(QString, expected);
+    Set("StartMinimized", startMinimized);
+    Set("ShowSplash", showSplash);
+    Set("FirstUse", firstUse);
     // 1501 events: not a round thousand, so the warning shows at every start.
     WriteEvents(1501, true);
 
@@ -317,9 +291,7 @@ class TestStartup : public QObject {
     AppContext app;
     std::unique_ptr<frmMain> window = Main(app, recorder.Options(tray));
     QVERIFY(window != nullptr);
-    QStringList steps;
-    for (const std::string& s : recorder.steps) steps << QString::fromStdString(s);
-    QCOMPARE(steps, expected);
+    QCOMPARE(recorder.steps.join(", "), expected);
     QVERIFY(recorder.texts.front().find("Lunch with Ann") != std::string::npos);
 
     // Whatever the start, the clock runs and the window is where the order left it.
@@ -342,10 +314,14 @@ class TestStartup : public QObject {
     QTest::addColumn<QString>("firstUse");
     QTest::addColumn<QStringList>("storedAfterEachStart");
     QTest::addColumn<QList<bool>>("warnedAtEachStart");
-    QTest::newRow("2000 after the first use") << 2000 << "0" << "1" << QStringList{"2", "2"} << QList<bool>{true, false};
-    QTest::newRow("1000 after the first use") << 1000 << "0" << "1" << QStringList{"1", "1"} << QList<bool>{false, false};
-    QTest::newRow("32000 with never-flag") << 32000 << "1" << "32" << QStringList{"32", "32"} << QList<bool>{true, true};
-    QTest::newRow("first start with 3000") << 3000 << "0" << "0" << QStringList{"3", "3"} << QList<bool>{true, false};
+    QTest::newRow("2000 after the first use") << 2000 << "0"
+                                              << "1" << QStringList{"2", "2"} << QList<bool>{true, false};
+    QTest::newRow("1000 after the first use") << 1000 << "0"
+                                              << "1" << QStringList{"1", "1"} << QList<bool>{false, false};
+    QTest::newRow("32000 with never-flag") << 32000 << "1"
+                                           << "32" << QStringList{"32", "32"} << QList<bool>{true, true};
+    QTest::newRow("first start with 3000") << 3000 << "0"
+                                           << "0" << QStringList{"3", "3"} << QList<bool>{true, false};
   }
   void theRoundThousandWarningShowsOnceAcrossStarts() {
     QFETCH(int, events);
@@ -354,8 +330,8 @@ class TestStartup : public QObject {
     QFETCH(QStringList, storedAfterEachStart);
     QFETCH(QList<bool>, warnedAtEachStart);
     Set("ShowSplash", "0");
-    Set("FirstUse", firstUse.toUtf8().constData());
-    Set("NeverShowTotalEventsMessage", never.toUtf8().constData());
+    Set("FirstUse", firstUse);
+    Set("NeverShowTotalEventsMessage", never);
     WriteEvents(events, false);
     for (int start = 0; start < storedAfterEachStart.size(); ++start) {
       StartRecorder recorder;
@@ -363,7 +339,7 @@ class TestStartup : public QObject {
       std::unique_ptr<frmMain> window = Main(app, recorder.Options(true));
       QVERIFY(window != nullptr);
       QCOMPARE(app.events.EventCount, events);
-      const bool warned = !recorder.steps.empty() && recorder.steps.back().rfind("frmTotalEventsMsg", 0) == 0;
+      const bool warned = !recorder.steps.empty() && recorder.steps.back().startsWith("frmTotalEventsMsg");
       QCOMPARE(warned, warnedAtEachStart[start]);
       QCOMPARE(Stored("FirstUse"), storedAfterEachStart[start]);
     }
