@@ -112,6 +112,7 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromStdString(AppTitle()));
   setWindowIcon(AppIcon());
+  RegisterDialogs(dialogs_);
   CreateControls();
   ConnectMenus();
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
@@ -520,6 +521,26 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QWidget::mouseReleaseEvent(event);
+}
+
+// ------------------------------------------------------------------------------------ refresh paths
+
+void frmMain::EventsChanged(bool linesRemoved) {
+  (void)linesRemoved;  // the reminder list is rebuilt here once it exists
+  MonthView& m = app_.month;
+  m.FillMonthGrid(m.ShownMonthDate, app_.settings, app_.events);
+  DrawMonth();
+}
+
+void frmMain::SettingsChanged() {
+  Settings& s = app_.settings;
+  MonthView& m = app_.month;
+  m.LayoutMonthGrid(s.BoxStyle);
+  m.PositionMainWindow(s.Position, s);
+  m.ShowMonthTitle(m.ShownMonthDate, s);
+  m.ShowWeekdayHeadings(0, s);
+  m.FillMonthGrid(m.ShownMonthDate, s, app_.events);
+  DrawMonth();
 }
 
 // ------------------------------------------------------------------------------------ drawing

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "mainwindow/dialog_openers.h"
 #include "mainwindow/main_menus.h"
 #include "platform/qt/menu_styler.h"
 #include "platform/qt/tray_icon.h"
@@ -94,6 +95,19 @@ class frmMain : public QWidget {
   // Draws the whole model: window geometry, title, headings and the 42 boxes.
   void DrawMonth();
 
+  // The one road back after a dialog changed event lines (already saved and reloaded): the
+  // reminder list (its shown flags reset when lines were removed) and the shown month.
+  void EventsChanged(bool linesRemoved);
+  // The road back after the settings changed: the whole redraw sequence of the month window.
+  void SettingsChanged();
+
+  // The dialogs this window opens; see dialog_openers.h.
+  DialogOpeners& Dialogs() { return dialogs_; }
+  // The day box the last right click or double-click was on (0..41).
+  int LastBoxIndex() const { return LastBoxIndex_; }
+  void SetLastBoxIndex(int box) { LastBoxIndex_ = box; }
+  AppContext& App() { return app_; }
+
  signals:
   // The window has unloaded; the program ends with it.
   void Unloaded();
@@ -126,6 +140,8 @@ class frmMain : public QWidget {
 
   AppContext& app_;
   FrmMainServices services_;
+  DialogOpeners dialogs_;
+  int LastBoxIndex_ = 0;
 
   MainMenus menus_;
   MenuStyler MenuObject_;
