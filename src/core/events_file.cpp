@@ -236,4 +236,10 @@ ChangeResult ClearPastReminders(EventStore& store) {
   return result;
 }
 
+void ClearAllEvents(EventStore& store) {
+  store.EventRecords.assign(kSpareEventSlots + 1, std::string());
+  store.EventCount = 0;
+  store.LinesPastLimit.clear();
+}
+
 }  // namespace orlevant

@@ -77,6 +77,10 @@ struct ChangeResult {
   bool SaveFailed() const { return !save.ok; }
 };
 
+// Empties the table and drops every line kept outside it (LinesPastLimit), so that the next save
+// writes an empty file. Nothing is saved here.
+void ClearAllEvents(EventStore& store);
+
 // Reads the file into EventRecords and sets EventCount. A missing file is created empty. On any
 // failure (the folder is missing, the path is a folder or no regular file, access is refused, a
 // read error) the table keeps what it held, LoadState becomes LoadFailed and the result says why.

@@ -127,6 +127,11 @@ TEST_F(EventsFileTest, LinesPastTheLimitAreKeptAndWrittenBackAfterTheTable) {
   EXPECT_EQ(store.EventCount, kMaxEventLines);
   EXPECT_EQ(store.EventRecords[kMaxEventLines], "02/01/2027000000=Line 32001");
   EXPECT_EQ(store.LinesPastLimit.size(), 3u);
+  // Deleting everything deletes the lines kept outside the table too.
+  ClearAllEvents(store);
+  ASSERT_TRUE(SaveEvents(store).ok);
+  EXPECT_EQ(Slurp(FilePath()), "");
+  EXPECT_EQ(store.EventCount, 0);
 }
 
 TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
