@@ -2,9 +2,13 @@
 // Reading files whole, and writing them so that nothing is ever half-written: every file the program
 // reads or rewrites (events, settings, the menu file, the autostart entry) goes through here.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,21 +46,64 @@ struct FileReadResult {
   std::string error;    // why it failed, when Failed
 };
 
+// The largest file the program reads: 128 MiB. A full events table takes a few megabytes, so
+// anything this big is not one of our files (or is a sparse or damaged one); it is refused as
+// unreadable instead of being loaded into memory.
+inline constexpr std::uint64_t kMaxReadBytes = std::uint64_t{128} << 20;
+
 // Reads the whole of `file`. Missing: nothing exists at the path (or its folder is missing). Anything
 // but a regular file (a folder, a named pipe, a device) is a failure: the file is opened without
-// waiting, so a pipe put where a file belongs can never hang the program.
-FileReadResult ReadWholeFile(const std::filesystem::path& file);
+// waiting, so a pipe put where a file belongs can never hang the program. A file larger than
+// `maxBytes`, or memory running out, is a failure too; this never throws.
+FileReadResult ReadWholeFile(const std::filesystem::path& file, std::uint64_t maxBytes = kMaxReadBytes);
 
 // Replaces `file` with `content` so that the file on disk is always either the old one or the whole
 // new one: a temporary file in the same folder is written, flushed to disk and renamed over it, and
 // the folder is flushed after. A symbolic link is followed, so the file it points to is replaced and
-// the link stays. A new file gets `newFileMode`; an existing one keeps its permissions (and, when we
-// run as root, its owner). On failure `file` is untouched and no temporary file is left behind.
+// the link stays; a link that cannot be followed is a failed save. A new file (nothing at the path)
+// gets `newFileMode`; an existing one keeps its permissions (and, when we run as root, its owner);
+// when the existing file cannot be looked at, nothing is written. On failure `file` is untouched
+// and no temporary file is left behind. After a successful write, temporary files of earlier
+// writes of the same file that were cut short (a killed program) are removed.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
                                     mode_t newFileMode = 0600);
+
+// Whether `name` is one of the temporary names WriteFileAtomically gives while writing `fileName`.
+bool IsTemporaryNameFor(std::string_view name, std::string_view fileName);
 
 // Creates `folder` and any missing parents; a folder created here gets `mode`. True when the folder
 // exists afterwards.
 bool EnsureFolder(const std::filesystem::path& folder, mode_t mode = 0700);
+
+// The system calls the writer makes, one replaceable entry each. The program always uses the real
+// ones; tests swap single entries through ScopedFileSystemCalls to make a call fail.
+struct FileSystemCalls {
+  std::function<int(const char*, struct stat*)> lstat;
+  std::function<ssize_t(const char*, char*, std::size_t)> readlink;
+  std::function<int(const char*, struct stat*)> stat;
+  std::function<int(char*, int)> mkostemp;
+  std::function<int(int, mode_t)> fchmod;
+  std::function<ssize_t(int, const void*, std::size_t)> write;
+  std::function<int(int)> fsync;
+  std::function<int(const char*, const char*)> rename;
+  std::function<int(const char*)> unlink;
+};
+
+// The calls in force.
+const FileSystemCalls& CurrentFileSystemCalls();
+// The real calls of the system.
+FileSystemCalls RealFileSystemCalls();
+
+// Puts `calls` in force for the life of the object, then the ones before.
+class ScopedFileSystemCalls {
+ public:
+  explicit ScopedFileSystemCalls(FileSystemCalls calls);
+  ~ScopedFileSystemCalls();
+  ScopedFileSystemCalls(const ScopedFileSystemCalls&) = delete;
+  ScopedFileSystemCalls& operator=(const ScopedFileSystemCalls&) = delete;
+
+ private:
+  FileSystemCalls saved_;
+};
 
 }  // namespace orlevant

@@ -1,0 +1,194 @@
+#include "platform/file_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/file_helpers.h"
+#include "support/temp_home.h"
+
+namespace orlevant {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ModeOf;
+using testing::Put;
+using testing::Slurp;
+using testing::TempHome;
+
+std::vector<std::string> NamesIn(const fs::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The real calls, except that `name` fails with `err` for every path ending in `pathEnd`.
+FileSystemCalls FailingFor(const std::string& name, const std::string& pathEnd, int err) {
+  FileSystemCalls calls = RealFileSystemCalls();
+  auto hit = [pathEnd](const char* p) { return std::string_view(p).ends_with(pathEnd); };
+  if (name == "lstat") {
+    calls.lstat = [hit, err, real = calls.lstat](const char* p, struct stat* st) {
+      if (hit(p)) return errno = err, -1;
+      return real(p, st);
+    };
+  } else if (name == "readlink") {
+    calls.readlink = [hit, err, real = calls.readlink](const char* p, char* buf, std::size_t n) -> ssize_t {
+      if (hit(p)) return errno = err, -1;
+      return real(p, buf, n);
+    };
+  } else if (name == "stat") {
+    calls.stat = [hit, err, real = calls.stat](const char* p, struct stat* st) {
+      if (hit(p)) return errno = err, -1;
+      return real(p, st);
+    };
+  } else if (name == "mkostemp") {
+    calls.mkostemp = [err](char*, int) { return errno = err, -1; };
+  } else if (name == "rename") {
+    calls.rename = [err](const char*, const char*) { return errno = err, -1; };
+  }
+  return calls;
+}
+
+// A file reached through a link: link.conf -> real.conf, both in one folder.
+struct LinkedFile {
+  explicit LinkedFile(const TempHome& home) : dir(home.Config()) {
+    Put(dir / "real.conf", "old\n");
+    ::chmod((dir / "real.conf").c_str(), 0644);
+    fs::create_symlink("real.conf", dir / "link.conf");
+  }
+  fs::path dir;
+  fs::path Link() const { return dir / "link.conf"; }
+  fs::path Real() const { return dir / "real.conf"; }
+};
+
+TEST(AtomicWriteFailures, AnyCallThatFailsLeavesLinkFileAndPermissionsAsTheyWere) {
+  struct Case {
+    const char* call;
+    const char* failsOn;  // the path the call fails for
+    bool throughLink;     // the save goes to link.conf rather than real.conf
+    const char* reason;   // part of the message
+  };
+  const Case cases[] = {
+      {"lstat", "link.conf", true, "Input/output error"},
+      {"readlink", "link.conf", true, "Permission denied"},
+      {"lstat", "real.conf", true, "Input/output error"},
+      {"stat", "real.conf", true, "Input/output error"},
+      {"stat", "real.conf", false, "Permission denied"},
+      {"mkostemp", "", false, "Read-only file system"},
+      {"rename", "", true, "No space left on device"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.call) + " failing on " + c.failsOn);
+    TempHome home;
+    LinkedFile files(home);
+    const int err = std::string(c.reason) == "Input/output error"  ? EIO
+                    : std::string(c.reason) == "Permission denied" ? EACCES
+                    : std::string(c.reason) == "Read-only file system" ? EROFS
+                                                                      : ENOSPC;
+    FileWriteResult r;
+    {
+      ScopedFileSystemCalls failing(FailingFor(c.call, c.failsOn, err));
+      r = WriteFileAtomically(c.throughLink ? files.Link() : files.Real(), "new\n");
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find(c.reason), std::string::npos) << r.error;
+    EXPECT_TRUE(fs::is_symlink(files.Link()));
+    EXPECT_EQ(fs::read_symlink(files.Link()), "real.conf");
+    EXPECT_EQ(Slurp(files.Real()), "old\n");
+    EXPECT_EQ(ModeOf(files.Real()), 0644u);
+    EXPECT_EQ(NamesIn(files.dir), (std::vector<std::string>{"link.conf", "real.conf"}));
+  }
+}
+
+TEST(AtomicWriteFailures, LinksAreFollowedThroughChainsAndNeverInALoop) {
+  TempHome home;
+  LinkedFile files(home);
+  fs::create_directory(files.dir / "sub");
+  fs::create_symlink("../link.conf", files.dir / "sub" / "second.conf");  // a chain of two, one relative hop up
+  ASSERT_TRUE(WriteFileAtomically(files.dir / "sub" / "second.conf", "new\n"));
+  EXPECT_EQ(Slurp(files.Real()), "new\n");
+  EXPECT_EQ(ModeOf(files.Real()), 0644u);
+  EXPECT_TRUE(fs::is_symlink(files.dir / "sub" / "second.conf"));
+  EXPECT_TRUE(fs::is_symlink(files.Link()));
+
+  fs::create_symlink("loop.b", files.dir / "loop.a");
+  fs::create_symlink("loop.a", files.dir / "loop.b");
+  const FileWriteResult loop = WriteFileAtomically(files.dir / "loop.a", "x");
+  EXPECT_FALSE(loop.ok);
+  EXPECT_TRUE(fs::is_symlink(files.dir / "loop.a"));
+  EXPECT_TRUE(fs::is_symlink(files.dir / "loop.b"));
+
+  // A link to a file not made yet: the file is made where the link points.
+  fs::create_symlink("later.conf", files.dir / "ahead.conf");
+  ASSERT_TRUE(WriteFileAtomically(files.dir / "ahead.conf", "made\n"));
+  EXPECT_TRUE(fs::is_symlink(files.dir / "ahead.conf"));
+  EXPECT_EQ(Slurp(files.dir / "later.conf"), "made\n");
+  EXPECT_EQ(ModeOf(files.dir / "later.conf"), 0600u);
+}
+
+TEST(AtomicWriteLeftovers, ASuccessfulSaveRemovesOnlyItsOwnKilledTemporaryFiles) {
+  TempHome home;
+  const fs::path dir = home.Data();
+  Put(dir / "ann.dat", "old\n");
+  // What a killed save of ann.dat leaves, and names that only look alike.
+  for (const char* name : {".ann.dat.Ab3xZ9", ".ann.dat.000000"}) Put(dir / name, "half");
+  const std::vector<std::string> kept = {".ann.dat.abc12",    ".ann.dat.abc1234", ".bob.dat.Ab3xZ9",
+                                         "ann.dat.Ab3xZ9",    ".ann.dat.Ab3x-9", ".ann.dat.Fold01",
+                                         ".ann.dat.Link01"};
+  for (const std::string& name : kept)
+    if (name != ".ann.dat.Fold01" && name != ".ann.dat.Link01") Put(dir / name, "someone else's");
+  fs::create_directory(dir / ".ann.dat.Fold01");
+  fs::create_symlink("ann.dat", dir / ".ann.dat.Link01");
+
+  ASSERT_TRUE(WriteFileAtomically(dir / "ann.dat", "new\n"));
+  std::vector<std::string> expected = kept;
+  expected.push_back("ann.dat");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(NamesIn(dir), expected);
+  EXPECT_EQ(Slurp(dir / "ann.dat"), "new\n");
+}
+
+TEST(AtomicWriteLeftovers, TemporaryNames) {
+  struct Case { const char* name; const char* file; bool ours; };
+  const Case cases[] = {
+      {".a.conf.Zz09aB", "a.conf", true},  {".a.conf.Zz09a", "a.conf", false}, {"a.conf.Zz09aB", "a.conf", false},
+      {".a.conf.Zz_9aB", "a.conf", false}, {".b.conf.Zz09aB", "a.conf", false}, {"..conf.Zz09aB", "", false},
+      {".a.confXZz09aB", "a.conf", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsTemporaryNameFor(c.name, c.file), c.ours) << c.name;
+}
+
+TEST(ReadBound, FilesPastTheBoundAreRefusedAndNothingIsAllocatedForThem) {
+  TempHome home;
+  struct Case { std::uint64_t size; std::uint64_t bound; FileReadOutcome outcome; };
+  const Case cases[] = {
+      {0, 10, FileReadOutcome::Read},
+      {10, 10, FileReadOutcome::Read},
+      {11, 10, FileReadOutcome::Failed},
+      {std::uint64_t{1} << 40, kMaxReadBytes, FileReadOutcome::Failed},  // a sparse terabyte
+      {kMaxReadBytes + 1, kMaxReadBytes, FileReadOutcome::Failed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.size);
+    const fs::path file = home.Data() / "big";
+    Put(file, "");
+    ASSERT_EQ(::truncate(file.c_str(), static_cast<off_t>(c.size)), 0);
+    const FileReadResult r = ReadWholeFile(file, c.bound);
+    EXPECT_EQ(r.outcome, c.outcome);
+    EXPECT_EQ(r.content.size(), c.outcome == FileReadOutcome::Read ? c.size : 0u);
+    if (c.outcome == FileReadOutcome::Failed) {
+      EXPECT_NE(r.error.find("larger than"), std::string::npos) << r.error;
+    }
+  }
+  EXPECT_EQ(kMaxReadBytes, std::uint64_t{128} << 20) << "the bound the README names";
+}
+
+}  // namespace
+}  // namespace orlevant
