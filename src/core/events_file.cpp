@@ -104,6 +104,15 @@ bool HasLineBreak(std::string_view line) {
   return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
 }
 
+// Where the line that ends at `at` is over: past its CR LF, LF or lone CR.
+std::size_t EndOfLine(std::string_view text, std::size_t at) {
+  if (at < text.size() && text[at] == '\r') ++at;
+  if (at < text.size() && text[at] == '\n') ++at;
+  return at;
+}
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
 bool HasOldFormEquals(std::string_view line) { return line.size() >= 11 && line[10] == '='; }
 
 }  // namespace
@@ -137,21 +146,34 @@ StoreResult LoadEvents(EventStore& store) {
 
   std::vector<std::string> records(1);
   records.reserve(std::min<std::size_t>(text.size() / 20 + 8, kMaxEventLines + kSpareEventSlots + 1));
-  std::vector<std::string> pastLimit;
+  std::string notTaken;
   int count = 0;
+  std::size_t restAt = text.size();  // where the lines past the limit begin
   ForEachLine(text, [&](std::string_view line) {
-    if (count >= kMaxEventLines) {
-      pastLimit.push_back(DecodeTextLine(line));
-    } else if (IsValidEventLine(line)) {
+    if (IsValidEventLine(line)) {
       records.push_back(DecodeTextLine(line));
       ++count;
+    } else if (!IsBlank(line)) {
+      notTaken.append(line).append(kLineEnd);
     }
-    return true;
+    if (count < kMaxEventLines) return true;
+    restAt = EndOfLine(text, static_cast<std::size_t>(line.data() + line.size() - text.data()));
+    return false;
   });
   records.resize(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
 
+  std::string pastLimit;
+  if (restAt < text.size()) {
+    // The block is kept whole; the caller's buffer is reused when the file had no byte-order mark.
+    const std::size_t from = restAt + static_cast<std::size_t>(text.data() - content.data());
+    content.erase(0, from);
+    pastLimit = std::move(content);
+    if (pastLimit.back() != '\n' && pastLimit.back() != '\r') pastLimit.append(kLineEnd);
+  }
+
   store.EventRecords = std::move(records);
   store.EventCount = count;
+  store.LinesNotTaken = std::move(notTaken);
   store.LinesPastLimit = std::move(pastLimit);
   store.LoadState = EventLoadState::Loaded;
   store.LoadError.clear();
@@ -176,14 +198,12 @@ StoreResult SaveEvents(EventStore& store) {
     written.push_back(HasLineBreak(line) ? LineBreaksToTildes(line) : line);
     bytes += written.back().size() + kLineEnd.size();
   }
-  for (const std::string& line : store.LinesPastLimit) bytes += line.size() + kLineEnd.size();
+  bytes += store.LinesNotTaken.size() + store.LinesPastLimit.size();
 
   std::string content;
   content.reserve(bytes);
   for (std::size_t i = 1; i < written.size(); ++i) content.append(written[i]).append(kLineEnd);
-  for (const std::string& line : store.LinesPastLimit) {
-    content.append(HasLineBreak(line) ? LineBreaksToTildes(line) : line).append(kLineEnd);
-  }
+  content.append(store.LinesNotTaken).append(store.LinesPastLimit);
 
   if (FileWriteResult r = WriteFileAtomically(store.Path, content); !r) return SaveFailure(store.Path, r.error);
 
@@ -239,6 +259,7 @@ ChangeResult ClearPastReminders(EventStore& store) {
 void ClearAllEvents(EventStore& store) {
   store.EventRecords.assign(kSpareEventSlots + 1, std::string());
   store.EventCount = 0;
+  store.LinesNotTaken.clear();
   store.LinesPastLimit.clear();
 }
 

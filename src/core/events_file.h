@@ -18,8 +18,10 @@
 //  - Only a missing file is created (empty). An existing file that cannot be read is never
 //    truncated; after such a failure every save is refused until a load succeeds, so a stale or
 //    empty table can never overwrite the user's events.
-//  - The table holds at most 32000 lines; whatever follows the 32000th line in the file is kept
-//    in LinesPastLimit and written back unchanged after the table's lines.
+//  - Nothing the user wrote is lost by a save: every non-blank line the load does not take into
+//    the table (a line typed by hand without a valid date, say) is kept in LinesNotTaken, and
+//    whatever follows the 32000th line in the file in LinesPastLimit; both are written back
+//    byte for byte after the table's lines.
 //
 // None of these functions throws; failures come back as values.
 
@@ -47,7 +49,11 @@ struct EventStore {
   std::string Path;                       // the events file, normally EventFilePath(AllUsersPath)
   std::vector<std::string> EventRecords;  // [0] unused, 1 .. EventCount, room for five more
   int EventCount = 0;
-  std::vector<std::string> LinesPastLimit;  // lines after the 32000th, written back unchanged
+  // Kept as the file's own bytes, each line with its line end, and written back unchanged after the
+  // table's lines: the non-blank lines before the limit that are no event lines, then everything
+  // after the 32000th line (read as one block, not line by line, so a huge file loads quickly).
+  std::string LinesNotTaken;
+  std::string LinesPastLimit;
   EventLoadState LoadState = EventLoadState::NeverLoaded;
   std::string LoadError;                  // why the last load failed; empty after a good load
 
@@ -77,8 +83,8 @@ struct ChangeResult {
   bool SaveFailed() const { return !save.ok; }
 };
 
-// Empties the table and drops every line kept outside it (LinesPastLimit), so that the next save
-// writes an empty file. Nothing is saved here.
+// Empties the table and drops every line kept outside it (LinesNotTaken, LinesPastLimit), so that
+// the next save writes an empty file. Nothing is saved here.
 void ClearAllEvents(EventStore& store);
 
 // Reads the file into EventRecords and sets EventCount. A missing file is created empty. On any
@@ -88,7 +94,8 @@ void ClearAllEvents(EventStore& store);
 // rebuilt; nothing here touches it.
 StoreResult LoadEvents(EventStore& store);
 
-// Rewrites the file from lines 1 .. EventCount, dropping empty elements, then LinesPastLimit.
+// Rewrites the file from lines 1 .. EventCount, dropping empty elements, then LinesNotTaken and
+// LinesPastLimit.
 // On success the table is compacted to the lines written and EventCount is their number (so a
 // second save before the next load writes the same lines again). A line break inside a line is
 // written as "~", so no line can split into two on disk. Refused (nothing written) while

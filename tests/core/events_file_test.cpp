@@ -58,7 +58,8 @@ class EventsFileTest : public ::testing::Test {
 };
 
 TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {
-  struct Case { const char* name; std::string file; Lines lines; };
+  // kept: the lines the load leaves out of the table, written back after it byte for byte.
+  struct Case { const char* name; std::string file; Lines lines; std::string kept = ""; };
   const Lines two{"05/12/2026000000=Party", "01/01/9999000000=New Year"};
   const std::vector<Case> cases = {
       {"CR LF", "05/12/2026000000=Party\r\n01/01/9999000000=New Year\r\n", two},
@@ -68,9 +69,11 @@ TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {
       {"UTF-8 text", "05/12/2026000000=Caf\xC3\xA9 \xE6\x9D\xB1~Z\r\n", {"05/12/2026000000=Caf\xC3\xA9 \xE6\x9D\xB1~Z"}},
       {"Windows-1252 line next to a UTF-8 line", "05/12/2026000000=Caf\xE9 \x80 5\r\n06/12/2026000000=Caf\xC3\xA9\r\n",
        {"05/12/2026000000=Caf\xC3\xA9 \xE2\x82\xAC 5", "06/12/2026000000=Caf\xC3\xA9"}},
-      {"blank and invalid lines dropped",
-       "\r\nMeeting at noon\r\n05/12/2026000000=Kept\r\n31/04/2026000000=No such day\r\n   \r\n29/02/9999000000=Leap\r\n",
-       {"05/12/2026000000=Kept", "29/02/9999000000=Leap"}},
+      {"blank lines dropped, invalid lines kept after the table",
+       "\r\nMeeting at noon\r\n05/12/2026000000=Kept\r\n31/04/2026000000=No such day\r\n   \r\n29/02/9999000000=Leap\n"
+       "Caf\xE9 without a date",
+       {"05/12/2026000000=Kept", "29/02/9999000000=Leap"},
+       "Meeting at noon\r\n31/04/2026000000=No such day\r\nCaf\xE9 without a date\r\n"},
       {"short line kept as it is", "05/12/2026\r\n", {"05/12/2026"}},
       {"empty file", "", {}},
   };
@@ -83,7 +86,7 @@ TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {
     ASSERT_TRUE(SaveEvents(store).ok);
     std::string expected;
     for (const auto& line : c.lines) expected += line + "\r\n";
-    EXPECT_EQ(Slurp(FilePath()), expected);
+    EXPECT_EQ(Slurp(FilePath()), expected + c.kept);
   }
 }
 
@@ -115,23 +118,75 @@ TEST_F(EventsFileTest, EditsSurviveSavesAndReloads) {
 TEST_F(EventsFileTest, LinesPastTheLimitAreKeptAndWrittenBackAfterTheTable) {
   std::string table;
   for (int i = 1; i <= kMaxEventLines; ++i) table += "01/01/2027000000=Event " + std::to_string(i) + "\r\n";
-  EventStore store = Loaded(table + "02/01/2027000000=Line 32001\r\nnot an event\r\n\r\n03/01/2027000000=Caf\xE9\r\n");
+  const std::string past = "02/01/2027000000=Line 32001\r\nnot an event\n\r\n03/01/2027000000=Caf\xE9";
+  EventStore store = Loaded(table + past);
   ASSERT_EQ(store.EventCount, kMaxEventLines);
-  EXPECT_EQ(store.LinesPastLimit.size(), 4u);
   ASSERT_TRUE(SaveEvents(store).ok);
-  EXPECT_EQ(Slurp(FilePath()), table + "02/01/2027000000=Line 32001\r\nnot an event\r\n\r\n03/01/2027000000=Caf\xC3\xA9\r\n");
+  EXPECT_EQ(Slurp(FilePath()), table + past + "\r\n") << "kept byte for byte, ended by a line end";
   // Room made in the table lets the next load take in the line that waited.
   store.EventRecords[1].clear();
   ASSERT_TRUE(SaveEvents(store).ok);
   ASSERT_TRUE(LoadEvents(store).ok);
   EXPECT_EQ(store.EventCount, kMaxEventLines);
   EXPECT_EQ(store.EventRecords[kMaxEventLines], "02/01/2027000000=Line 32001");
-  EXPECT_EQ(store.LinesPastLimit.size(), 3u);
+  ASSERT_TRUE(SaveEvents(store).ok);
+  EXPECT_EQ(Slurp(FilePath()).substr(table.size() - std::string("01/01/2027000000=Event 1\r\n").size()),
+            "02/01/2027000000=Line 32001\r\nnot an event\n\r\n03/01/2027000000=Caf\xE9\r\n");
   // Deleting everything deletes the lines kept outside the table too.
   ClearAllEvents(store);
   ASSERT_TRUE(SaveEvents(store).ok);
   EXPECT_EQ(Slurp(FilePath()), "");
   EXPECT_EQ(store.EventCount, 0);
+}
+
+TEST_F(EventsFileTest, HandEditedLinesSurviveTheStartButNotDeleteAll) {
+  // As a user leaves the file after editing it by hand; today is 15/06/2026.
+  const std::string file =
+      "01/06/2026010000=Past, with a reminder\r\n"
+      "31/04/2026000000=No 31st of April\r\n"
+      "\r\n"
+      "Dentist on Friday\n"
+      "  \t\r\n"
+      "20/06/2026000000=Future\r\n"
+      "2O/06/2026000000=Letter O for zero, Caf\xE9\r\n"
+      "01/07/2026000000=Last line without an end";
+  EventStore store = Loaded(file);
+  ASSERT_EQ(LinesOf(store), (Lines{"01/06/2026010000=Past, with a reminder", "20/06/2026000000=Future",
+                                   "01/07/2026000000=Last line without an end"}));
+  ASSERT_TRUE(IsCurrentFormat(store));
+  ASSERT_TRUE(ClearPastReminders(store).Saved());
+  EXPECT_EQ(store.EventCount, 3) << "the count is the table's alone";
+  EXPECT_EQ(Slurp(FilePath()),
+            "01/06/2026000000=Past, with a reminder\r\n"
+            "20/06/2026000000=Future\r\n"
+            "01/07/2026000000=Last line without an end\r\n"
+            "31/04/2026000000=No 31st of April\r\n"
+            "Dentist on Friday\r\n"
+            "2O/06/2026000000=Letter O for zero, Caf\xE9\r\n");
+  // Kept through a reload and a second save, in the same place.
+  const std::string saved = Slurp(FilePath());
+  ASSERT_TRUE(LoadEvents(store).ok);
+  ASSERT_TRUE(SaveEvents(store).ok);
+  EXPECT_EQ(Slurp(FilePath()), saved);
+
+  ClearAllEvents(store);
+  ASSERT_TRUE(SaveEvents(store).ok);
+  EXPECT_EQ(Slurp(FilePath()), "");
+}
+
+TEST_F(EventsFileTest, ASparseTerabyteFileIsRefusedAsUnreadableAndNeverRewritten) {
+  Put(FilePath(), "");
+  constexpr off_t kTerabyte = off_t{1} << 40;
+  ASSERT_EQ(::truncate(FilePath().c_str(), kTerabyte), 0);
+  EventStore store(FilePath());
+  const StoreResult load = LoadEvents(store);
+  EXPECT_FALSE(load.ok);
+  EXPECT_NE(load.error.find("larger than"), std::string::npos) << load.error;
+  EXPECT_EQ(store.LoadState, EventLoadState::LoadFailed);
+  AppendEvent(store, "01/01/2027000000=A");
+  EXPECT_FALSE(SaveEvents(store).ok);
+  EXPECT_EQ(fs::file_size(FilePath()), static_cast<std::uintmax_t>(kTerabyte));
+  EXPECT_EQ(FilesIn(Dir()), Lines{"ann.dat"});
 }
 
 TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
