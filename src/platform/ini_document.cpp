@@ -9,7 +9,9 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A stray CR before a line end counts as a blank, so that it never becomes part of a name or value
+// read; the line itself is written back with it.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -54,9 +56,12 @@ bool SameIniName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::optional<IniDocument> IniDocument::Load(const std::filesystem::path& file) {
+std::optional<IniDocument> IniDocument::Load(const std::filesystem::path& file, std::string* why) {
   FileReadResult read = ReadWholeFile(file);
-  if (read.outcome == FileReadOutcome::Failed) return std::nullopt;
+  if (read.outcome == FileReadOutcome::Failed) {
+    if (why) *why = std::move(read.error);
+    return std::nullopt;
+  }
   return Parse(read.content);
 }
 
@@ -73,9 +78,12 @@ IniDocument IniDocument::Parse(std::string_view text) {
     const std::size_t lf = text.find('\n');
     std::string_view raw = text.substr(0, lf);
     text.remove_prefix(lf == text.npos ? text.size() : lf + 1);
-    if (raw.ends_with('\r')) raw.remove_suffix(1);
-
     Line line;
+    if (lf != std::string_view::npos) line.end = "\n";
+    if (!line.end.empty() && raw.ends_with('\r')) {
+      raw.remove_suffix(1);
+      line.end = "\r\n";
+    }
     line.raw = std::string(raw);
     const std::string_view t = Trim(raw);
     if (t.starts_with('[')) {
@@ -155,33 +163,38 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
   }
 
-  Line entry{LineKind::Entry, std::string(key), std::string(key) + "=" + EncodeValue(value)};
+  Line entry{LineKind::Entry, std::string(key), std::string(key) + "=" + EncodeValue(value), {}};
   if (!ranges.empty()) {
     // After the section's last non-blank line, so the blank line that parts it from the next
     // section stays where it is.
     auto [first, last] = ranges.front();
     std::size_t at = last;
     while (at > first && Trim(lines_[at - 1].raw).empty()) --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
+    InsertLine(at, std::move(entry));
     return true;
   }
-  if (!lines_.empty() && !Trim(lines_.back().raw).empty()) lines_.push_back(Line{});
-  lines_.push_back(Line{LineKind::Header, std::string(section), "[" + std::string(section) + "]"});
-  lines_.push_back(std::move(entry));
+  if (!lines_.empty() && !Trim(lines_.back().raw).empty()) InsertLine(lines_.size(), Line{});
+  InsertLine(lines_.size(), Line{LineKind::Header, std::string(section), "[" + std::string(section) + "]", {}});
+  InsertLine(lines_.size(), std::move(entry));
   return true;
 }
 
+void IniDocument::InsertLine(std::size_t at, Line line) {
+  if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = NewLineEnd();
+  line.end = NewLineEnd();
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
 std::string IniDocument::Text() const {
-  const std::string_view eol = crlf_ ? "\r\n" : "\n";
   std::string out;
   if (bom_) out += kBom;
   for (const Line& line : lines_) {
     out += line.raw;
-    out += eol;
+    out += line.end;
   }
   return out;
 }
 
-bool IniDocument::Save(const std::filesystem::path& file) const { return WriteFileAtomically(file, Text()).ok; }
+FileWriteResult IniDocument::Write(const std::filesystem::path& file) const { return WriteFileAtomically(file, Text()); }
 
 }  // namespace orlevant

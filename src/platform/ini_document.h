@@ -1,12 +1,14 @@
 #pragma once
 // A small INI text file held in memory: "[Section]" headers and "Key=Value" lines. Section and key
 // names match ignoring ASCII case. Everything the program does not change (other keys, other
-// sections, comments, blank lines, the byte-order mark, the line-end style) is written back as it
-// was read. Both the settings store and the menu styler's file are kept through this one class.
+// sections, comments, blank lines, the byte-order mark, each line's own line end, stray CRs, a
+// missing final line end) is written back byte for byte. Both the settings store and the menu styler's file are kept through this one class.
 
 #include <sys/types.h>
 
 #include <filesystem>
+
+#include "platform/file_io.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,8 +28,9 @@ class IniDocument {
   IniDocument() = default;
 
   // Reads a whole file. A file that does not exist gives an empty document; a file that exists but
-  // cannot be read gives nothing, so that no caller rewrites it from an empty document.
-  static std::optional<IniDocument> Load(const std::filesystem::path& file);
+  // cannot be read gives nothing, so that no caller rewrites it from an empty document, and puts
+  // the reason in `why` when given.
+  static std::optional<IniDocument> Load(const std::filesystem::path& file, std::string* why = nullptr);
   // Text as found on disk: CR LF or LF line ends, an optional UTF-8 byte-order mark.
   static IniDocument Parse(std::string_view text);
 
@@ -47,7 +50,8 @@ class IniDocument {
   std::string Text() const;
 
   // Rewrites `file` with Text() through WriteFileAtomically.
-  bool Save(const std::filesystem::path& file) const;
+  FileWriteResult Write(const std::filesystem::path& file) const;
+  bool Save(const std::filesystem::path& file) const { return Write(file).ok; }
 
  private:
   enum class LineKind { Other, Header, Entry };
@@ -55,7 +59,13 @@ class IniDocument {
     LineKind kind = LineKind::Other;
     std::string name;  // section name of a header, key of an entry (trimmed, as stored)
     std::string raw;   // the line as it is written back, without its line end
+    std::string end;   // its line end as read ("\r\n", "\n", or none after a last line)
   };
+
+  // The line end for lines the program adds: the file's own, by its first line.
+  std::string_view NewLineEnd() const { return crlf_ ? "\r\n" : "\n"; }
+  // Adds `line` at `at`, giving the line before it a line end when it was the last and had none.
+  void InsertLine(std::size_t at, Line line);
 
   // Index range [first, last) of the lines that belong to each section named `section`.
   std::vector<std::pair<std::size_t, std::size_t>> SectionRanges(std::string_view section) const;

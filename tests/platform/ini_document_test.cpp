@@ -66,9 +66,30 @@ TEST(IniDocumentWrite, UntouchedTextComesBackByteForByte) {
       "[S]\r\nk=v\r\n\r\n; note\r\n[T]\r\n  spaced = value  \r\n",
       "\xEF\xBB\xBF[S]\nk=v\n",
       "garbage line\n[unclosed\n[S]\nk=v\n",
+      "[S]\nk=v",
+      "[S]\nKey=v\r\r\nk=v\n",
+      "[S]\r\nKey=v\r\r\n\r\r\n",
+      "[S]\nmixed=1\r\nends=2\n\r\n",
+      "[S]\nlone=a\rb\n",
   };
   for (const auto text : texts) EXPECT_EQ(IniDocument::Parse(text).Text(), text);
-  EXPECT_EQ(IniDocument::Parse("[S]\nk=v").Text(), "[S]\nk=v\n");
+}
+
+TEST(IniDocumentWrite, KeysNotOursKeepTheirStrayCarriageReturnsWhenOursChange) {
+  struct Case { const char* name; std::string before; std::string after; };
+  const Case cases[] = {
+      {"CR CR LF in an LF file", "[S]\nKey=v\r\r\nOurs=1\n", "[S]\nKey=v\r\r\nOurs=2\n"},
+      {"CR CR LF in a CR LF file", "[S]\r\nKey=v\r\r\nOurs=1\r\n", "[S]\r\nKey=v\r\r\nOurs=2\r\n"},
+      {"added after a last line without its end", "[S]\r\nKey=v\r", "[S]\r\nKey=v\r\r\nOurs=2\r\n"},
+      {"LF line in a CR LF file", "[S]\r\nKey=v\nOurs=1\r\n", "[S]\r\nKey=v\nOurs=2\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    IniDocument doc = IniDocument::Parse(c.before);
+    EXPECT_EQ(doc.Get("S", "Key"), "v") << "a stray CR is no part of the value";
+    ASSERT_TRUE(doc.Set("S", "Ours", "2"));
+    EXPECT_EQ(doc.Text(), c.after);
+  }
 }
 
 TEST(IniDocumentWrite, SetReplacesInPlaceAndKeepsEverythingElse) {
