@@ -16,6 +16,7 @@
 #include "core/event_line.h"
 #include "core/text_encoding.h"
 #include "platform/file_io.h"
+#include "platform/paths.h"
 #include "platform/user_name.h"
 
 namespace orlevant {
@@ -50,11 +51,22 @@ bool FolderExists(const fs::path& dir) {
   return ::stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Reads the events file whole. Missing only when the file is absent from a folder that exists; a
-// missing folder is a failure, so that nothing is created in a place the user did not choose.
+bool IsDefaultEventsFolder(const fs::path& dir) {
+  return dir.lexically_normal() == fs::path(DefaultAllUsersFolder()).parent_path().lexically_normal();
+}
+
+// Reads the events file whole. Missing only when the file is absent from a folder that exists. The
+// default events folder is made here, the first time a file is opened in it; any other missing
+// folder is a failure, so that nothing is created in a place the user did not choose.
 FileReadOutcome ReadEventFile(const std::string& path, std::string& content, StoreResult& failure) {
   FileReadResult read = ReadWholeFile(path);
-  if (read.outcome == FileReadOutcome::Missing && !FolderExists(fs::path(path).parent_path())) {
+  const fs::path dir = fs::path(path).parent_path();
+  if (read.outcome == FileReadOutcome::Missing && !FolderExists(dir) && IsDefaultEventsFolder(dir) &&
+      !EnsureFolder(dir, 0700)) {
+    failure = ReadFailure(path, "the folder " + dir.string() + " cannot be made (" + ErrnoText(errno) + ")");
+    return FileReadOutcome::Failed;
+  }
+  if (read.outcome == FileReadOutcome::Missing && !FolderExists(dir)) {
     failure = ReadFailure(path, "the folder " + fs::path(path).parent_path().string() + " does not exist");
     return FileReadOutcome::Failed;
   }

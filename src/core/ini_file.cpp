@@ -1,10 +1,13 @@
 #include "core/ini_file.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "core/settings.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
+#include "platform/settings_store.h"
 
 namespace orlevant {
 namespace {
@@ -65,8 +68,10 @@ bool IniFile::KeySave(std::string_view value, std::string_view section, std::str
 }
 
 void IniFile::BeginUpdate() {
-  auto doc = IniDocument::Load(configName_);
+  std::string why;
+  auto doc = IniDocument::Load(configName_, &why);
   heldOk_ = doc.has_value();
+  lastError_ = doc ? std::string() : "the file cannot be read (" + why + ")";
   held_ = doc ? *std::move(doc) : IniDocument{};
 }
 
@@ -74,9 +79,18 @@ bool IniFile::EndUpdate() {
   if (!held_) return true;
   IniDocument doc = *std::move(held_);
   held_.reset();
-  if (!heldOk_) return false;
-  if (!EnsureFolder(std::filesystem::path(configName_).parent_path(), 0700)) return false;
-  return doc.Save(configName_);
+  if (!heldOk_) {
+    if (lastError_.empty()) lastError_ = "a value could not be written as one line";
+    return false;
+  }
+  const std::filesystem::path folder = std::filesystem::path(configName_).parent_path();
+  if (!EnsureFolder(folder, 0700)) {
+    lastError_ = "the folder " + folder.string() + " cannot be made (" + std::strerror(errno) + ")";
+    return false;
+  }
+  const FileWriteResult written = doc.Write(configName_);
+  lastError_ = written.error;
+  return written.ok;
 }
 
 bool WriteMenuIni(const Settings& settings, const std::function<void()>& reloadMenuSettings) {
@@ -127,6 +141,7 @@ bool WriteMenuIni(const Settings& settings, const std::function<void()>& reloadM
   ini.KeySave(number(settings.BottomColour), kKeep, "New3DColor3");
 
   const bool written = ini.EndUpdate();
+  if (!written) ReportSettingsProblem(SettingsProblem::NotSaved, ini.ConfigName(), ini.LastError());
   if (reloadMenuSettings) reloadMenuSettings();
   return written;
 }

@@ -45,6 +45,8 @@ class IniFile {
   // case the file stays as it was.
   void BeginUpdate();
   bool EndUpdate();
+  // Why the last EndUpdate failed, for the user; empty when it did not.
+  const std::string& LastError() const { return lastError_; }
 
   const std::string& KeyValue() const { return keyValue_; }
   void KeyValue(std::string value) { keyValue_ = std::move(value); }
@@ -67,11 +69,13 @@ class IniFile {
 
   std::optional<IniDocument> held_;  // set while an update is open
   bool heldOk_ = true;
+  std::string lastError_;
 };
 
 // Writes the menu settings into "frmMain.ini" (in one rewrite, other keys kept), then calls
 // `reloadMenuSettings` so the menu styler takes them into use. False when the file could not be
-// written; the styler is told to reload either way and then finds the settings it had.
+// written, which is also reported as a settings problem (platform/settings_store.h); the styler is
+// told to reload either way and then finds the settings it had.
 bool WriteMenuIni(const Settings& settings, const std::function<void()>& reloadMenuSettings);
 
 }  // namespace orlevant

@@ -170,8 +170,11 @@ Settings LoadSettings(const SettingsStore& store) {
       s.*std::get<TextMember>(spec.member) = text;
     }
   }
-  s.AllUsersPath = FolderOr(values, "AllUsersPath", DefaultAllUsersPath);
+  s.AllUsersPath = FolderOr(values, "AllUsersPath", DefaultAllUsersFolder);
   s.InstallPath = FolderOr(values, "InstallPath", DefaultInstallPath);
+  // A settings file that is there but cannot be read (the store has told the user why) is not a
+  // first start: the welcome, the tips and the autostart entry are not run again on every start.
+  if (values.Unreadable()) s.FirstUse = 1;
   return s;
 }
 

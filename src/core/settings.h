@@ -91,6 +91,9 @@ struct Settings {
 };
 
 // Every value of the store, in the order above; a missing or unusable value reads as its default.
+// When the settings file exists but cannot be read, every value is its default except FirstUse,
+// which is 1: the store has reported the problem, and it is not a first start. Nothing is created
+// on disk, not even the default events folder.
 Settings LoadSettings(const SettingsStore& store);
 
 // Store single values at once, as decimal text (colours as &H00BBGGRR). Each returns false, leaving

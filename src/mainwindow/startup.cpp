@@ -2,6 +2,7 @@
 
 #include "core/message_box.h"
 #include "core/settings.h"
+#include "core/settings_warning.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_tips.h"
 #include "mainwindow/frm_total_events_msg.h"
@@ -54,6 +55,9 @@ void CheckTotalEvents(AppContext& app, frmMain& window, const StartupOptions& op
 std::unique_ptr<frmMain> Main(AppContext& app, const StartupOptions& options) {
   // 1. Another copy runs: nothing is loaded, shown or written.
   if (options.isOnlyCopy && !options.isOnlyCopy()) return nullptr;
+
+  // The first settings file that cannot be read or written in this run is told to the user once.
+  InstallSettingsWarning();
 
   // 2-3. AppTitle is built on first use; the two values the start needs before the load.
   const Settings early = LoadSettings(app.store);

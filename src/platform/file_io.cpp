@@ -134,7 +134,8 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
   const std::string tooLarge = "it is larger than " + SizeText(maxBytes) + ", more than a file of this program can be";
   UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (!fd.Valid()) {
-    if (errno == ENOENT) {
+    // ENOTDIR: a file stands where a folder of the path should be, so nothing can be at the path.
+    if (errno == ENOENT || errno == ENOTDIR) {
       result.outcome = FileReadOutcome::Missing;
       return result;
     }

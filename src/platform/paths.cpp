@@ -70,8 +70,10 @@ std::string ExecutableFolder() {
 
 std::string SettingsFolder() { return ConfigHome() + "Tamsel/"; }
 
+std::string DefaultAllUsersFolder() { return DataHome() + "Orlevant/"; }
+
 std::string DefaultAllUsersPath() {
-  const std::string folder = DataHome() + "Orlevant/";
+  const std::string folder = DefaultAllUsersFolder();
   // A folder that cannot be made shows up as a failed load of the events file, which the user is
   // told about there; the path is still the right one to name.
   EnsureFolder(folder, 0700);

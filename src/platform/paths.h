@@ -24,7 +24,10 @@ std::string ExecutableFolder();
 std::string SettingsFolder();
 
 // The installation defaults of "AllUsersPath" and "InstallPath", used when the store holds none.
-// The events folder is DataHome() & "Orlevant/", created here (owner-only) when missing.
+// The events folder is DataHome() & "Orlevant/". Reading the settings never creates it: the load of
+// the events file does, owner-only, when it first opens the file there. DefaultAllUsersPath also
+// creates it, for callers about to put a file into it.
+std::string DefaultAllUsersFolder();
 std::string DefaultAllUsersPath();
 std::string DefaultInstallPath();
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <variant>
 
+#include "core/events_file.h"
 #include "platform/settings_store.h"
 #include "support/file_helpers.h"
 #include "support/temp_home.h"
@@ -79,11 +80,26 @@ TEST(LoadSettingsTest, FreshOrEmptyFoldersGiveTheInstallationDefaults) {
     const Settings s = LoadSettings(store);
     for (const Row& row : kRows) EXPECT_EQ(AsText(s, row.member), AsText(Settings{}, row.member)) << row.key;
     EXPECT_EQ(s.AllUsersPath, home.Data().string() + "/Orlevant/");
-    EXPECT_TRUE(fs::is_directory(s.AllUsersPath));
-    EXPECT_EQ(testing::ModeOf(s.AllUsersPath), 0700u) << "made on first use, for its owner only";
+    EXPECT_FALSE(fs::exists(s.AllUsersPath)) << "reading the settings makes no folder";
     EXPECT_TRUE(fs::exists(s.InstallPath + "core_tests")) << "the folder of the running program: " << s.InstallPath;
     EXPECT_EQ(fs::exists(StoreFile(home)), emptyFolders) << "reading writes nothing";
   }
+}
+
+TEST(LoadSettingsTest, TheDefaultEventsFolderIsMadeWhenTheEventsFileIsFirstOpened) {
+  TempHome home;
+  SettingsStore store;
+  const Settings s = LoadSettings(store);
+  ASSERT_FALSE(fs::exists(s.AllUsersPath));
+  EventStore events(EventFilePath(s.AllUsersPath));
+  ASSERT_TRUE(LoadEvents(events).ok);
+  EXPECT_TRUE(fs::is_regular_file(events.Path));
+  EXPECT_EQ(testing::ModeOf(s.AllUsersPath), 0700u) << "for its owner only";
+
+  // A folder the user chose is never made for them.
+  EventStore elsewhere((home.Root() / "chosen" / "ann.dat").string());
+  EXPECT_FALSE(LoadEvents(elsewhere).ok);
+  EXPECT_FALSE(fs::exists(home.Root() / "chosen"));
 }
 
 TEST(LoadSettingsTest, EveryStoredValueReachesItsOwnMember) {

@@ -12,7 +12,9 @@
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
+#include <cerrno>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@
 #include "mainwindow/startup.h"
 #include "mainwindow/todays_events.h"
 #include "mainwindow/total_events_check.h"
+#include "platform/file_io.h"
 #include "platform/paths.h"
 #include "platform/qt/single_instance.h"
 #include "platform/run_at_logon.h"
@@ -306,6 +309,48 @@ class TestStartup : public QObject {
     } else {
       QVERIFY(!std::filesystem::exists(RunAtLogonEntryPath()));
     }
+  }
+
+  // ------------------------------------------------------------------ settings that cannot be kept
+
+  void settingsThatCannotBeKept_data() {
+    QTest::addColumn<bool>("readOnly");  // no file can be written in the config folder
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("reason");
+    // The settings cannot be saved: the first start runs as always, with one warning.
+    QTest::newRow("read-only config folder")
+        << true << "splash shown (none), Settings (hidden), First Time Use (shown), frmTips (shown)"
+        << "Read-only file system";
+    // The settings cannot be read: defaults for this run, no first use.
+    QTest::newRow("unreadable settings file") << false << "Settings (none), splash shown (none)"
+                                              << "not a regular file";
+  }
+  void settingsThatCannotBeKept() {
+    QFETCH(bool, readOnly);
+    QFETCH(QString, expected);
+    QFETCH(QString, reason);
+    const std::filesystem::path config = home_->Config() / "Tamsel";
+    std::filesystem::create_directories(readOnly ? config : config / "Orlevant.conf");
+    FileSystemCalls calls = RealFileSystemCalls();
+    calls.mkostemp = [config, real = calls.mkostemp](char* tmpl, int flags) {
+      if (std::string_view(tmpl).starts_with(config.string())) return errno = EROFS, -1;
+      return real(tmpl, flags);
+    };
+    std::optional<ScopedFileSystemCalls> failing;
+    if (readOnly) failing.emplace(calls);
+
+    StartRecorder recorder;
+    AppContext app;
+    std::unique_ptr<frmMain> window = Main(app, recorder.Options(true));
+    QVERIFY(window != nullptr);
+    QCOMPARE(recorder.steps.join(", "), expected);
+    const std::string& warning = recorder.texts.front();
+    QVERIFY2(warning.find("Orlevant.conf") != std::string::npos || warning.find("frmMain.ini") != std::string::npos,
+             warning.c_str());
+    QVERIFY2(warning.find(reason.toStdString()) != std::string::npos, warning.c_str());
+    QVERIFY(!std::filesystem::exists(RunAtLogonEntryPath()) || readOnly);
+    QVERIFY(window->TimerDate().isActive());
+    if (!readOnly) QVERIFY(std::filesystem::is_directory(config / "Orlevant.conf"));
   }
 
   void theRoundThousandWarningShowsOnceAcrossStarts_data() {
