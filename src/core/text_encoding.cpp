@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/case_mapping.h"
+
 namespace orlevant {
 
 namespace {
@@ -22,14 +24,43 @@ void AppendUtf8(std::string& out, char32_t cp) {
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The character whose strict UTF-8 form starts at p[i] (a byte of 0x80 or more): its length, or 0
+// when the bytes there are no such form.
+std::size_t DecodeUtf8At(const unsigned char* p, std::size_t n, std::size_t i, char32_t& cp) {
+  const unsigned char c = p[i];
+  std::size_t len = 0;
+  char32_t min = 0;
+  if (c >= 0xC2 && c <= 0xDF) {
+    len = 2, min = 0x80, cp = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3, min = 0x800, cp = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4, min = 0x10000, cp = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + len > n) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    if (!IsContinuation(p[i + k])) return 0;
+    cp = (cp << 6) | (p[i + k] & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return len;
+}
 
 }  // namespace
 
@@ -51,24 +82,9 @@ bool IsValidUtf8(std::string_view text) {
       ++i;
       continue;
     }
-    std::size_t len = 0;
-    char32_t min = 0;
     char32_t cp = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-      len = 2, min = 0x80, cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      len = 3, min = 0x800, cp = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      len = 4, min = 0x10000, cp = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + len > n) return false;
-    for (std::size_t k = 1; k < len; ++k) {
-      if (!IsContinuation(p[i + k])) return false;
-      cp = (cp << 6) | (p[i + k] & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    const std::size_t len = DecodeUtf8At(p, n, i, cp);
+    if (len == 0) return false;
     i += len;
   }
   return true;
@@ -95,23 +111,30 @@ std::string DecodeTextLine(std::string_view line) {
 }
 
 std::string UpperCaseForCompare(std::string_view utf8) {
-  std::string out(utf8);
-  const std::size_t n = out.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto c = static_cast<unsigned char>(out[i]);
-    if (c >= 'a' && c <= 'z') {
-      out[i] = static_cast<char>(c - 0x20);
-    } else if ((c == 0xC3 || c == 0xC5) && i + 1 < n && IsContinuation(static_cast<unsigned char>(out[i + 1]))) {
-      const auto d = static_cast<unsigned char>(out[i + 1]);
-      if (c == 0xC3 && d >= 0xA0 && d <= 0xBE && d != 0xB7) {
-        out[i + 1] = static_cast<char>(d - 0x20);  // a-grave .. thorn, not the division sign
-      } else if (c == 0xC3 && d == 0xBF) {
-        out[i] = static_cast<char>(0xC5), out[i + 1] = static_cast<char>(0xB8);  // y-diaeresis
-      } else if (c == 0xC5 && (d == 0xA1 || d == 0x93 || d == 0xBE)) {
-        out[i + 1] = static_cast<char>(d - 1);  // s-caron, oe, z-caron
-      }
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const std::size_t n = utf8.size();
+  std::string out;
+  out.reserve(n);
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = p[i];
+    if (c < 0x80) {
+      out += static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
       ++i;
+      continue;
     }
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8At(p, n, i, cp);
+    if (len == 0) {  // not UTF-8: the byte stands for itself
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (cp == 0x00DF || cp == 0x1E9E) {
+      out += "SS";  // sharp s has no one-letter capital in everyday writing
+    } else {
+      AppendUtf8(out, UpperCaseOf(cp));
+    }
+    i += len;
   }
   return out;
 }

@@ -19,9 +19,9 @@ std::string Windows1252ToUtf8(std::string_view text);
 // A line read from a file: kept as it is when it is valid UTF-8, else read as Windows-1252.
 std::string DecodeTextLine(std::string_view line);
 
-// Upper case for comparing lines: ASCII letters and the letters of Windows-1252 (a-grave .. thorn,
-// s-caron, oe, z-caron, y-diaeresis), as the events file has always compared them. Other
-// characters, including sharp s, stay as they are. Every change keeps the byte length.
+// Upper case for comparing lines: every letter with a capital in Unicode, in every alphabet
+// ("Встреча" and "ВСТРЕЧА" compare equal, as "Meeting" and "MEETING" do), and sharp s as "SS".
+// Bytes that are not UTF-8 are kept as they are. The length in bytes may change.
 std::string UpperCaseForCompare(std::string_view utf8);
 
 }  // namespace orlevant

@@ -44,11 +44,16 @@ TEST(TextEncoding, UpperCaseForCompare) {
       {"05/12/2026000000=Dentist at 9~ok", "05/12/2026000000=DENTIST AT 9~OK"},
       {"caf\xC3\xA9 \xC3\xA0\xC3\xBE", "CAF\xC3\x89 \xC3\x80\xC3\x9E"},  // e-acute, a-grave, thorn
       {"\xC3\xB7", "\xC3\xB7"},                                           // division sign stays
-      {"\xC3\x9F", "\xC3\x9F"},                                           // sharp s stays
+      {"\xC3\x9F \xE1\xBA\x9E", "SS SS"},                                   // sharp s, small and capital
       {"\xC3\xBF", "\xC5\xB8"},                                           // y-diaeresis
       {"\xC5\xA1\xC5\x93\xC5\xBE", "\xC5\xA0\xC5\x92\xC5\xBD"},           // s-caron, oe, z-caron
-      {"\xD0\xB0", "\xD0\xB0"},                                           // Cyrillic a: not a Windows-1252 letter
-      {"\xE6\x9D\xB1", "\xE6\x9D\xB1"},
+      {"\xD0\xB0\xD1\x8F\xD1\x91", "\xD0\x90\xD0\xAF\xD0\x81"},             // Cyrillic a, ya, yo
+      {"\xCE\xAC\xCF\x82\xCF\x83", "\xCE\x86\xCE\xA3\xCE\xA3"},             // Greek alpha-tonos, final and plain sigma
+      {"\xD5\xA1\xE1\x83\x90", "\xD4\xB1\xE1\xB2\x90"},                        // Armenian ayb, Georgian an
+      {"\xC4\xB1", "I"},                                                 // dotless i
+      {"\xF0\x90\x90\xA8", "\xF0\x90\x90\x80"},                             // Deseret: four bytes each
+      {"\xE6\x9D\xB1 1\xE2\x82\xAC", "\xE6\x9D\xB1 1\xE2\x82\xAC"},               // no case: kept
+      {"a\xFF\xD0" "b", "A\xFF\xD0" "B"},                                       // not UTF-8: bytes kept
   };
   for (const Case& c : cases) EXPECT_EQ(UpperCaseForCompare(c.in), c.out) << c.in;
 }
