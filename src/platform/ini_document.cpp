@@ -78,13 +78,14 @@ IniDocument IniDocument::Parse(std::string_view text) {
     const std::size_t lf = text.find('\n');
     std::string_view raw = text.substr(0, lf);
     text.remove_prefix(lf == text.npos ? text.size() : lf + 1);
-    Line line;
-    if (lf != std::string_view::npos) line.end = "\n";
-    if (!line.end.empty() && raw.ends_with('\r')) {
+    std::string_view end = lf == std::string_view::npos ? std::string_view() : "\n";
+    if (!end.empty() && raw.ends_with('\r')) {
       raw.remove_suffix(1);
-      line.end = "\r\n";
+      end = "\r\n";
     }
+    Line line;
     line.raw = std::string(raw);
+    line.end = std::string(end);
     const std::string_view t = Trim(raw);
     if (t.starts_with('[')) {
       const std::size_t close = t.find(']');
