@@ -336,6 +336,20 @@ class TestEntryDialog : public QObject {
     QCOMPARE(File(), FileOf({"01/05/2026000000=Dentist", "01/05/9999000000=Birthday"}));
   }
 
+  void okWithoutEditsLeavesTheFileAsItWas() {
+    const Date day = DateSerial(2026, 5, 1);  // a Friday
+    Show(day, {"01/05/2026020000=  Dentist~at ten  ", "08/05/9996000000=Every Friday", "01/01/9998000103=By date",
+               "02/01/8698000000=First Friday", "01/02/9989000000=Quarterly\xc2\xa0rent\tdue",
+               "01/05/9999010001=Birthday", "03/03/2026000000=Elsewhere"});
+    const std::string before = File();
+    auto d = Open(day);
+    d->show();
+    QTest::keyClick(d->txtEvent[kRowToday], Qt::Key_Return);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+    QVERIFY(!d->Saved());
+    QCOMPARE(File(), before);
+  }
+
   void cancelWritesNothing() {
     const Date day = DateSerial(2026, 5, 1);
     Show(day, {"01/05/2026000000=Dentist"});
