@@ -542,7 +542,8 @@ TEST_F(EntryWrite, AFailedSaveLosesNothing) {
 TEST_F(EntryWrite, AFullTableRefusesNewRowsAndTouchesNothing) {
   std::vector<std::string> lines;
   lines.reserve(kMaxEventLines);
-  for (int i = 0; i < kMaxEventLines; ++i) lines.push_back(MakeLine(1 + i % 28, 1 + i % 12, "2025", "e" + std::to_string(i)));
+  for (int i = 0; i < kMaxEventLines; ++i)
+    lines.push_back(MakeLine(1 + i % 28, 1 + i % 12, "2025", "e" + std::to_string(i)));
   lines[0] = MakeLine(10, 12, "2026", "Dentist");
   Plant(lines);
   const std::string before = Slurp(file);

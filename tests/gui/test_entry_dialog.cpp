@@ -125,7 +125,8 @@ class TestEntryDialog : public QObject {
     QVERIFY(d->lblEvent[kRowYearly]->styleSheet().contains("#0000ff"));
 
     QCOMPARE(d->optEventA[kRowWeekly]->text(), QStringLiteral("On Fridays"));
-    for (int r : {kRowMonthly, kRowQuarterly, kRowYearly}) QCOMPARE(d->optEventA[r]->text(), QStringLiteral("On the 1st day"));
+    for (int r : {kRowMonthly, kRowQuarterly, kRowYearly})
+      QCOMPARE(d->optEventA[r]->text(), QStringLiteral("On the 1st day"));
     QCOMPARE(d->lblEventB[kRowWeekly]->text(), QStringLiteral("Friday of each month."));
     QCOMPARE(d->lblEventB[kRowQuarterly]->text(), QStringLiteral("Friday of each quarter. (May Aug Nov Feb)"));
     QCOMPARE(d->lblEventB[kRowYearly]->text(), QStringLiteral("Friday of May each year."));
