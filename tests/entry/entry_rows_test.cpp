@@ -1,0 +1,589 @@
+// The entry rows: which stored lines a day's rows show, conflicts and swaps, and the writing of the
+// rows back into the table and the file. Day box texts come from the real month model, so the rows
+// are checked against what the user sees in the box.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/entry_rows.h"
+#include "core/event_line.h"
+#include "core/events_file.h"
+#include "core/settings.h"
+#include "monthview/month_test_support.h"
+#include "monthview/month_view.h"
+#include "support/file_helpers.h"
+#include "support/temp_home.h"
+
+namespace orlevant {
+namespace {
+
+using testing::FileSizeLimit;
+using testing::MakeLine;
+using testing::Put;
+using testing::Records;
+using testing::Slurp;
+using testing::TempHome;
+using Outcome = EntryRows::WriteOutcome;
+
+Date D(int y, int m, int d) { return DateSerial(y, m, d); }
+
+// The text of the day's box when the month of `day` shows `records` (element 0 unused).
+std::string CellText(const std::vector<std::string>& records, int count, Date day, int firstDay = 1) {
+  MonthView view = testing::MakeView(day);
+  Settings settings;
+  settings.FirstDay = firstDay;
+  view.ShowMonthTitle(day, settings);
+  view.ShowWeekdayHeadings(0, settings);
+  view.FillMonthGrid(day, settings, records, count);
+  return view.DayCellText(view.BoxOfDay(DayOf(day)));
+}
+
+EntryRows LoadDay(const std::vector<std::string>& records, Date day) {
+  EntryRows rows(day);
+  const int count = static_cast<int>(records.size()) - 1;
+  rows.Load(records, count, CellText(records, count, day));
+  return rows;
+}
+
+// ------------------------------------------------------------------------------------ decoding
+
+struct DecodeCase {
+  const char* name;
+  std::string line;
+  Date day;
+  int row;  // -1: not on this day
+  bool byDate;
+  int listIndex;
+};
+
+TEST(EntryDecode, EachKindOnItsDaysAndNoOthers) {
+  const DecodeCase cases[] = {
+      {"one-off on its date", MakeLine(5, 12, "2026", "x"), D(2026, 12, 5), kRowToday, true, 0},
+      {"one-off a year later", MakeLine(5, 12, "2026", "x"), D(2027, 12, 5), -1, true, 0},
+      {"one-off next day", MakeLine(5, 12, "2026", "x"), D(2026, 12, 6), -1, true, 0},
+      {"yearly 29 Feb in a leap year", MakeLine(29, 2, "9999", "x"), D(2028, 2, 29), kRowYearly, true, 0},
+      {"yearly 29 Feb not on 28 Feb", MakeLine(29, 2, "9999", "x"), D(2027, 2, 28), -1, true, 0},
+      {"yearly 29 Feb not on 1 Mar", MakeLine(29, 2, "9999", "x"), D(2027, 3, 1), -1, true, 0},
+      {"yearly first Monday of May", MakeLine(4, 5, "8299", "x"), D(2027, 5, 3), kRowYearly, false, 0},
+      {"yearly first Monday not second", MakeLine(4, 5, "8299", "x"), D(2027, 5, 10), -1, true, 0},
+      {"yearly first Monday not in June", MakeLine(4, 5, "8299", "x"), D(2027, 6, 7), -1, true, 0},
+      {"yearly last Friday of Feb", MakeLine(27, 2, "4699", "x"), D(2026, 2, 27), kRowYearly, false, 4},
+      {"quarterly 5 Nov on 5 Feb", MakeLine(5, 11, "9989", "x"), D(2027, 2, 5), kRowQuarterly, true, 0},
+      {"quarterly 5 Nov on 5 May", MakeLine(5, 11, "9989", "x"), D(2026, 5, 5), kRowQuarterly, true, 0},
+      {"quarterly 5 Nov on 5 Aug", MakeLine(5, 11, "9989", "x"), D(2026, 8, 5), kRowQuarterly, true, 0},
+      {"quarterly 5 Nov on 5 Nov", MakeLine(5, 11, "9989", "x"), D(2026, 11, 5), kRowQuarterly, true, 0},
+      {"quarterly 5 Nov not 5 Dec", MakeLine(5, 11, "9989", "x"), D(2026, 12, 5), -1, true, 0},
+      {"quarterly 5 Nov not 6 Feb", MakeLine(5, 11, "9989", "x"), D(2027, 2, 6), -1, true, 0},
+      {"quarterly 31 Aug on 30 Nov", MakeLine(31, 8, "9989", "x"), D(2026, 11, 30), kRowQuarterly, true, 0},
+      {"quarterly 31 Aug on 28 Feb", MakeLine(31, 8, "9989", "x"), D(2027, 2, 28), kRowQuarterly, true, 0},
+      {"quarterly 31 Aug on 29 Feb", MakeLine(31, 8, "9989", "x"), D(2028, 2, 29), kRowQuarterly, true, 0},
+      {"quarterly 31 Aug not 28 Feb of a leap year", MakeLine(31, 8, "9989", "x"), D(2028, 2, 28), -1, true, 0},
+      {"quarterly 31 Aug on 31 May", MakeLine(31, 8, "9989", "x"), D(2027, 5, 31), kRowQuarterly, true, 0},
+      {"quarterly 31 Aug not 30 Aug", MakeLine(31, 8, "9989", "x"), D(2026, 8, 30), -1, true, 0},
+      {"quarterly third Tuesday from Jan, in Apr", MakeLine(20, 1, "6389", "x"), D(2026, 4, 21), kRowQuarterly, false,
+       2},
+      {"quarterly third Tuesday from Jan, not May", MakeLine(20, 1, "6389", "x"), D(2026, 5, 19), -1, true, 0},
+      {"monthly 31st on 31 Mar", MakeLine(31, 1, "9998", "x"), D(2026, 3, 31), kRowMonthly, true, 0},
+      {"monthly 31st not on 30 Apr", MakeLine(31, 1, "9998", "x"), D(2026, 4, 30), -1, true, 0},
+      {"monthly last Monday, four Mondays", MakeLine(7, 12, "4298", "x"), D(2026, 12, 28), kRowMonthly, false, 4},
+      {"monthly last Monday, five Mondays", MakeLine(7, 12, "4298", "x"), D(2026, 11, 30), kRowMonthly, false, 4},
+      {"monthly last Monday not the fourth of five", MakeLine(7, 12, "4298", "x"), D(2026, 11, 23), -1, true, 0},
+      {"monthly second Sunday", MakeLine(1, 1, "7198", "x"), D(2026, 12, 13), kRowMonthly, false, 1},
+      {"weekly every Tuesday", MakeLine(1, 12, "9993", "x"), D(2027, 3, 30), kRowWeekly, true, 0},
+      {"weekly every Tuesday not Monday", MakeLine(1, 12, "9993", "x"), D(2027, 3, 29), -1, true, 0},
+      {"weekly first and third Monday", MakeLine(7, 12, "8592", "x"), D(2026, 12, 21), kRowWeekly, false, 4},
+      {"weekly first and third Monday not second", MakeLine(7, 12, "8592", "x"), D(2026, 12, 14), -1, true, 0},
+      {"weekly unknown combination", MakeLine(7, 12, "9092", "x"), D(2026, 12, 7), -1, true, 0},
+      {"unknown tail", MakeLine(7, 12, "9990", "x"), D(2026, 12, 7), -1, true, 0},
+  };
+  for (const DecodeCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DecodedLine d = EntryRows(c.day).Decode(c.line);
+    EXPECT_EQ(d.row, c.row);
+    if (c.row < 0) continue;
+    EXPECT_EQ(d.byDate, c.byDate);
+    if (!c.byDate) {
+      EXPECT_EQ(d.listIndex, c.listIndex);
+    }
+  }
+}
+
+// Every weekly combination on Mondays, in a month with four Mondays (December 2026) and one with five
+// (November 2026): the line falls on the Monday exactly when its weeks name that Monday's week.
+TEST(EntryDecode, WeekCombinationsOnEveryMonday) {
+  struct Month {
+    int year, month, mondays;
+  } months[] = {{2026, 12, 4}, {2026, 11, 5}};
+  for (const Month& m : months) {
+    const int firstMonday = DayOf(D(m.year, m.month, 1)) + (9 - WeekdayOf(D(m.year, m.month, 1))) % 7;
+    for (int n = 1; n <= m.mondays; ++n) {
+      const Date day = D(m.year, m.month, firstMonday + 7 * (n - 1));
+      for (const WeekCombination& c : kWeekCombinations) {
+        bool named = false;
+        for (int ordinal : c.ordinals) {
+          if (ordinal == 0) continue;
+          named = named || (ordinal == kOrdinalLast ? n == m.mondays : n == kOrdinalFirst - ordinal + 1);
+        }
+        const std::string line = MakeLine(1, 1, std::string(c.code) + "92", "x");
+        EXPECT_EQ(EntryRows(day).Decode(line).row, named ? kRowWeekly : -1)
+            << c.code << " on " << FormatDayMonthYear(day);
+      }
+    }
+  }
+}
+
+// The rows show what the boxes show: over three years and three first days of the week, a line of
+// every kind loads on a day exactly when the month grid puts it in that day's box.
+TEST(EntryDecode, RowsFollowTheMonthGrid) {
+  std::vector<std::string> lines = {
+      MakeLine(29, 2, "2028", "<0>"), MakeLine(15, 6, "2027", "<1>"), MakeLine(29, 2, "9999", "<2>"),
+      MakeLine(4, 5, "8299", "<3>"),  MakeLine(31, 1, "9989", "<4>"), MakeLine(31, 8, "9989", "<5>"),
+      MakeLine(30, 11, "9989", "<6>"), MakeLine(20, 1, "4389", "<7>"), MakeLine(31, 1, "9998", "<8>"),
+      MakeLine(7, 12, "4298", "<9>"), MakeLine(1, 1, "5798", "<10>"), MakeLine(1, 12, "9993", "<11>"),
+      MakeLine(3, 3, "9997", "<12>"), MakeLine(2, 2, "6799", "<13>"), MakeLine(9, 9, "8189", "<14>")};
+  int next = 15;
+  for (const WeekCombination& c : kWeekCombinations) {
+    for (const char* weekday : {"2", "6"})
+      lines.push_back(MakeLine(1, 1, std::string(c.code) + "9" + weekday, "<" + std::to_string(next++) + ">"));
+  }
+  const std::vector<std::string> records = Records(lines);
+  const int count = static_cast<int>(lines.size());
+  const int expectedRow[] = {kRowToday, kRowToday, kRowYearly, kRowYearly, kRowQuarterly,
+                             kRowQuarterly, kRowQuarterly, kRowQuarterly, kRowMonthly, kRowMonthly,
+                             kRowMonthly, kRowWeekly, kRowWeekly, kRowYearly, kRowQuarterly};
+  int checked = 0;
+  for (int firstDay : {1, 2, 7}) {
+    for (int year = 2026; year <= 2028; ++year) {
+      for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= DaysInMonthOf(year, month); ++day) {
+          const Date date = D(year, month, day);
+          const std::string cell = CellText(records, count, date, firstDay);
+          const EntryRows rows(date);
+          for (int k = 0; k < count; ++k) {
+            const bool inBox = cell.find("<" + std::to_string(k) + ">") != std::string::npos;
+            const DecodedLine d = rows.Decode(lines[static_cast<std::size_t>(k)]);
+            ASSERT_EQ(d.row >= 0, inBox) << "line " << lines[static_cast<std::size_t>(k)] << " on "
+                                         << FormatDayMonthYear(date) << " first day " << firstDay;
+            if (inBox) {
+              EXPECT_EQ(d.row, k < 15 ? expectedRow[k] : kRowWeekly);
+            }
+            ++checked;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 100000);
+}
+
+// ------------------------------------------------------------------------------------ loading
+
+TEST(EntryLoad, EveryRowWithItsLine) {
+  // Thursday 10 December 2026: the second Thursday; the quarterly line is by weekday.
+  const std::vector<std::string> records = Records({
+      MakeLine(10, 12, "2026", "Dentist~at ten", "020000"),
+      MakeLine(3, 12, "7995", "Choir"),
+      MakeLine(10, 1, "9998", "Rent", "000103"),
+      MakeLine(8, 9, "7589", "Board meeting"),
+      MakeLine(10, 12, "9999", "Birthday", "010001"),
+  });
+  const EntryRows rows = LoadDay(records, D(2026, 12, 10));
+  struct Expect {
+    const char* text;
+    const char* code;
+    int line;
+    const char* reminder;
+    bool byDate;
+    int listIndex;
+  } expected[] = {
+      {"Dentist\r\nat ten", "2026", 1, "020000", true, 0}, {"Choir", "7995", 2, "000000", false, 10},
+      {"Rent", "9998", 3, "000103", true, 0},              {"Board meeting", "7589", 4, "000000", false, 1},
+      {"Birthday", "9999", 5, "010001", true, 0},
+  };
+  for (int r = 0; r < kEntryRowCount; ++r) {
+    SCOPED_TRACE(r);
+    const EntryLine& shown = rows.Row(r).Shown;
+    EXPECT_EQ(shown.Text, expected[r].text);
+    EXPECT_EQ(shown.Code, expected[r].code);
+    EXPECT_EQ(shown.Line, expected[r].line);
+    EXPECT_EQ(shown.Reminder, expected[r].reminder);
+    EXPECT_EQ(shown.ByDate, expected[r].byDate);
+    if (!expected[r].byDate) {
+      EXPECT_EQ(shown.ListIndex, expected[r].listIndex);
+    }
+    EXPECT_FALSE(rows.Row(r).HasConflict());
+  }
+  EXPECT_EQ(rows.ConflictList(), "");
+}
+
+TEST(EntryLoad, AnEmptyBoxExaminesNoLine) {
+  const std::vector<std::string> records = Records({MakeLine(10, 12, "2026", "Dentist")});
+  EntryRows rows(D(2026, 12, 10));
+  rows.Load(records, 1, "");
+  for (int r = 0; r < kEntryRowCount; ++r) {
+    EXPECT_EQ(rows.Row(r).Shown.Line, 0);
+    EXPECT_EQ(rows.Row(r).Shown.Code, "0");
+  }
+  // A line whose text does not stand in the box is skipped, although its date fits.
+  rows.Load(records, 1, "\r\nSomething else");
+  EXPECT_EQ(rows.Row(kRowToday).Shown.Line, 0);
+  // Found ignoring case.
+  rows.Load(records, 1, "\r\nDENTIST");
+  EXPECT_EQ(rows.Row(kRowToday).Shown.Line, 1);
+}
+
+TEST(EntryLoad, ConflictsShowTheLastKeepTheFirst) {
+  // Monday 7 December 2026: the 7th, the first Monday, and a weekly Monday.
+  const std::vector<std::string> records = Records({
+      MakeLine(7, 1, "9998", "By date"),
+      MakeLine(7, 12, "8298", "First Monday"),
+      MakeLine(7, 3, "9998", "Also by date"),
+      MakeLine(1, 1, "9992", "Every Monday"),
+  });
+  const EntryRows rows = LoadDay(records, D(2026, 12, 7));
+  const EntryRow& monthly = rows.Row(kRowMonthly);
+  EXPECT_EQ(monthly.RowMatches, 3);
+  EXPECT_EQ(monthly.Shown.Line, 3);
+  EXPECT_EQ(monthly.Shown.Text, "Also by date");
+  EXPECT_EQ(monthly.FirstSlot.Line, 1);
+  EXPECT_EQ(monthly.LatestSlot.Line, 3);
+  EXPECT_EQ(monthly.Hidden().Line, 1);
+  EXPECT_EQ(rows.Row(kRowWeekly).RowMatches, 1);
+  EXPECT_EQ(rows.ConflictList(), "  ** Monthly Event\r\n");
+}
+
+TEST(EntryLoad, SwapShowsEachLineWithItsOwnChoice) {
+  const std::vector<std::string> records = Records({
+      MakeLine(7, 12, "4298", "Last Monday"),  // in December 2026 the fourth Monday, the 28th
+      MakeLine(28, 1, "9998", "On the 28th"),
+  });
+  EntryRows rows = LoadDay(records, D(2026, 12, 28));
+  ASSERT_TRUE(rows.Row(kRowMonthly).HasConflict());
+  EXPECT_EQ(rows.Row(kRowMonthly).Shown.Code, "9998");
+
+  rows.Swap(kRowMonthly);
+  const EntryRow& swapped = rows.Row(kRowMonthly);
+  EXPECT_EQ(swapped.ShowingFirst, 1);
+  EXPECT_EQ(swapped.Shown.Line, 1);
+  EXPECT_EQ(swapped.Shown.Code, "4298");
+  EXPECT_FALSE(swapped.Shown.ByDate);
+  EXPECT_EQ(swapped.Shown.ListIndex, 4);
+  EXPECT_EQ(swapped.Hidden().Text, "On the 28th");
+
+  rows.Swap(kRowMonthly);
+  EXPECT_EQ(rows.Row(kRowMonthly).ShowingFirst, 0);
+  EXPECT_EQ(rows.Row(kRowMonthly).Shown.Code, "9998");
+  EXPECT_TRUE(rows.Row(kRowMonthly).Shown.ByDate);
+  EXPECT_EQ(rows.Row(kRowMonthly).Hidden().Code, "4298");
+}
+
+// ------------------------------------------------------------------------------------ writing
+
+class EntryWrite : public ::testing::Test {
+ protected:
+  TempHome home;
+  std::filesystem::path file = home.Data() / "ann.dat";
+  EventStore store{file.string()};
+
+  void Plant(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    Put(file, text);
+    ASSERT_TRUE(LoadEvents(store).ok);
+  }
+  std::vector<std::string> FileLines() const {
+    std::vector<std::string> lines;
+    const std::string text = Slurp(file);
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+      lines.push_back(text.substr(start, end - start));
+    return lines;
+  }
+  EntryRows Open(Date day) const {
+    EntryRows rows(day);
+    rows.Load(store.EventRecords, store.EventCount, CellText(store.EventRecords, store.EventCount, day));
+    return rows;
+  }
+};
+
+TEST_F(EntryWrite, NewRowsTakeTheirDefaultCodes) {
+  Plant({});
+  EntryRows rows = Open(D(2026, 12, 10));  // a Thursday
+  const char* texts[] = {"Today", "Weekly", "Monthly", "Quarterly", "Yearly"};
+  for (int r = 0; r < kEntryRowCount; ++r) rows.SetText(r, texts[r]);
+  const auto result = rows.Write(store);
+  EXPECT_EQ(result.outcome, Outcome::Saved);
+  EXPECT_FALSE(result.linesRemoved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{"10/12/2026000000=Today", "10/12/9995000000=Weekly",
+                                                   "10/12/9998000000=Monthly", "10/12/9989000000=Quarterly",
+                                                   "10/12/9999000000=Yearly"}));
+  EXPECT_EQ(store.EventCount, 5);
+}
+
+TEST_F(EntryWrite, OptionBChoicesMakeTheirCodes) {
+  Plant({});
+  EntryRows rows = Open(D(2026, 12, 10));  // a Thursday
+  for (int r = kRowWeekly; r < kEntryRowCount; ++r) {
+    rows.SetText(r, "Row " + std::to_string(r));
+    rows.ChooseOptionB(r, r == kRowWeekly ? 9 : 1);
+  }
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{"10/12/8095000000=Row 1", "10/12/7598000000=Row 2",
+                                                   "10/12/7589000000=Row 3", "10/12/7599000000=Row 4"}));
+}
+
+struct RewriteCase {
+  const char* name;
+  std::string stored;
+  Date day;
+  int row;
+  const char* text;  // nullptr: the text is left as it is
+  int option;        // 0 none, 1 option A, 2 option B with list item `listIndex`
+  int listIndex;
+  std::vector<std::string> expected;
+  bool removed;
+};
+
+TEST_F(EntryWrite, RewritesKeepWhatTheUserDidNotChange) {
+  const RewriteCase cases[] = {
+      {"edited text keeps reminder and anchor", MakeLine(10, 12, "9998", "Rent", "010203"), D(2026, 12, 10),
+       kRowMonthly, "Rent due", 0, 0, {MakeLine(10, 12, "9998", "Rent due", "010203")}, false},
+      {"emptied line is deleted", MakeLine(10, 12, "9998", "Rent", "010203"), D(2026, 12, 10), kRowMonthly, "", 0, 0,
+       {}, true},
+      {"blanks only delete too", MakeLine(10, 12, "2026", "Dentist"), D(2026, 12, 10), kRowToday, "   ", 0, 0, {},
+       true},
+      {"option B takes the clicked day's anchor", MakeLine(10, 11, "9998", "Rent", "010203"), D(2026, 12, 10),
+       kRowMonthly, nullptr, 2, 1, {MakeLine(10, 12, "7598", "Rent", "010203")}, false},
+      {"quarterly 31st edited on 30 Nov keeps its 31st", MakeLine(31, 8, "9989", "Rent"), D(2026, 11, 30),
+       kRowQuarterly, "Rent paid", 0, 0, {MakeLine(31, 8, "9989", "Rent paid")}, false},
+      {"quarterly 31st cleared on 30 Nov", MakeLine(31, 8, "9989", "Rent"), D(2026, 11, 30), kRowQuarterly, "", 0, 0,
+       {}, true},
+      {"re-choosing the same option keeps the anchor", MakeLine(31, 8, "9989", "Rent"), D(2026, 11, 30),
+       kRowQuarterly, nullptr, 1, 0, {MakeLine(31, 8, "9989", "Rent")}, false},
+      {"a short reminder field becomes six digits", "10/12/2026=Old form line", D(2026, 12, 10), kRowToday, "New", 0,
+       0, {"10/12/2026000000=New"}, false},
+      {"line breaks of every kind become ~", MakeLine(10, 12, "9999", "x"), D(2026, 12, 10), kRowYearly,
+       "a\nb\r\nc\rd", 0, 0, {MakeLine(10, 12, "9999", "a~b~c~d")}, false},
+  };
+  for (const RewriteCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Plant({c.stored});
+    EntryRows rows = Open(c.day);
+    ASSERT_EQ(rows.Row(c.row).Shown.Line, 1);
+    if (c.text) rows.SetText(c.row, c.text);
+    if (c.option == 1) rows.ChooseOptionA(c.row);
+    if (c.option == 2) rows.ChooseOptionB(c.row, c.listIndex);
+    const auto result = rows.Write(store);
+    EXPECT_EQ(result.outcome, c.expected.size() == 1 && c.expected[0] == c.stored ? Outcome::NothingChanged
+                                                                                  : Outcome::Saved);
+    EXPECT_EQ(result.linesRemoved, c.removed);
+    EXPECT_EQ(FileLines(), c.expected);
+  }
+}
+
+TEST_F(EntryWrite, OkWithoutEditsLeavesTheFileByteForByte) {
+  // Friday 1 May 2026 holds a line of every kind, two monthly conflicts, reminders, a multi-line
+  // text, a text with blanks at its ends and a line with an empty text.
+  Plant({MakeLine(1, 5, "2026", "  Spaced  ", "020000"), MakeLine(1, 5, "2026", "Two~lines"),
+         MakeLine(8, 5, "9996", "Every Friday"), MakeLine(1, 1, "9998", "First by date", "000103"),
+         MakeLine(2, 1, "8698", "First Friday"), MakeLine(1, 2, "9989", "Quarterly"),
+         MakeLine(1, 5, "9999", "Yearly", "010001"), MakeLine(3, 3, "2026", "Elsewhere"),
+         MakeLine(1, 5, "2026", "")});
+  const std::string before = Slurp(file);
+  EntryRows rows = Open(D(2026, 5, 1));
+  EXPECT_EQ(rows.Row(kRowMonthly).RowMatches, 2);
+  EXPECT_EQ(rows.Write(store).outcome, Outcome::NothingChanged);
+  rows.Swap(kRowMonthly);
+  rows.Swap(kRowMonthly);
+  EXPECT_EQ(rows.Write(store).outcome, Outcome::NothingChanged);
+  EXPECT_EQ(Slurp(file), before);
+}
+
+TEST_F(EntryWrite, MultiLineEventEditedKeepsItsOtherLines) {
+  Plant({MakeLine(10, 12, "9998", "Call Ann~then Bob~then Carl")});
+  EntryRows rows = Open(D(2027, 1, 10));
+  ASSERT_EQ(rows.Row(kRowMonthly).Shown.Text, "Call Ann\r\nthen Bob\r\nthen Carl");
+  rows.SetText(kRowMonthly, "Call Ann\nthen Bea\nthen Carl");
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(FileLines(), std::vector<std::string>{MakeLine(10, 12, "9998", "Call Ann~then Bea~then Carl")});
+}
+
+TEST_F(EntryWrite, OkAfterASwapWritesEachLineWithItsOwnCode) {
+  Plant({MakeLine(7, 12, "4298", "Last Monday", "000013"), MakeLine(28, 1, "9998", "On the 28th")});
+  EntryRows rows = Open(D(2026, 12, 28));
+  rows.Swap(kRowMonthly);
+  rows.SetText(kRowMonthly, "Last Monday, moved");
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 12, "4298", "Last Monday, moved", "000013"),
+                                                   MakeLine(28, 1, "9998", "On the 28th")}));
+}
+
+TEST_F(EntryWrite, AChangedOptionTravelsWithItsLineThroughSwaps) {
+  Plant({MakeLine(7, 12, "4298", "Last Monday"), MakeLine(28, 1, "9998", "On the 28th")});
+  EntryRows rows = Open(D(2026, 12, 28));
+  rows.ChooseOptionB(kRowMonthly, 3);  // the shown 28th becomes the fourth Monday
+  rows.Swap(kRowMonthly);
+  EXPECT_EQ(rows.Row(kRowMonthly).Shown.Code, "4298");
+  rows.Swap(kRowMonthly);
+  EXPECT_EQ(rows.Row(kRowMonthly).Shown.Code, "5298");
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 12, "4298", "Last Monday"),
+                                                   MakeLine(28, 12, "5298", "On the 28th")}));
+}
+
+struct HiddenCase {
+  const char* name;
+  const char* hiddenText;  // nullptr: not touched
+  const char* shownText;
+  std::vector<std::string> expected;
+  bool removed;
+};
+
+TEST_F(EntryWrite, TheHiddenLineFollowsItsOwnText) {
+  const std::string first = MakeLine(7, 1, "9998", "By date", "010000");
+  const std::string latest = MakeLine(7, 12, "8298", "First Monday");
+  const HiddenCase cases[] = {
+      {"shown emptied, hidden stays", nullptr, "", {first}, true},
+      {"shown edited, hidden unchanged", nullptr, "First Monday!", {first, MakeLine(7, 12, "8298", "First Monday!")},
+       false},
+      {"hidden edited, shown emptied", "By date, edited", "", {MakeLine(7, 1, "9998", "By date, edited", "010000")},
+       true},
+      {"hidden emptied, shown kept", "", nullptr, {latest}, true},
+      {"hidden only line breaks is an entry error", "\r\n", nullptr, {first, latest}, false},
+  };
+  for (const HiddenCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Plant({first, latest});
+    EntryRows rows = Open(D(2026, 12, 7));
+    ASSERT_TRUE(rows.Row(kRowMonthly).HasConflict());
+    if (c.hiddenText) {
+      rows.Swap(kRowMonthly);
+      rows.SetText(kRowMonthly, c.hiddenText);
+      rows.Swap(kRowMonthly);
+    }
+    if (c.shownText) rows.SetText(kRowMonthly, c.shownText);
+    const auto result = rows.Write(store);
+    EXPECT_EQ(result.linesRemoved, c.removed);
+    EXPECT_EQ(FileLines(), c.expected);
+  }
+}
+
+TEST_F(EntryWrite, ThreeConflictsLeaveTheMiddleLineAlone) {
+  Plant({MakeLine(7, 1, "9998", "One"), MakeLine(7, 2, "9998", "Two"), MakeLine(7, 3, "9998", "Three")});
+  EntryRows rows = Open(D(2026, 12, 7));
+  rows.SetText(kRowMonthly, "Three!");
+  rows.Swap(kRowMonthly);
+  rows.SetText(kRowMonthly, "One!");
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 1, "9998", "One!"), MakeLine(7, 2, "9998", "Two"),
+                                                   MakeLine(7, 3, "9998", "Three!")}));
+}
+
+TEST_F(EntryWrite, AnEntryErrorChangesNothing) {
+  Plant({MakeLine(10, 12, "2026", "Dentist"), MakeLine(10, 12, "9998", "Rent")});
+  const std::string before = Slurp(file);
+  const std::vector<std::string> records = store.EventRecords;
+  EntryRows rows = Open(D(2026, 12, 10));
+  rows.SetText(kRowToday, "Dentist at ten");  // a good row before the bad one
+  rows.SetText(kRowWeekly, "New weekly");
+  rows.SetText(kRowMonthly, "\r\n\r\n");
+  const auto result = rows.Write(store);
+  EXPECT_EQ(result.outcome, Outcome::EntryError);
+  EXPECT_EQ(result.failedRow, kRowMonthly);
+  EXPECT_EQ(store.EventRecords, records);
+  EXPECT_EQ(store.EventCount, 2);
+  EXPECT_EQ(Slurp(file), before);
+  // The rows keep the texts; mended, the same rows write once.
+  EXPECT_EQ(rows.Row(kRowWeekly).Shown.Text, "New weekly");
+  rows.SetText(kRowMonthly, "Rent");
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(10, 12, "2026", "Dentist at ten"),
+                                                   MakeLine(10, 12, "9998", "Rent"),
+                                                   MakeLine(10, 12, "9995", "New weekly")}));
+}
+
+TEST_F(EntryWrite, AFailedSaveLosesNothing) {
+  Plant({MakeLine(10, 12, "2026", "Dentist"), MakeLine(10, 12, "9998", "Rent")});
+  const std::string before = Slurp(file);
+  const std::vector<std::string> records = store.EventRecords;
+  EntryRows rows = Open(D(2026, 12, 10));
+  rows.SetText(kRowToday, "");
+  rows.SetText(kRowYearly, std::string(200, 'y'));
+  {
+    FileSizeLimit limit(before.size() + 20);  // the new file would be larger: the write fails part-way
+    const auto result = rows.Write(store);
+    EXPECT_EQ(result.outcome, Outcome::SaveFailed);
+    EXPECT_FALSE(result.error.empty());
+  }
+  EXPECT_EQ(store.EventRecords, records);
+  EXPECT_EQ(store.EventCount, 2);
+  EXPECT_EQ(Slurp(file), before);
+
+  // A folder where the file should be: the rename over it fails.
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  EXPECT_EQ(rows.Write(store).outcome, Outcome::SaveFailed);
+  EXPECT_EQ(store.EventRecords, records);
+  EXPECT_TRUE(std::filesystem::is_directory(file));
+
+  // Tried again once the file can be written: the new row is added once.
+  std::filesystem::remove(file);
+  Put(file, before);
+  const auto result = rows.Write(store);
+  ASSERT_EQ(result.outcome, Outcome::Saved);
+  EXPECT_TRUE(result.linesRemoved);
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(10, 12, "9998", "Rent"),
+                                                   MakeLine(10, 12, "9999", std::string(200, 'y'))}));
+}
+
+TEST_F(EntryWrite, AFullTableRefusesNewRowsAndTouchesNothing) {
+  std::vector<std::string> lines;
+  lines.reserve(kMaxEventLines);
+  for (int i = 0; i < kMaxEventLines; ++i)
+    lines.push_back(MakeLine(1 + i % 28, 1 + i % 12, "2025", "e" + std::to_string(i)));
+  lines[0] = MakeLine(10, 12, "2026", "Dentist");
+  Plant(lines);
+  const std::string before = Slurp(file);
+  EntryRows rows = Open(D(2026, 12, 10));
+  rows.SetText(kRowWeekly, "One too many");
+  EXPECT_EQ(rows.Write(store).outcome, Outcome::TableFull);
+  EXPECT_EQ(store.EventCount, kMaxEventLines);
+  EXPECT_EQ(Slurp(file), before);
+
+  // Making room in the same OK lets it through.
+  rows.SetText(kRowToday, "");
+  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
+  EXPECT_EQ(store.EventCount, kMaxEventLines);
+  EXPECT_EQ(store.EventRecords[kMaxEventLines], MakeLine(10, 12, "9995", "One too many"));
+}
+
+TEST_F(EntryWrite, ClearAllDeletesTheShownLinesOnly) {
+  Plant({MakeLine(7, 12, "2026", "Dentist"), MakeLine(7, 1, "9998", "By date"), MakeLine(7, 12, "8298", "First Monday"),
+         MakeLine(7, 12, "2026", ""), MakeLine(8, 12, "2026", "Tomorrow")});
+  EntryRows rows = Open(D(2026, 12, 7));
+  rows.ClearTexts();
+  const auto result = rows.Write(store);
+  ASSERT_EQ(result.outcome, Outcome::Saved);
+  EXPECT_TRUE(result.linesRemoved);
+  // The hidden conflicting line and the earlier one-off stay; so does the other day's line.
+  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 12, "2026", "Dentist"),
+                                                   MakeLine(7, 1, "9998", "By date"),
+                                                   MakeLine(8, 12, "2026", "Tomorrow")}));
+}
+
+TEST_F(EntryWrite, ALineChangedMeanwhileIsNotOverwritten) {
+  Plant({MakeLine(10, 12, "2026", "Dentist")});
+  EntryRows rows = Open(D(2026, 12, 10));
+  rows.SetText(kRowToday, "Dentist at ten");
+  store.EventRecords[1] = MakeLine(1, 1, "2027", "Someone else's");
+  const std::string before = Slurp(file);
+  EXPECT_EQ(rows.Write(store).outcome, Outcome::SaveFailed);
+  EXPECT_EQ(store.EventRecords[1], MakeLine(1, 1, "2027", "Someone else's"));
+  EXPECT_EQ(Slurp(file), before);
+}
+
+}  // namespace
+}  // namespace orlevant

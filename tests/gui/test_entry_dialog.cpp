@@ -1,0 +1,404 @@
+// The entry dialog as the user meets it: its rows and captions, typing, Enter, the options and
+// lists, the red arrows, Clear All, the messages of a failed OK, and the month window's openers.
+// Offscreen, with a fixed clock, scripted message boxes and a temporary home.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/events_file.h"
+#include "core/message_box.h"
+#include "core/settings.h"
+#include "entry/frm_data_entry.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/frm_main.h"
+#include "platform/date_format.h"
+#include "platform/paths.h"
+#include "support/file_helpers.h"
+#include "support/scripted_message_boxes.h"
+#include "support/temp_home.h"
+
+using namespace orlevant;
+using orlevant::testing::Put;
+using orlevant::testing::ScriptedMessageBoxes;
+using orlevant::testing::Slurp;
+using orlevant::testing::TempHome;
+
+namespace {
+
+const std::string kBlanks(10, ' ');
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+std::string FileOf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+}  // namespace
+
+class TestEntryDialog : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempHome> home_;
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<ScriptedMessageBoxes> boxes_;
+  std::unique_ptr<AppContext> app_;
+  std::filesystem::path file_;
+
+  // The month of `day` shown over the lines of the file, as the main window would show it.
+  void Show(Date day, const std::vector<std::string>& lines) {
+    Put(file_, FileOf(lines));
+    app_->events.Path = file_.string();
+    QVERIFY(LoadEvents(app_->events).ok);
+    MonthView& m = app_->month;
+    m.SetToday(day);
+    m.ShowMonthTitle(day, app_->settings);
+    m.ShowWeekdayHeadings(0, app_->settings);
+    m.FillMonthGrid(day, app_->settings, app_->events);
+  }
+  std::unique_ptr<frmDataEntry> Open(Date day) {
+    auto dialog = std::make_unique<frmDataEntry>(*app_, app_->month.BoxOfDay(DayOf(day)));
+    return dialog;
+  }
+  std::string File() const { return Slurp(file_); }
+  int Boxes(const std::string& title) const {
+    int n = 0;
+    for (const auto& b : boxes_->shown) n += b.title == title;
+    return n;
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<TempHome>();
+    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 5, 1), 9, 30, 0});
+    SetAppClock(clock_.get());
+    boxes_ = std::make_unique<ScriptedMessageBoxes>();
+    app_ = std::make_unique<AppContext>();
+    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
+      return FormatDate(when, pattern, EnglishLocaleNames());
+    };
+    file_ = home_->Data() / "ann.dat";
+  }
+  void cleanup() {
+    app_.reset();
+    boxes_.reset();
+    SetAppClock(nullptr);
+    clock_.reset();
+    home_.reset();
+  }
+
+  void rowsAndCaptionsOfTheClickedDay() {
+    const Date day = DateSerial(2026, 5, 1);  // a Friday
+    Show(day, {"01/05/2026000000=Dentist~at ten", "02/01/8698010000=First Friday", "01/05/9999000000=Birthday"});
+    auto d = Open(day);
+    QCOMPARE(d->windowTitle(), Text(AppTitle() + " - Edit  "));
+    QCOMPARE(d->lblDate->text(), QStringLiteral("Friday - May 1, 2026"));
+    QCOMPARE(d->lblTime->text(), QStringLiteral("9:30 AM"));
+    QCOMPARE(d->txtEvent[kRowToday]->toPlainText(), QStringLiteral("Dentist\nat ten"));
+    QCOMPARE(d->txtEvent[kRowMonthly]->toPlainText(), QStringLiteral("First Friday"));
+    QVERIFY(d->optEventB[kRowMonthly]->isChecked());
+    QCOMPARE(d->cboEvent[kRowMonthly]->currentText(), QStringLiteral("First"));
+    QVERIFY(d->cboEvent[kRowMonthly]->isEnabled());
+    QVERIFY(d->optEventA[kRowYearly]->isChecked());
+    QVERIFY(!d->cboEvent[kRowYearly]->isEnabled());
+    QVERIFY(d->optEventA[kRowYearly]->isEnabled());
+    // Rows without text are disabled and black; rows with text enabled and blue.
+    QVERIFY(!d->optEventA[kRowWeekly]->isEnabled());
+    QVERIFY(!d->fraEvent[kRowQuarterly]->isEnabled());
+    QVERIFY(d->lblEvent[kRowWeekly]->styleSheet().contains("#000000"));
+    QVERIFY(d->lblEvent[kRowToday]->styleSheet().contains("#0000ff"));
+    QVERIFY(d->lblEvent[kRowYearly]->styleSheet().contains("#0000ff"));
+
+    QCOMPARE(d->optEventA[kRowWeekly]->text(), QStringLiteral("On Fridays"));
+    for (int r : {kRowMonthly, kRowQuarterly, kRowYearly})
+      QCOMPARE(d->optEventA[r]->text(), QStringLiteral("On the 1st day"));
+    QCOMPARE(d->lblEventB[kRowWeekly]->text(), QStringLiteral("Friday of each month."));
+    QCOMPARE(d->lblEventB[kRowQuarterly]->text(), QStringLiteral("Friday of each quarter. (May Aug Nov Feb)"));
+    QCOMPARE(d->lblEventB[kRowYearly]->text(), QStringLiteral("Friday of May each year."));
+    QCOMPARE(d->cboEvent[kRowWeekly]->count(), 20);
+    QCOMPARE(d->cboEvent[kRowWeekly]->itemText(19), QStringLiteral("Fourth and Last"));
+    QCOMPARE(d->Label7->text(), QStringLiteral("Note: Deleting Events will cause Reminders to start over."));
+    QCOMPARE(d->Label5->textFormat(), Qt::PlainText);
+    QVERIFY(d->chkShowConflictingEventsMsg->isHidden());
+    for (int r = kRowWeekly; r < kEntryRowCount; ++r) QVERIFY(d->imgRedArrow[r]->isHidden());
+  }
+
+  void typingEnterAndShiftEnter() {
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {});
+    auto d = Open(day);
+    d->show();
+    QPlainTextEdit* monthly = d->txtEvent[kRowMonthly];
+    QTest::keyClicks(monthly, "Rent");
+    QVERIFY(d->optEventA[kRowMonthly]->isEnabled());
+    QVERIFY(d->lblEvent[kRowMonthly]->styleSheet().contains("#0000ff"));
+    QTest::keyClick(monthly, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(monthly, "due");
+    QTest::keyClick(monthly, Qt::Key_Enter, Qt::ControlModifier);
+    QTest::keyClicks(monthly, "soon");
+    QCOMPARE(monthly->toPlainText(), QStringLiteral("Rent\ndue\nsoon"));
+    QVERIFY(d->isVisible());
+    QTest::keyClick(monthly, Qt::Key_Return);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+    QCOMPARE(File(), FileOf({"01/05/9998000000=Rent~due~soon"}));
+    QVERIFY(d->Saved());
+  }
+
+  void optionsAndListsChooseTheCode_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("item");  // -1: option A clicked again after B
+    QTest::addColumn<QString>("line");
+    QTest::newRow("weekly, first and last") << int(kRowWeekly) << 9 << "01/05/8096000000=x";
+    QTest::newRow("monthly, last") << int(kRowMonthly) << 4 << "01/05/4698000000=x";
+    QTest::newRow("quarterly, second") << int(kRowQuarterly) << 1 << "01/05/7689000000=x";
+    QTest::newRow("yearly, back to option A") << int(kRowYearly) << -1 << "01/05/9999000000=x";
+  }
+  void optionsAndListsChooseTheCode() {
+    QFETCH(int, row);
+    QFETCH(int, item);
+    QFETCH(QString, line);
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {});
+    auto d = Open(day);
+    d->show();
+    d->txtEvent[row]->setPlainText("x");
+    QTest::mouseClick(d->optEventB[row], Qt::LeftButton);
+    QVERIFY(d->cboEvent[row]->isEnabled());
+    if (item >= 0) {
+      d->cboEvent[row]->setCurrentIndex(item);
+      emit d->cboEvent[row]->activated(item);
+    } else {
+      QTest::mouseClick(d->optEventA[row], Qt::LeftButton);
+      QVERIFY(!d->cboEvent[row]->isEnabled());
+    }
+    d->cmdOK_Click();
+    QCOMPARE(Text(File()), line + "\r\n");
+  }
+
+  void conflictsWarnShowAndSwap_data() {
+    QTest::addColumn<int>("showMessage");
+    QTest::newRow("warning on") << 1;
+    QTest::newRow("warning off") << 0;
+  }
+  void conflictsWarnShowAndSwap() {
+    QFETCH(int, showMessage);
+    app_->settings.ShowConflictingEventsMsg = showMessage;
+    const Date day = DateSerial(2026, 12, 28);  // the last Monday and the 28th
+    Show(day, {"07/12/4298000013=Last Monday", "28/01/9998000000=On the 28th"});
+    auto d = Open(day);
+    d->show();
+    QTRY_COMPARE(d->chkShowConflictingEventsMsg->isVisible(), true);
+    QVERIFY(d->imgRedArrow[kRowMonthly]->isVisible());
+    QVERIFY(d->imgRedArrow[kRowWeekly]->isHidden());
+    QCOMPARE(Boxes("Conflicting Events"), showMessage);
+    if (showMessage) {
+      const auto& box = boxes_->shown.front();
+      QCOMPARE(box.icon, MsgIcon::Warning);
+      QVERIFY(box.text.starts_with("The following Recurring Events have conflicting information. A red arrow will "
+                                   "indicate these." + kBlanks + "\r\n  ** Monthly Event\r\n\r\nExample:"));
+    }
+    QCOMPARE(d->txtEvent[kRowMonthly]->toPlainText(), QStringLiteral("On the 28th"));
+
+    QTest::mouseClick(d->imgRedArrow[kRowMonthly], Qt::LeftButton);
+    QCOMPARE(boxes_->shown.back().title, std::string("Conflicting Event Text"));
+    QCOMPARE(boxes_->shown.back().text, "Last Monday" + kBlanks + "\r\n\r\n");
+
+    QTest::mouseClick(d->imgRedArrow[kRowMonthly], Qt::RightButton);
+    QCOMPARE(d->txtEvent[kRowMonthly]->toPlainText(), QStringLiteral("Last Monday"));
+    QVERIFY(d->optEventB[kRowMonthly]->isChecked());
+    QCOMPARE(d->cboEvent[kRowMonthly]->currentText(), QStringLiteral("Last"));
+    QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->txtEvent[kRowMonthly]));
+    QTest::mouseClick(d->imgRedArrow[kRowMonthly], Qt::LeftButton);
+    QCOMPARE(boxes_->shown.back().text, "On the 28th" + kBlanks + "\r\n\r\n");
+
+    d->txtEvent[kRowMonthly]->setPlainText("Last Monday!");
+    d->cmdOK_Click();
+    QCOMPARE(File(), FileOf({"07/12/4298000013=Last Monday!", "28/01/9998000000=On the 28th"}));
+    // The box's state is stored on OK, as 0 or 1.
+    QCOMPARE(app_->store.Read("ShowConflictingEventsMsg", "?"), std::to_string(showMessage));
+  }
+
+  void clearAll_data() {
+    QTest::addColumn<int>("askFirst");
+    QTest::addColumn<bool>("emptyDay");
+    QTest::addColumn<int>("answer");  // MsgAnswer
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("asked, Yes") << 1 << false << int(MsgAnswer::Yes) << true;
+    QTest::newRow("asked, No") << 1 << false << int(MsgAnswer::No) << false;
+    QTest::newRow("asked, empty day") << 1 << true << -1 << false;
+    QTest::newRow("not asked") << 0 << false << -1 << true;
+    QTest::newRow("not asked, empty day") << 0 << true << -1 << false;
+  }
+  void clearAll() {
+    QFETCH(int, askFirst);
+    QFETCH(bool, emptyDay);
+    QFETCH(int, answer);
+    QFETCH(bool, cleared);
+    app_->settings.ShowClearAllMsg = askFirst;
+    const Date day = DateSerial(2026, 5, 1);
+    const std::vector<std::string> lines = {"01/05/2026000000=Dentist", "01/01/9998000000=Rent",
+                                            "02/05/2026000000=Tomorrow"};
+    const Date shown = emptyDay ? DateSerial(2026, 5, 3) : day;
+    Show(shown, lines);
+    if (answer >= 0) boxes_->Answer(static_cast<MsgAnswer>(answer));
+    auto d = Open(shown);
+    d->show();
+    d->cmdClearAll_Click();
+
+    QCOMPARE(Boxes(AppTitle() + " - Clear All Events!"), askFirst == 1 && !emptyDay ? 1 : 0);
+    QCOMPARE(Boxes(AppTitle() + " - No Events!"), askFirst == 1 && emptyDay ? 1 : 0);
+    if (askFirst == 1 && !emptyDay) {
+      QCOMPARE(boxes_->shown.front().text, "You are about to Clear all the Events for" + kBlanks +
+                                               "\r\nFriday - May 1, 2026." + kBlanks +
+                                               "\r\n\r\nIs this what you want to do?\r\n\r\n");
+    }
+    if (askFirst == 1 && emptyDay) {
+      QCOMPARE(boxes_->shown.front().text,
+               "There are no Events to Clear for" + kBlanks + "\r\nSunday - May 3, 2026." + kBlanks + "\r\n\r\n");
+    }
+    QCOMPARE(File(), cleared ? FileOf({"02/05/2026000000=Tomorrow"}) : FileOf(lines));
+    QCOMPARE(d->LinesRemoved(), cleared);
+    // Cleared or not worth asking: the dialog is done. Answered No: the user is still editing.
+    const bool stillOpen = askFirst == 1 && !emptyDay && !cleared;
+    QCOMPARE(d->isVisible(), stillOpen || (askFirst == 1 && emptyDay));
+    if (stillOpen) QCOMPARE(d->txtEvent[kRowToday]->toPlainText(), QStringLiteral("Dentist"));
+  }
+
+  void anEntryErrorKeepsTheDialogAndTheTexts() {
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {"01/05/2026000000=Dentist"});
+    const std::string before = File();
+    auto d = Open(day);
+    d->show();
+    d->txtEvent[kRowToday]->setPlainText("Dentist at ten");
+    d->txtEvent[kRowWeekly]->setPlainText("\n\n");
+    d->txtEvent[kRowWeekly]->setFocus();
+    d->cmdOK_Click();
+    QVERIFY(d->isVisible());
+    QCOMPARE(boxes_->shown.size(), std::size_t(1));
+    QCOMPARE(boxes_->shown[0].title, AppTitle());
+    QCOMPARE(boxes_->shown[0].icon, MsgIcon::Information);
+    QCOMPARE(boxes_->shown[0].text, "Encountered an error in your entry!" + kBlanks +
+                                        "\r\n\r\nYou probably typed an illegal character(s)." + kBlanks +
+                                        "\r\nLegal characters are printable characters." + kBlanks +
+                                        "\r\n\r\nPlease re-enter the information.\r\n\r\n");
+    QCOMPARE(d->txtEvent[kRowToday]->toPlainText(), QStringLiteral("Dentist at ten"));
+    QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->txtEvent[kRowToday]));
+    QCOMPARE(File(), before);
+    QCOMPARE(app_->events.EventCount, 1);
+    d->txtEvent[kRowWeekly]->setPlainText("");
+    d->cmdOK_Click();
+    QCOMPARE(File(), FileOf({"01/05/2026000000=Dentist at ten"}));
+  }
+
+  void aFailedSaveKeepsTheDialogAndTheTexts() {
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {"01/05/2026000000=Dentist"});
+    const std::vector<std::string> records = app_->events.EventRecords;
+    std::filesystem::remove(file_);
+    std::filesystem::create_directory(file_);  // a folder stands where the file should be
+    auto d = Open(day);
+    d->show();
+    d->txtEvent[kRowYearly]->setPlainText("Birthday");
+    d->cmdOK_Click();
+    QVERIFY(d->isVisible());
+    QCOMPARE(boxes_->shown.back().title, AppTitle());
+    QCOMPARE(boxes_->shown.back().icon, MsgIcon::Warning);
+    QVERIFY(boxes_->shown.back().text.starts_with("Your events could not be saved."));
+    QCOMPARE(app_->events.EventRecords, records);
+    QCOMPARE(d->txtEvent[kRowYearly]->toPlainText(), QStringLiteral("Birthday"));
+
+    // Clear All that cannot save gives the rows back.
+    app_->settings.ShowClearAllMsg = 0;
+    d->cmdClearAll_Click();
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->txtEvent[kRowToday]->toPlainText(), QStringLiteral("Dentist"));
+    QCOMPARE(d->txtEvent[kRowYearly]->toPlainText(), QStringLiteral("Birthday"));
+
+    std::filesystem::remove(file_);
+    Put(file_, FileOf({"01/05/2026000000=Dentist"}));
+    d->cmdOK_Click();
+    QVERIFY(!d->isVisible());
+    QCOMPARE(File(), FileOf({"01/05/2026000000=Dentist", "01/05/9999000000=Birthday"}));
+  }
+
+  void okWithoutEditsLeavesTheFileAsItWas() {
+    const Date day = DateSerial(2026, 5, 1);  // a Friday
+    Show(day, {"01/05/2026020000=  Dentist~at ten  ", "08/05/9996000000=Every Friday", "01/01/9998000103=By date",
+               "02/01/8698000000=First Friday", "01/02/9989000000=Quarterly\xc2\xa0rent\tdue",
+               "01/05/9999010001=Birthday", "03/03/2026000000=Elsewhere"});
+    const std::string before = File();
+    auto d = Open(day);
+    d->show();
+    QTest::keyClick(d->txtEvent[kRowToday], Qt::Key_Return);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+    QVERIFY(!d->Saved());
+    QCOMPARE(File(), before);
+  }
+
+  void cancelWritesNothing() {
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {"01/05/2026000000=Dentist"});
+    const std::string before = File();
+    auto d = Open(day);
+    d->show();
+    d->txtEvent[kRowToday]->setPlainText("");
+    d->chkShowConflictingEventsMsg->setChecked(false);
+    QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
+    QVERIFY(!d->isVisible());
+    QCOMPARE(File(), before);
+    QCOMPARE(app_->store.Read("ShowConflictingEventsMsg", "unset"), std::string("unset"));
+  }
+
+  // The month window's slots: the dialog opens on the box's day and the month shows the result.
+  void openersRefillTheMonth() {
+    Put(EventFilePath(DefaultAllUsersPath()), FileOf({"01/05/2026000000=Dentist", "01/05/9998000000=Rent"}));
+    QVERIFY(app_->store.Write("ShowClearAllMsg", "0"));
+    QVERIFY(app_->store.Write("ShowSplash", "0"));
+    frmMain w(*app_);
+    w.Form_Load();
+    w.TimerDate().stop();
+    const int box = app_->month.BoxOfDay(1);
+    QVERIFY(w.Dialogs().EditDay);
+    QVERIFY(w.Dialogs().ClearAllDay);
+
+    bool sawDialog = false;
+    QTimer::singleShot(0, [&] {
+      auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
+      if (!d) return;
+      sawDialog = true;
+      d->txtEvent[kRowYearly]->setPlainText("Birthday");
+      d->cmdOK_Click();
+    });
+    w.Dialogs().EditDay(w, box);
+    QVERIFY(sawDialog);
+    QVERIFY(app_->month.DayCellText(box).find("Birthday") != std::string::npos);
+    QVERIFY(w.lblData(box)->text().contains("Birthday"));
+
+    w.Dialogs().ClearAllDay(w, box);
+    QCOMPARE(app_->month.DayCellText(box), std::string());
+    QCOMPARE(Slurp(EventFilePath(DefaultAllUsersPath())), std::string());
+    // A box outside the month opens nothing.
+    w.Dialogs().EditDay(w, app_->month.GridOffset > 0 ? 0 : 41);
+    QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(nullptr));
+    w.Form_Unload();
+  }
+};
+
+QTEST_MAIN(TestEntryDialog)
+#include "test_entry_dialog.moc"
