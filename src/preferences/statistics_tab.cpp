@@ -85,11 +85,16 @@ StatisticsTab::StatisticsTab(const EventStore& events, QWidget* parent) : Prefer
   lblPreviousYearsMsg_->setObjectName(QStringLiteral("lblPreviousYearsMsg"));
   lblThisYearMsg_->setObjectName(QStringLiteral("lblThisYearMsg"));
   lblLaterYearsMsg_->setObjectName(QStringLiteral("lblLaterYearsMsg"));
+  auto* byMonth = new QGroupBox(QStringLiteral("Events per Month"), fraTotals);
+  auto* months = new QGridLayout(byMonth);
   for (int m = 1; m <= 12; ++m) {
-    lblMonthTotal_[static_cast<std::size_t>(m)] = Number(fraTotals, QStringLiteral("lblMonthTotal%1").arg(m));
-    totals->addWidget(new QLabel(QLatin1String(kMonthNames[m]), fraTotals), (m - 1) % 9, 2 + 2 * ((m - 1) / 9 + 0));
-    totals->addWidget(lblMonthTotal_[static_cast<std::size_t>(m)], (m - 1) % 9, 3 + 2 * ((m - 1) / 9));
+    lblMonthTotal_[static_cast<std::size_t>(m)] = Number(byMonth, QStringLiteral("lblMonthTotal%1").arg(m));
+    const int row = (m - 1) % 6;
+    const int column = (m - 1) / 6 * 2;
+    months->addWidget(new QLabel(QLatin1String(kMonthNames[m]), byMonth), row, column);
+    months->addWidget(lblMonthTotal_[static_cast<std::size_t>(m)], row, column + 1);
   }
+  totals->addWidget(byMonth, 0, 2, 9, 1);
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(fraOverView, 3);
