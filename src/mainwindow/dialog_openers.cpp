@@ -1,6 +1,7 @@
 #include "mainwindow/dialog_openers.h"
 
 #include "entry/data_entry_openers.h"
+#include "preferences/open_preferences.h"
 
 namespace orlevant {
 
@@ -8,6 +9,7 @@ void RegisterDialogs(DialogOpeners& openers) {
   // One line per dialog: openers.Slot = OpenFunction;
   openers.EditDay = OpenDataEntry;
   openers.ClearAllDay = ClearAllOfDay;
+  openers.Preferences = OpenPreferences;
 }
 
 }  // namespace orlevant

@@ -535,6 +535,9 @@ void frmMain::EventsChanged(bool linesRemoved) {
 void frmMain::SettingsChanged() {
   Settings& s = app_.settings;
   MonthView& m = app_.month;
+  // The menus take the new look at once; a file that cannot be written leaves them as they were.
+  WriteMenuIni(s, [this] { MenuObject_.ReloadMenuSettings(this); });
+  // The model keeps a collapsed window at its title strip; expanding later takes the new sizes.
   m.LayoutMonthGrid(s.BoxStyle);
   m.PositionMainWindow(s.Position, s);
   m.ShowMonthTitle(m.ShownMonthDate, s);

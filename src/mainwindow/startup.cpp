@@ -9,6 +9,7 @@
 #include "mainwindow/todays_events.h"
 #include "mainwindow/total_events_check.h"
 #include "platform/run_at_logon.h"
+#include "preferences/open_preferences.h"
 
 namespace orlevant {
 
@@ -33,7 +34,11 @@ void FirstUse(AppContext& app, frmMain& window, const StartupOptions& options, i
   app.settings.RunStartup = 1;
   SaveSetting(app.store, "RunStartup", 1);
   AddRunAtLogon(app.settings.InstallPath);
-  // The preferences dialog of a first start follows here once it exists.
+  {
+    auto preferences = MakePreferences(window);
+    RunModal(options, *preferences);
+  }
+  if (window.IsUnloaded()) return;
   firstUse = 1;
   SaveSetting(app.store, "FirstUse", 1);
 }

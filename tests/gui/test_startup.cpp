@@ -262,7 +262,7 @@ class TestStartup : public QObject {
     QTest::addColumn<QString>("showSplash");
     QTest::addColumn<QString>("firstUse");
     QTest::addColumn<QString>("expected");
-    const QString firstUse = "Today's Event (%1), First Time Use (%1), frmTips (%1), frmTotalEventsMsg (%1)";
+    const QString firstUse = "Today's Event (%1), First Time Use (%1), frmTips (%1), frmPreferences (%1), frmTotalEventsMsg (%1)";
     QTest::newRow("first use, tray, minimized, splash") << true << "1"
                                                         << "1"
                                                         << "0"

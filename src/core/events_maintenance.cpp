@@ -1,0 +1,86 @@
+#include "core/events_maintenance.h"
+
+#include <charconv>
+#include <string_view>
+#include <utility>
+
+#include "platform/file_io.h"
+
+namespace orlevant {
+
+std::string BackupFilePath(const std::string& eventsPath) {
+  constexpr std::string_view kExt = ".dat";
+  if (eventsPath.ends_with(kExt)) return eventsPath.substr(0, eventsPath.size() - kExt.size()) + "_bu.dat";
+  return eventsPath + "_bu.dat";
+}
+
+StoreResult PurgeAllEvents(EventStore& store) {
+  const EventStore before = store;
+  ClearAllEvents(store);
+  StoreResult saved = SaveEvents(store);
+  if (!saved.ok) {
+    store = before;
+    return saved;
+  }
+  return LoadEvents(store);
+}
+
+PurgeYearsResult PurgeEventsBefore(EventStore& store, int year) {
+  PurgeYearsResult result;
+  const EventStore before = store;
+  const int lines = StoredLineCount(store);
+  for (int i = 1; i <= lines; ++i) {
+    std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
+    if (line.size() < 10) continue;
+    int code = 0;
+    const auto [end, ec] = std::from_chars(line.data() + 6, line.data() + 10, code);
+    if (ec != std::errc{} || end != line.data() + 10) continue;
+    if (code < year) {
+      line.clear();
+      ++result.removed;
+    }
+  }
+  if (result.removed == 0) return result;
+  result.save = SaveEvents(store);
+  if (!result.save.ok) {
+    store = before;
+    return result;
+  }
+  result.save = LoadEvents(store);
+  return result;
+}
+
+StoreResult BackupEvents(const EventStore& store) {
+  const FileReadResult read = ReadWholeFile(store.Path);
+  if (read.outcome == FileReadOutcome::Missing)
+    return {false, "There is no events file to back up at " + store.Path + "."};
+  if (read.outcome == FileReadOutcome::Failed) return {false, read.error};
+  const std::string backup = BackupFilePath(store.Path);
+  if (const FileWriteResult written = WriteFileAtomically(backup, read.content); !written.ok)
+    return {false, written.error};
+  return {};
+}
+
+RestoreResult RestoreEvents(EventStore& store) {
+  const FileReadResult backup = ReadWholeFile(BackupFilePath(store.Path));
+  if (backup.outcome == FileReadOutcome::Missing) return {RestoreOutcome::NoBackup, {}};
+  if (backup.outcome == FileReadOutcome::Failed) return {RestoreOutcome::Failed, backup.error};
+  const FileReadResult current = ReadWholeFile(store.Path);
+  if (current.outcome == FileReadOutcome::Failed) return {RestoreOutcome::Failed, current.error};
+  if (const FileWriteResult written = WriteFileAtomically(store.Path, backup.content); !written.ok)
+    return {RestoreOutcome::Failed, written.error};
+  // A file that replaced the events file must load like the one it replaced; if it does not, the
+  // old file goes back so that no save can be refused for ever.
+  if (const StoreResult loaded = LoadEvents(store); !loaded.ok) {
+    if (current.outcome == FileReadOutcome::Read) (void)WriteFileAtomically(store.Path, current.content);
+    (void)LoadEvents(store);
+    return {RestoreOutcome::Failed, loaded.error};
+  }
+  std::string problem;
+  if (!IsCurrentFormat(store)) {
+    if (const ChangeResult converted = ConvertOldFormat(store); converted.SaveFailed()) problem = converted.save.error;
+  }
+  return {RestoreOutcome::Restored, problem};
+}
+
+}  // namespace orlevant

@@ -1,0 +1,589 @@
+// The preferences dialog over a loaded month window: what it stores, when, and what it leaves alone.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/events_file.h"
+#include "core/events_maintenance.h"
+#include "core/settings.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/frm_main.h"
+#include "platform/ini_document.h"
+#include "platform/paths.h"
+#include "platform/qt/twips.h"
+#include "preferences/about_tab.h"
+#include "preferences/colour_box.h"
+#include "preferences/colours_tab.h"
+#include "preferences/format_tab.h"
+#include "preferences/frm_preferences.h"
+#include "preferences/maintenance_tab.h"
+#include "preferences/menu_style_tab.h"
+#include "preferences/settings_tab.h"
+#include "preferences/statistics_tab.h"
+#include "support/file_helpers.h"
+#include "support/scripted_message_boxes.h"
+#include "support/temp_home.h"
+
+using namespace orlevant;
+using orlevant::testing::ScriptedMessageBoxes;
+using orlevant::testing::TempHome;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Entries = std::vector<IniDocument::Entry>;
+
+const QStringList kKeysInOrder = {
+    "WeekDayLength", "DateFormat", "TimeFormat", "ShowTime", "BoxStyle", "Position", "RunStartup", "ShowSplash",
+    "NotifyMe", "ShowClearAllMsg", "ShowMessage", "ShowToolTips", "Expand", "StartMinimized", "ShowTips", "FirstDay",
+    "TransparentDate", "TransparentWeek", "TransparentNext", "Scheme", "UseScheme", "ForeGroundWeek",
+    "ForeGroundNext", "ForeGroundDate", "ForeGroundData", "ForeGroundDay", "ForeGroundEntry", "ForeGroundToday",
+    "BackGroundWeek", "BackGroundNext", "BackGroundDate", "BackGroundData", "BackGroundDay", "BackGroundEntry",
+    "BackGroundNotUsed", "BackGroundToday", "MenuStyle", "XPTheme", "dTheme", "GradientBar", "Vertical",
+    "GradientLeftColour", "GradientRightColour", "XPLeftBackColour", "XPRightBackColour", "XPSelectedColour",
+    "XPAllColour", "XPBarColour", "XPRightBackColourUser", "XPLeftBackColourUser", "XPSelectedColourUser",
+    "XPAllColourUser", "XPBarColourUser", "TopColour", "MiddleColour", "BottomColour", "TopColourUser",
+    "MiddleColourUser", "BottomColourUser"};
+
+}  // namespace
+
+class TestPreferences : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempHome> home_;
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<ScriptedMessageBoxes> boxes_;
+  std::unique_ptr<AppContext> app_;
+  std::unique_ptr<frmMain> window_;
+  std::unique_ptr<frmPreferences> dialog_;
+
+  int redraws_ = 0;
+  QStringList runCalls_;
+  QList<bool> eventsChanged_;
+  std::vector<std::uint32_t> colourAnswers_;  // given in order by the colour dialog; empty: cancel
+  QList<QUrl> opened_;
+
+  Entries StoredEntries() const {
+    auto doc = IniDocument::Load(app_->store.FilePath());
+    if (!doc) return {};
+    return doc->SectionEntries("Settings").value_or(Entries{});
+  }
+  QString Stored(const char* key) const { return QString::fromStdString(app_->store.Read(key, "(missing)")); }
+
+  void WriteEvents(const std::vector<std::string>& lines) {
+    std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary | std::ios::trunc);
+    for (const auto& l : lines) out << l << "\r\n";
+  }
+
+  frmPreferences& Open() {
+    PreferencesServices services;
+    services.settingsChanged = [this] {
+      ++redraws_;
+      window_->SettingsChanged();
+    };
+    services.eventsChanged = [this](bool removed) {
+      eventsChanged_ << removed;
+      window_->EventsChanged(removed);
+    };
+    services.addRunAtLogon = [this](std::string_view) {
+      runCalls_ << "add";
+      return true;
+    };
+    services.removeRunAtLogon = [this] {
+      runCalls_ << "remove";
+      return true;
+    };
+    services.chooseColour = [this](std::uint32_t, QWidget*) -> std::optional<std::uint32_t> {
+      if (colourAnswers_.empty()) return std::nullopt;
+      const std::uint32_t c = colourAnswers_.front();
+      colourAnswers_.erase(colourAnswers_.begin());
+      return c;
+    };
+    services.openUrl = [this](const QUrl& url) {
+      opened_ << url;
+      return true;
+    };
+    dialog_ = std::make_unique<frmPreferences>(*app_, services, window_.get());
+    return *dialog_;
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<TempHome>();
+    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 6, 15), 9, 30, 0});
+    SetAppClock(clock_.get());
+    boxes_ = std::make_unique<ScriptedMessageBoxes>();
+    app_ = std::make_unique<AppContext>();
+    fs::create_directories(fs::path(EventFilePath(DefaultAllUsersPath())).parent_path());
+    WriteEvents({"14/03/2026000000=Dentist", "14/03/2025000000=Last year", "04/07/9999000000=Party",
+                 "16/06/2026000000=Tomorrow"});
+    window_ = std::make_unique<frmMain>(*app_, FrmMainServices{[] { return true; }, [] {}});
+    window_->Form_Load();
+    window_->TimerDate().stop();
+    redraws_ = 0;
+    runCalls_.clear();
+    eventsChanged_.clear();
+    colourAnswers_.clear();
+    opened_.clear();
+  }
+  void cleanup() {
+    dialog_.reset();
+    window_.reset();
+    app_.reset();
+    boxes_.reset();
+    SetAppClock(nullptr);
+    clock_.reset();
+    home_.reset();
+  }
+
+  // ------------------------------------------------------------------ load, OK, Cancel
+
+  void openThenOkWritesOnlyLastTab() {
+    const Entries before = StoredEntries();
+    frmPreferences& d = Open();
+    QVERIFY(!d.cmdApply()->isEnabled());
+    QVERIFY(!d.SettingsChanged());
+    d.SSTab()->setCurrentIndex(4);
+    d.cmdOK()->click();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(redraws_, 0);
+    QVERIFY(runCalls_.isEmpty());
+    Entries after = StoredEntries();
+    Entries withoutLastTab;
+    for (const auto& e : after)
+      if (e.first != "LastTab") withoutLastTab.push_back(e);
+    QVERIFY(withoutLastTab == before);
+    QCOMPARE(Stored("LastTab"), QStringLiteral("4"));
+  }
+
+  void theLastTabOpensNextTime() {
+    frmPreferences& d = Open();
+    d.SSTab()->setCurrentIndex(6);
+    d.cmdCancel()->click();
+    dialog_.reset();
+    frmPreferences& again = Open();
+    QCOMPARE(again.SSTab()->currentIndex(), 6);
+    QCOMPARE(again.lblDescription()->text().toStdString(),
+             std::string(frmPreferences::TabDescriptions()[6]));
+  }
+
+  void applyWithOneColourWritesTheFiftyNineKeysInOrder() {
+    frmPreferences& d = Open();
+    fs::remove(app_->store.FilePath());
+    colourAnswers_ = {0x0000FF};
+    d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Date, 0, Qt::RightButton);
+    QVERIFY(d.cmdApply()->isEnabled());
+    d.cmdApply()->click();
+    QStringList keys;
+    for (const auto& e : StoredEntries()) keys << QString::fromStdString(e.first);
+    QCOMPARE(keys, kKeysInOrder);
+    QCOMPARE(Stored("BackGroundDate"), QStringLiteral("255"));
+    QCOMPARE(app_->settings.BackGroundDate, 0x0000FFu);
+    QCOMPARE(window_->lblDate()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    // "dTheme" and "DTheme" are one value.
+    QCOMPARE(QString::fromStdString(app_->store.Read("DTheme", "")), QString::number(app_->settings.DTheme));
+    QCOMPARE(LoadSettings(app_->store).DTheme, app_->settings.DTheme);
+    QCOMPARE(redraws_, 1);
+    QVERIFY(runCalls_.isEmpty());
+    QVERIFY(!d.cmdApply()->isEnabled());
+    QVERIFY(d.isVisible() == false);  // never shown in this test, and Apply did not show it either
+  }
+
+  void theRunValueChangesOnlyWhenTheBoxEndsChanged_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("checked and unchecked again") << 2 << QStringList{} << "1";
+    QTest::newRow("unchecked") << 1 << QStringList{"remove"} << "0";
+    QTest::newRow("unchecked, checked, unchecked") << 3 << QStringList{"remove"} << "0";
+  }
+  void theRunValueChangesOnlyWhenTheBoxEndsChanged() {
+    QFETCH(int, clicks);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, stored);
+    QCOMPARE(app_->settings.RunStartup, 1);
+    frmPreferences& d = Open();
+    for (int i = 0; i < clicks; ++i) d.General()->chkRunStartup()->click();
+    d.General()->chkShowSplash()->click();  // something else changed, so Apply writes
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(runCalls_, calls);
+    QCOMPARE(Stored("RunStartup"), stored);
+    // A second apply with the box where it now is touches nothing more.
+    d.General()->chkShowSplash()->click();
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(runCalls_, calls);
+  }
+
+  void cancelAfterApplyKeepsWhatApplyWrote() {
+    frmPreferences& d = Open();
+    d.General()->optBoxStyle(2)->click();
+    d.cmdApply()->click();
+    d.General()->optBoxStyle(0)->click();
+    d.Format()->cboFirstDay()->setCurrentIndex(1);
+    d.cmdCancel()->click();
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(Stored("BoxStyle"), QStringLiteral("2"));
+    QCOMPARE(app_->settings.BoxStyle, 2);
+    QCOMPARE(app_->settings.FirstDay, 1);
+    QCOMPARE(Stored("FirstDay"), QStringLiteral("1"));
+  }
+
+  void cancelWithoutApplyWritesOnlyLastTab() {
+    const Entries before = StoredEntries();
+    const Settings settingsBefore = app_->settings;
+    frmPreferences& d = Open();
+    d.General()->optPosition(4)->click();
+    d.Format()->optWeekDay(2)->click();
+    d.MenuStyle()->optMenuStyle(2)->click();
+    d.cmdCancel()->click();
+    Entries after;
+    for (const auto& e : StoredEntries())
+      if (e.first != "LastTab") after.push_back(e);
+    QVERIFY(after == before);
+    QCOMPARE(app_->settings.Position, settingsBefore.Position);
+    QCOMPARE(app_->settings.WeekDayLength, settingsBefore.WeekDayLength);
+    QCOMPARE(app_->settings.MenuStyle, settingsBefore.MenuStyle);
+    QCOMPARE(redraws_, 0);
+  }
+
+  void aFailedWriteIsShownAndNothingIsCommitted() {
+    frmPreferences& d = Open();
+    d.General()->optBoxStyle(2)->click();
+    // The settings folder is a regular file: the store cannot be written.
+    const fs::path folder = app_->store.FilePath().parent_path();
+    fs::remove_all(folder);
+    orlevant::testing::Put(folder, "not a folder");
+    boxes_->shown.clear();
+    QVERIFY(!d.ApplySettings());
+    QCOMPARE(boxes_->shown.size(), size_t(1));
+    QVERIFY(boxes_->shown[0].text.find("could not be saved") != std::string::npos);
+    QCOMPARE(app_->settings.BoxStyle, 1);
+    QCOMPARE(redraws_, 0);
+    QVERIFY(d.cmdApply()->isEnabled());
+    // OK keeps the dialog open when its apply fails.
+    d.cmdOK()->click();
+    QCOMPARE(d.result(), 0);
+  }
+
+  void aStoredFormatOrSchemeOutsideTheListsIsKept() {
+    app_->settings.DateFormat = "d.m.yyyy";
+    app_->settings.TimeFormat = "";
+    app_->settings.Scheme = "Purple";
+    frmPreferences& d = Open();
+    QCOMPARE(d.Format()->cboDateFormat()->currentText(), QStringLiteral("d.m.yyyy"));
+    QCOMPARE(d.Format()->cboDateFormat()->count(), 11);
+    QCOMPARE(d.Colours()->cboScheme()->currentText(), QStringLiteral("Purple"));
+    d.General()->chkShowTips()->click();
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(Stored("DateFormat"), QStringLiteral("d.m.yyyy"));
+    QCOMPARE(Stored("TimeFormat"), QStringLiteral("h:mm AM/PM"));  // never stored empty
+    QCOMPARE(Stored("Scheme"), QStringLiteral("Purple"));
+  }
+
+  // ------------------------------------------------------------------ previews
+
+  void thePreviewsFollowTheChoices_data() {
+    QTest::addColumn<int>("firstDayIndex");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("Saturday, three letters") << 6 << 1 << QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"};
+    QTest::newRow("Sunday, one letter") << 0 << 0 << QStringList{"S", "M", "T", "W", "T", "F", "S"};
+  }
+  void thePreviewsFollowTheChoices() {
+    QFETCH(int, firstDayIndex);
+    QFETCH(int, length);
+    QFETCH(QStringList, names);
+    frmPreferences& d = Open();
+    d.Format()->cboFirstDay()->setCurrentIndex(firstDayIndex);
+    d.Format()->optWeekDay(length)->click();
+    QStringList shown;
+    for (int i = 0; i < 7; ++i) shown << d.Format()->lblWeekDay(i)->text();
+    QCOMPARE(shown, names);
+  }
+
+  void theTitlePreviewPutsTheTimeFirst() {
+    frmPreferences& d = Open();
+    d.Format()->cboTimeFormat()->setCurrentIndex(0);
+    d.Format()->cboDateFormat()->setCurrentIndex(7);
+    if (!d.Format()->chkTime()->isChecked()) d.Format()->chkTime()->click();
+    QCOMPARE(d.Format()->lblTitle()->text(), QStringLiteral("9:30 AM - 15/06/2026"));
+    d.Format()->chkTime()->click();
+    QVERIFY(!d.Format()->cboTimeFormat()->isEnabled());
+    QCOMPARE(d.Format()->lblTitle()->text(), QStringLiteral("15/06/2026"));
+  }
+
+  void thePositionPreviewFollowsSizeAndPosition() {
+    frmPreferences& d = Open();
+    d.General()->optBoxStyle(2)->click();
+    d.General()->optPosition(4)->click();
+    QCOMPARE(d.General()->Preview().Left, 2016);
+    QCOMPARE(d.General()->Preview().Top, 228);
+    d.General()->optBoxStyle(0)->click();
+    d.General()->optPosition(1)->click();
+    QCOMPARE(d.General()->Preview().Left, 1800);
+    QCOMPARE(d.General()->Preview().Top, 684);
+    QVERIFY(d.General()->lblBox(27)->geometry().bottom() > d.General()->lblTop()->geometry().bottom());
+  }
+
+  // ------------------------------------------------------------------ colours
+
+  void theSchemeLocksTheBoxesAndSetsItsColours() {
+    frmPreferences& d = Open();
+    ColoursTab* c = d.Colours();
+    c->chkUseScheme()->click();
+    QVERIFY(c->SchemeLock());
+    c->cboScheme()->setCurrentText(QStringLiteral("Green"));
+    QCOMPARE(c->WorkColours()[kBackDate], 0x9D00u);
+    for (int i = kForeWeek; i <= kForeEntry; ++i) QCOMPARE(c->WorkColours()[static_cast<std::size_t>(i)], 0u);
+    boxes_->shown.clear();
+    colourAnswers_ = {0x123456};
+    c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Week, 3, Qt::LeftButton);
+    QCOMPARE(boxes_->shown.size(), size_t(1));
+    QCOMPARE(boxes_->shown[0].text, ColoursTab::SchemeLockMessage());
+    QCOMPARE(colourAnswers_.size(), size_t(1));  // the colour dialog never opened
+    // Unchecked, the scheme's colours stay as the user's own.
+    c->chkUseScheme()->click();
+    QVERIFY(!c->SchemeLock());
+    QCOMPARE(c->WorkColours()[kBackDate], 0x9D00u);
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(Stored("BackGroundDate"), QString::number(0x9D00));
+    QCOMPARE(Stored("UseScheme"), QStringLiteral("0"));
+  }
+
+  void blankBoxesRefuseATextColourButTakeABackground() {
+    frmPreferences& d = Open();
+    ColoursTab* c = d.Colours();
+    boxes_->shown.clear();
+    c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Data, 3, Qt::LeftButton);
+    QCOMPARE(boxes_->shown.size(), size_t(1));
+    QCOMPARE(boxes_->shown[0].text, ColoursTab::BlankRefusalMessage());
+    QVERIFY(!d.SettingsChanged());
+    colourAnswers_ = {0x00FF00};
+    c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Data, 5, Qt::RightButton);
+    QCOMPARE(c->WorkColours()[kBackData], 0x00FF00u);
+    for (int i : {1, 3, 5, 6}) QCOMPARE(c->lblData(i)->BackColour(), 0x00FF00u);
+    QCOMPARE(c->lblData(2)->BackColour(), app_->settings.BackGroundEntry);
+    QVERIFY(d.SettingsChanged());
+  }
+
+  void theCommittedColourDoesNotEnableApply() {
+    frmPreferences& d = Open();
+    colourAnswers_ = {app_->settings.BackGroundToday};
+    d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::RightButton);
+    QVERIFY(!d.cmdApply()->isEnabled());
+    colourAnswers_ = {};  // cancelled: the colour stays
+    d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::LeftButton);
+    QVERIFY(!d.cmdApply()->isEnabled());
+  }
+
+  void restoreColoursAsksAndAppliesAtOnce_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("OK") << true;
+  }
+  void restoreColoursAsksAndAppliesAtOnce() {
+    QFETCH(bool, ok);
+    app_->settings.BackGroundToday = 0x00FF00;
+    app_->settings.TransparentWeek = 1;
+    app_->settings.UseScheme = 1;
+    app_->settings.Scheme = "Red";
+    frmPreferences& d = Open();
+    boxes_->Answer(ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
+    d.Colours()->cmdRestoreColours()->click();
+    if (!ok) {
+      QCOMPARE(redraws_, 0);
+      QCOMPARE(Stored("BackGroundToday"), QStringLiteral("(missing)"));
+      QVERIFY(d.Colours()->chkUseScheme()->isChecked());
+      return;
+    }
+    QCOMPARE(redraws_, 1);
+    QCOMPARE(Stored("BackGroundToday"), QStringLiteral("14145535"));
+    QCOMPARE(Stored("TransparentWeek"), QStringLiteral("0"));
+    QCOMPARE(Stored("UseScheme"), QStringLiteral("0"));
+    QCOMPARE(Stored("Scheme"), QStringLiteral("Blue"));
+    QVERIFY(!d.Colours()->chkTransWeek()->isChecked());
+    QVERIFY(!d.Colours()->SchemeLock());
+    QVERIFY(!d.cmdApply()->isEnabled());
+  }
+
+  // ------------------------------------------------------------------ menu style
+
+  void menuPresetsStoreTheirColoursAndKeepTheUserColours() {
+    app_->settings.XPLeftBackColourUser = 0x112233;
+    frmPreferences& d = Open();
+    MenuStyleTab* m = d.MenuStyle();
+    m->optMenuStyle(2)->click();
+    QVERIFY(m->fraOfficeXP()->isEnabled());
+    QVERIFY(!m->fra3D()->isEnabled());
+    QVERIFY(!m->fraOffice2000()->isEnabled());
+    m->optXPTheme(1)->click();
+    QVERIFY(!m->lblXPLeftBackColour()->isEnabled());
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(Stored("XPLeftBackColour"), QStringLiteral("15262949"));
+    QCOMPARE(Stored("XPLeftBackColourUser"), QString::number(0x112233));
+    QCOMPARE(Stored("MenuStyle"), QStringLiteral("2"));
+    QCOMPARE(window_->MenuObject().Look().MenuStyle, 2);
+  }
+
+  void theUserThreeDColourGoesToBothValues() {
+    frmPreferences& d = Open();
+    MenuStyleTab* m = d.MenuStyle();
+    m->optMenuStyle(4)->click();
+    m->opt3DTheme(5)->click();
+    QVERIFY(m->lbl3DTopColour()->isEnabled());
+    colourAnswers_ = {0x0000FF};
+    QTest::mouseClick(m->lbl3DTopColour(), Qt::LeftButton);
+    QCOMPARE(m->lbl3DTopColour()->BackColour(), 0x0000FFu);
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(Stored("TopColour"), QStringLiteral("255"));
+    QCOMPARE(Stored("TopColourUser"), QStringLiteral("255"));
+  }
+
+  void matchingTheUserColoursMarksTheDialogChanged() {
+    app_->settings.TopColourUser = 0x0000FF;
+    app_->settings.BottomColourUser = 0x00FF00;
+    frmPreferences& d = Open();
+    QVERIFY(!d.cmdApply()->isEnabled());
+    d.MenuStyle()->cmdCoordinateColours()->click();
+    QVERIFY(d.cmdApply()->isEnabled());
+    d.cmdOK()->click();
+    QCOMPARE(Stored("XPLeftBackColourUser"), QString::number(0x0000FF));
+    QCOMPARE(Stored("XPBarColourUser"), QString::number(0x00FF00));
+    QCOMPARE(Stored("GradientLeftColour"), QString::number(0x00FF00));
+  }
+
+  // ------------------------------------------------------------------ statistics and maintenance
+
+  void statisticsCountAndAnswer() {
+    frmPreferences& d = Open();
+    d.SSTab()->setCurrentIndex(5);
+    StatisticsTab* s = d.Statistics();
+    QCOMPARE(s->Counter("lblTotal")->text(), QStringLiteral("4"));
+    QCOMPARE(s->Counter("lblTodayOnly")->text(), QStringLiteral("3"));
+    QCOMPARE(s->Counter("lblYearly")->text(), QStringLiteral("1"));
+    QCOMPARE(s->Counter("lblPreviousYears")->text(), QStringLiteral("1"));
+    QCOMPARE(s->lblMonthTotal(3)->text(), QStringLiteral("1"));
+    QCOMPARE(s->lblMonthTotal(7)->text(), QStringLiteral("1"));
+    QCOMPARE(s->lvwEvents()->count(), 4);
+    // Descending by description: the yearly event first.
+    QCOMPARE(s->lvwEvents()->item(0)->text(), QStringLiteral("Yearly/07/04 - Party"));
+    s->cboSort()->setCurrentIndex(0);
+    QCOMPARE(s->lvwEvents()->item(0)->text(), QStringLiteral("2025/03/14 - Last year"));
+    const auto tomorrow = s->lvwEvents()->findItems(QStringLiteral("Tomorrow"), Qt::MatchContains);
+    QCOMPARE(tomorrow.size(), 1);
+    s->lvwEvents_ItemClick(tomorrow[0]);
+    QCOMPARE(s->txtOccurrence()->text(), QStringLiteral("1 more day!"));
+  }
+
+  void purgeAllAsksThenEmptiesAndRedraws_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("OK") << true;
+  }
+  void purgeAllAsksThenEmptiesAndRedraws() {
+    QFETCH(bool, ok);
+    const std::string before = orlevant::testing::Slurp(app_->events.Path);
+    frmPreferences& d = Open();
+    boxes_->Answer(ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
+    d.Maintenance()->cmdPurgeAll()->click();
+    QCOMPARE(boxes_->shown[0].title, AppTitle() + " - Delete All Events");
+    QCOMPARE(boxes_->shown[0].text, MaintenanceTab::PurgeAllQuestion());
+    if (!ok) {
+      QCOMPARE(orlevant::testing::Slurp(app_->events.Path), before);
+      QVERIFY(eventsChanged_.isEmpty());
+      return;
+    }
+    QCOMPARE(app_->events.EventCount, 0);
+    QCOMPARE(orlevant::testing::Slurp(app_->events.Path), std::string());
+    QCOMPARE(eventsChanged_, QList<bool>{true});
+    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Purge of Database File!"));
+    QVERIFY(window_->lblData(0)->text().indexOf(QStringLiteral("Tomorrow")) < 0);
+  }
+
+  void backupPurgeYearsRestore() {
+    frmPreferences& d = Open();
+    MaintenanceTab* m = d.Maintenance();
+    QCOMPARE(m->cmdPurgeYears()->text(), QStringLiteral("Delete Events Before 2026"));
+    QCOMPARE(m->lblDBasePath()->text().toStdString(), app_->events.Path);
+    m->cmdRestore()->click();
+    QCOMPARE(boxes_->shown.back().title, AppTitle() + " - No Backup File");
+    m->cmdBackup()->click();
+    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Backup of Database File!"));
+    const std::string saved = orlevant::testing::Slurp(app_->events.Path);
+    m->cmdPurgeYears()->click();
+    QCOMPARE(app_->events.EventCount, 3);
+    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Purge of Previous Years!"));
+    m->cmdPurgeYears()->click();
+    QVERIFY(boxes_->shown.back().text.starts_with("There are no events in Previous Years."));
+    m->cmdRestore()->click();
+    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Restore of Backup Database File!"));
+    QCOMPARE(orlevant::testing::Slurp(app_->events.Path), saved);
+    QCOMPARE(app_->events.EventCount, 4);
+    QCOMPARE(eventsChanged_, (QList<bool>{true, true}));
+  }
+
+  void aFailedBackupIsShownAndTheFileStays() {
+    frmPreferences& d = Open();
+    const std::string before = orlevant::testing::Slurp(app_->events.Path);
+    fs::create_directories(BackupFilePath(app_->events.Path));
+    d.Maintenance()->cmdBackup()->click();
+    QCOMPARE(boxes_->shown.back().icon, MsgIcon::Critical);
+    QCOMPARE(orlevant::testing::Slurp(app_->events.Path), before);
+  }
+
+  // ------------------------------------------------------------------ about
+
+  void theAboutLinksOpenOurAddressesAndClose_data() {
+    QTest::addColumn<bool>("mail");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("mail") << true << "mailto:support@orlevant.example";
+    QTest::newRow("web") << false << "https://www.orlevant.example/";
+  }
+  void theAboutLinksOpenOurAddressesAndClose() {
+    QFETCH(bool, mail);
+    QFETCH(QString, url);
+    frmPreferences& d = Open();
+    d.General()->chkShowTips()->click();
+    QTest::mouseClick(mail ? d.About()->lblEmail() : d.About()->lblWebSite(), Qt::LeftButton);
+    QCOMPARE(opened_.size(), 1);
+    QCOMPARE(opened_[0].toString(), url);
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(Stored("ShowTips"), QStringLiteral("0"));  // closed as OK does: the edit was applied
+  }
+
+  // ------------------------------------------------------------------ the window behind
+
+  void applyRedrawsACollapsedWindowAsItsTitleStrip() {
+    window_->ToggleExpand();
+    QVERIFY(window_->CompactMode());
+    const int stripHeight = window_->height();
+    frmPreferences& d = Open();
+    d.General()->optBoxStyle(2)->click();
+    QVERIFY(d.ApplySettings());
+    QVERIFY(window_->CompactMode());
+    QCOMPARE(window_->height(), stripHeight);
+    QCOMPARE(window_->width(), TwipsToPixels(app_->month.lblDate.Geometry.Width));
+    window_->ToggleExpand();
+    QCOMPARE(window_->width(), TwipsToPixels(app_->month.ExpandedWidth));
+    QVERIFY(app_->month.mnuLarge);
+  }
+};
+
+QTEST_MAIN(TestPreferences)
+#include "test_preferences.moc"

@@ -1,0 +1,125 @@
+#include "core/event_statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/calendar_date.h"
+
+namespace orlevant {
+namespace {
+
+EventStore StoreOf(const std::vector<std::string>& lines) {
+  EventStore store;
+  store.EventRecords.assign(1, "");
+  for (const std::string& l : lines) store.EventRecords.push_back(l);
+  store.EventCount = static_cast<int>(lines.size());
+  store.EventRecords.resize(store.EventRecords.size() + kSpareEventSlots);
+  return store;
+}
+
+using Months = std::array<int, 13>;
+
+Months Each(int n) {
+  Months m{};
+  for (int i = 1; i <= 12; ++i) m[static_cast<std::size_t>(i)] = n;
+  return m;
+}
+
+Months Only(std::initializer_list<int> months) {
+  Months m{};
+  for (int i : months) ++m[static_cast<std::size_t>(i)];
+  return m;
+}
+
+TEST(CountEvents, EachKindOfLineAsOf2026) {
+  struct Case {
+    const char* name;
+    std::string line;
+    int yearly, quarterly, monthly, weekly, todayOnly, previous, thisYear, later;
+    Months months;
+  };
+  const std::vector<Case> cases = {
+      {"one-off in March of this year", "14/03/2026000000=Dentist", 0, 0, 0, 0, 1, 0, 1, 0, Only({3})},
+      {"one-off of last year", "14/03/2025000000=Old", 0, 0, 0, 0, 1, 1, 0, 0, Months{}},
+      {"one-off of 2099", "01/01/2099000000=Far", 0, 0, 0, 0, 1, 0, 0, 1, Months{}},
+      {"yearly in July", "04/07/9999000000=Party", 1, 0, 0, 0, 0, 0, 1, 0, Only({7})},
+      {"quarterly anchored in November", "10/11/9989000000=Report", 0, 1, 0, 0, 0, 0, 1, 0, Only({2, 5, 8, 11})},
+      {"quarterly on the first Monday, January", "06/01/8289000000=Board", 0, 1, 0, 0, 0, 0, 1, 0,
+       Only({1, 4, 7, 10})},
+      {"monthly", "15/06/9998000000=Rent", 0, 0, 1, 0, 0, 0, 1, 0, Each(1)},
+      {"weekly first and third", "01/06/8592000000=Club", 0, 0, 0, 1, 0, 0, 1, 0, Each(2)},
+      {"weekly every Monday", "01/06/9992000000=Gym", 0, 0, 0, 1, 0, 0, 1, 0, Each(3)},
+      {"weekly three weeks", "01/06/8697000000=Choir", 0, 0, 0, 1, 0, 0, 1, 0, Each(3)},
+      {"weekly second and last", "01/06/7493000000=Lunch", 0, 0, 0, 1, 0, 0, 1, 0, Each(2)},
+      {"unknown tail", "01/06/9950000000=?", 0, 0, 0, 0, 0, 0, 0, 0, Months{}},
+  };
+  for (const Case& c : cases) {
+    const EventStatistics st = CountEvents(StoreOf({c.line}), 2026);
+    EXPECT_EQ(st.Yearly, c.yearly) << c.name;
+    EXPECT_EQ(st.Quarterly, c.quarterly) << c.name;
+    EXPECT_EQ(st.Monthly, c.monthly) << c.name;
+    EXPECT_EQ(st.Weekly, c.weekly) << c.name;
+    EXPECT_EQ(st.TodayOnly, c.todayOnly) << c.name;
+    EXPECT_EQ(st.PreviousYears, c.previous) << c.name;
+    EXPECT_EQ(st.ThisYear, c.thisYear) << c.name;
+    EXPECT_EQ(st.LaterYears, c.later) << c.name;
+    EXPECT_EQ(st.Total, 1) << c.name;
+    EXPECT_EQ(st.MonthTotal, c.months) << c.name;
+  }
+}
+
+TEST(CountEvents, EmptyStoreAndATableOfManyLinesAddUp) {
+  const EventStatistics none = CountEvents(StoreOf({}), 2026);
+  EXPECT_EQ(none.Total, 0);
+  EXPECT_EQ(none.TodayOnly + none.Yearly + none.Weekly, 0);
+  EXPECT_EQ(none.MonthTotal, Months{});
+
+  const EventStatistics st = CountEvents(StoreOf({"14/03/2026000000=a", "14/03/2026000000=a", "04/07/9999000000=b",
+                                                  "01/06/9992000000=c", "10/12/2024000000=d"}),
+                                         2026);
+  EXPECT_EQ(st.Total, 5);
+  EXPECT_EQ(st.TodayOnly, 3);
+  EXPECT_EQ(st.PreviousYears, 1);
+  EXPECT_EQ(st.ThisYear, 4);
+  Months expected = Each(3);
+  expected[3] += 2;
+  expected[7] += 1;
+  EXPECT_EQ(st.MonthTotal, expected);
+}
+
+TEST(EventsOverview, DescriptionThenTextWithUniqueKeysForEqualLines) {
+  const auto items = EventsOverview(StoreOf({"04/07/9999000000=Party~at home", "04/07/9999000000=Party~at home",
+                                             "14/03/2026120000=Dentist"}));
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].text, "Yearly/07/04 - Party  at home");
+  EXPECT_EQ(items[2].text, "2026/03/14 - Dentist");
+  EXPECT_EQ(items[0].key, "04/07/9999000000=Party~at home1");
+  EXPECT_EQ(items[1].key, "04/07/9999000000=Party~at home2");
+  EXPECT_EQ(items[2].key, "14/03/2026120000=Dentist3");
+}
+
+TEST(OccurrenceAnswer, TheThreeAnswersAndTheirUnits) {
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {5, "5 more days!"}, {1, "1 more day!"}, {0, "That's Today!"}, {-1, "1 day ago!"}, {-3, "3 days ago!"},
+      // Beyond 16 bits: an event a century away is still counted right.
+      {40000, "40000 more days!"}, {-40000, "40000 days ago!"},
+  };
+  for (const auto& [days, text] : cases) EXPECT_EQ(OccurrenceAnswer(days), text) << days;
+}
+
+TEST(OccurrenceAnswer, FromAnItemKeyAsOfToday) {
+  const Date today = DateSerial(2026, 6, 15);
+  EXPECT_EQ(OccurrenceAnswerForKey("15/06/9999000000=Birthday1", today), "That's Today!");
+  EXPECT_EQ(OccurrenceAnswerForKey("12/06/2026000000=Past3", today), "3 days ago!");
+  EXPECT_EQ(OccurrenceAnswerForKey("16/06/2026000000=Tomorrow7", today), "1 more day!");
+  EXPECT_EQ(OccurrenceAnswerForKey("14/06/9999000000=Yesterday's yearly1", today), "364 more days!");
+  EXPECT_EQ(OccurrenceAnswerForKey("01/01/2140000000=Far away1", today), std::to_string(
+      DaysBetween(today, DateSerial(2140, 1, 1))) + " more days!");
+  EXPECT_EQ(OccurrenceAnswerForKey("short", today), "");
+}
+
+}  // namespace
+}  // namespace orlevant

@@ -1,0 +1,203 @@
+#include "core/events_maintenance.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "support/file_helpers.h"
+#include "support/temp_home.h"
+
+namespace orlevant {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using testing::Put;
+using testing::Slurp;
+
+Lines LinesOf(const EventStore& store) {
+  return {store.EventRecords.begin() + 1, store.EventRecords.begin() + 1 + store.EventCount};
+}
+
+std::string FileText(const Lines& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  return text;
+}
+
+const Lines kLines = {"14/03/2025000000=Last year", "14/03/2026000000=This year", "04/07/9999000000=Yearly",
+                      "10/11/9989000000=Quarterly", "15/06/9998000000=Monthly",  "01/06/9992000000=Weekly",
+                      "01/01/2020000000=Long ago",  "31/12/2027000000=Next year"};
+
+class MaintenanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetAppClock(&clock_); }
+  void TearDown() override { SetAppClock(nullptr); }
+
+  std::string EventsPath() const { return (home_.Data() / "ann.dat").string(); }
+  std::string BackupPath() const { return (home_.Data() / "ann_bu.dat").string(); }
+
+  EventStore Loaded(const Lines& lines) {
+    Put(EventsPath(), FileText(lines));
+    EventStore store(EventsPath());
+    EXPECT_TRUE(LoadEvents(store).ok);
+    return store;
+  }
+
+  testing::TempHome home_;
+  FixedClock clock_{DateTime{DateSerial(2026, 6, 15), 10, 0, 0}};
+};
+
+TEST_F(MaintenanceTest, BackupPathSitsBesideTheEventsFile) {
+  EXPECT_EQ(BackupFilePath("/a/b/ann.dat"), "/a/b/ann_bu.dat");
+  EXPECT_EQ(BackupFilePath("/a/b/ann"), "/a/b/ann_bu.dat");
+}
+
+TEST_F(MaintenanceTest, PurgeAllEmptiesTheFileAlsoWhenItWasEmpty) {
+  for (const Lines& lines : {kLines, Lines{}}) {
+    EventStore store = Loaded(lines);
+    store.LinesPastLimit = {"kept past the limit"};
+    ASSERT_TRUE(PurgeAllEvents(store).ok);
+    EXPECT_EQ(store.EventCount, 0);
+    EXPECT_TRUE(store.LinesPastLimit.empty());
+    EXPECT_EQ(Slurp(EventsPath()), "");
+  }
+}
+
+TEST_F(MaintenanceTest, PurgeYearsKeepsThisYearAndEveryRecurringEvent) {
+  EventStore store = Loaded(kLines);
+  const PurgeYearsResult result = PurgeEventsBefore(store, 2026);
+  EXPECT_EQ(result.removed, 2);
+  ASSERT_TRUE(result.save.ok);
+  const Lines kept = {kLines[1], kLines[2], kLines[3], kLines[4], kLines[5], kLines[7]};
+  EXPECT_EQ(LinesOf(store), kept);
+  EXPECT_EQ(Slurp(EventsPath()), FileText(kept));
+}
+
+TEST_F(MaintenanceTest, PurgeYearsWithNothingOldSavesNothing) {
+  const Lines recent = {kLines[1], kLines[2]};
+  EventStore store = Loaded(recent);
+  const auto before = fs::last_write_time(EventsPath());
+  const PurgeYearsResult result = PurgeEventsBefore(store, 2026);
+  EXPECT_EQ(result.removed, 0);
+  EXPECT_TRUE(result.save.ok);
+  EXPECT_EQ(LinesOf(store), recent);
+  EXPECT_EQ(fs::last_write_time(EventsPath()), before);
+}
+
+TEST_F(MaintenanceTest, AFailedSaveAfterAPurgePutsTheTableBackAndLeavesTheFile) {
+  struct Case {
+    const char* name;
+    bool all;
+  };
+  for (const Case c : {Case{"all", true}, Case{"years", false}}) {
+    EventStore store = Loaded(kLines);
+    // The folder is swapped for a regular file: the save can put no temporary file beside the
+    // events file, as with a folder that cannot be written.
+    const fs::path moved = home_.Root() / "moved";
+    fs::rename(home_.Data(), moved);
+    Put(home_.Data(), "not a folder");
+    StoreResult save;
+    if (c.all) {
+      save = PurgeAllEvents(store);
+    } else {
+      save = PurgeEventsBefore(store, 2026).save;
+    }
+    EXPECT_FALSE(save.ok) << c.name;
+    EXPECT_FALSE(save.error.empty()) << c.name;
+    EXPECT_EQ(LinesOf(store), kLines) << c.name;
+    fs::remove(home_.Data());
+    fs::rename(moved, home_.Data());
+    EXPECT_EQ(Slurp(EventsPath()), FileText(kLines)) << c.name;
+  }
+}
+
+TEST_F(MaintenanceTest, BackupTwiceKeepsTheLatestCopy) {
+  EventStore store = Loaded({kLines[0]});
+  ASSERT_TRUE(BackupEvents(store).ok);
+  EXPECT_EQ(Slurp(BackupPath()), FileText({kLines[0]}));
+  store = Loaded({kLines[1], kLines[2]});
+  ASSERT_TRUE(BackupEvents(store).ok);
+  EXPECT_EQ(Slurp(BackupPath()), FileText({kLines[1], kLines[2]}));
+}
+
+TEST_F(MaintenanceTest, AFailedBackupKeepsTheOlderBackup) {
+  EventStore store = Loaded({kLines[0]});
+  ASSERT_TRUE(BackupEvents(store).ok);
+  store = Loaded(kLines);
+  {
+    // Too little room for the new copy: the write fails part-way as on a full disk.
+    testing::FileSizeLimit limit(16);
+    const StoreResult result = BackupEvents(store);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+  }
+  EXPECT_EQ(Slurp(BackupPath()), FileText({kLines[0]}));
+  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
+}
+
+TEST_F(MaintenanceTest, ABackupPathThatIsAFolderFailsAndTheEventsFileStays) {
+  EventStore store = Loaded(kLines);
+  fs::create_directories(BackupPath());
+  EXPECT_FALSE(BackupEvents(store).ok);
+  EXPECT_TRUE(fs::is_directory(BackupPath()));
+  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
+}
+
+TEST_F(MaintenanceTest, RestoreWithoutABackupChangesNothing) {
+  EventStore store = Loaded(kLines);
+  const RestoreResult result = RestoreEvents(store);
+  EXPECT_EQ(result.outcome, RestoreOutcome::NoBackup);
+  EXPECT_EQ(LinesOf(store), kLines);
+  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
+}
+
+TEST_F(MaintenanceTest, RestoreBringsBackTheLinesOfTheBackupExactly) {
+  EventStore store = Loaded(kLines);
+  ASSERT_TRUE(BackupEvents(store).ok);
+  ASSERT_TRUE(PurgeAllEvents(store).ok);
+  const RestoreResult result = RestoreEvents(store);
+  EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(LinesOf(store), kLines);
+  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
+}
+
+TEST_F(MaintenanceTest, RestoreConvertsABackupOfTheOldLineFormat) {
+  Put(BackupPath(), "14/03/2026=Old style\r\n");
+  EventStore store = Loaded({kLines[2]});
+  const RestoreResult result = RestoreEvents(store);
+  EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
+  EXPECT_EQ(LinesOf(store), Lines{"14/03/2026000000=Old style"});
+}
+
+TEST_F(MaintenanceTest, EveryFailedRestoreLeavesTheEventsFileAsItWas) {
+  struct Case {
+    const char* name;
+    void (*arrange)(const fs::path& backup);
+  };
+  const Case cases[] = {
+      {"backup is a folder", [](const fs::path& backup) { fs::create_directories(backup); }},
+      {"write fails part-way", [](const fs::path& backup) { Put(backup, FileText(kLines) + FileText(kLines)); }},
+  };
+  for (const Case& c : cases) {
+    EventStore store = Loaded({kLines[0]});
+    fs::remove_all(BackupPath());
+    c.arrange(BackupPath());
+    RestoreResult result;
+    {
+      testing::FileSizeLimit limit(64);
+      result = RestoreEvents(store);
+    }
+    EXPECT_EQ(result.outcome, RestoreOutcome::Failed) << c.name;
+    EXPECT_FALSE(result.error.empty()) << c.name;
+    EXPECT_EQ(Slurp(EventsPath()), FileText({kLines[0]})) << c.name;
+    EXPECT_EQ(LinesOf(store), Lines{kLines[0]}) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace orlevant
