@@ -1,10 +1,12 @@
 #include "mainwindow/dialog_openers.h"
 
+#include "printing/frm_print_options.h"
+
 namespace orlevant {
 
 void RegisterDialogs(DialogOpeners& openers) {
   // One line per dialog: openers.Slot = OpenFunction;
-  (void)openers;
+  openers.Print = OpenPrintOptions;
 }
 
 }  // namespace orlevant
