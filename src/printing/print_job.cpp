@@ -127,7 +127,7 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
     }
   }
 
-  if (!painter.end() || printer.printerState() == QPrinter::Error) {
+  if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
     result.error = RefusalReason(printer);
     return result;
   }
