@@ -379,6 +379,13 @@ void frmPrintOptions::cmdPrint_Click() {
   }
   const PrintChoice choice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()};
   const PrintResult result = PrintMonth(*printer_, picture, EventsListLines(app.month), choice);
+  // The window may have changed its size since the choice was made (a new day refills the month
+  // while the dialog is open): the job placed the picture as it is now.
+  if (result.placed.Width > 0) {
+    PrintLeft = result.placed.Left;
+    PrintTop = result.placed.Top;
+    if (result.placed.ListAllowed) EventsListTop = result.placed.EventsListTop;
+  }
 
   const std::string title = AppTitle() + " - Print";
   const std::string widen(kWidenLine);

@@ -11,7 +11,6 @@
 
 #include "core/twips.h"
 #include "monthview/events_list.h"
-#include "monthview/print_layout.h"
 
 namespace orlevant {
 
@@ -74,6 +73,8 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
     result.error = QStringLiteral("There is no room on the page for the calendar.");
     return result;
   }
+
+  result.placed = *placed;
 
   QPainter painter;
   if (!painter.begin(&printer)) {

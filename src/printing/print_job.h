@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "monthview/print_layout.h"
+
 class QPrinter;
 class QWidget;
 class QFontMetricsF;
@@ -27,6 +29,7 @@ struct PrintResult {
   bool ok = false;
   QString error;  // why the job failed, in words for the user
   int pages = 0;
+  PicturePlacement placed;  // where the picture went, and the list's top
 };
 
 // The window as it draws itself now, at its own size: no copy of the screen, so windows in front
