@@ -158,26 +158,6 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"LineHigherThanPage", 2, 20000, 200, 10000, 10000, {{1, 200}, {2, 200}}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ListOverPages, ThreeHundredLinesFillWholePages) {
-  const auto places = PlaceListLines(300, 280, 6176, 15000, 15000);
-  ASSERT_EQ(places.size(), 300u);
-  int pages = 1;
-  for (std::size_t i = 1; i < places.size(); ++i) {
-    ASSERT_GE(places[i].Page, places[i - 1].Page);
-    if (places[i].Page != places[i - 1].Page) {
-      ++pages;
-      EXPECT_EQ(places[i].Top, 200);
-      // The page was left only because the next line would not fit.
-      EXPECT_GT(places[i - 1].Top + 2 * 280, 15000);
-    } else {
-      EXPECT_EQ(places[i].Top, places[i - 1].Top + 280);
-    }
-    EXPECT_LE(places[i].Top + 280, 15000);
-  }
-  // 31 lines under the picture, then 52 on each full page.
-  EXPECT_EQ(pages, 1 + (300 - 31 + 51) / 52);
-}
-
 // ---------------------------------------------------------------- the miniature
 
 TEST(Preview, SizesByCalendarSize) {
@@ -237,32 +217,6 @@ INSTANTIATE_TEST_SUITE_P(
         PreviewCase{"LargeTopRight", 2, true, 2, 0, {858, 858, 390, PagePoint{270, 1242}, false}},
         PreviewCase{"LargeBottomLeft", 2, true, 3, 0, {270, 270, 918, PagePoint{270, 390}, false}}),
     [](const auto& info) { return info.param.name; });
-
-// The miniature keeps 30 from the paper's left and top and 42 from its right and bottom in every
-// corner, for every size and orientation.
-TEST(Preview, CornersKeepTheirMargins) {
-  for (int style = 0; style <= 2; ++style) {
-    for (bool landscape : {false, true}) {
-      const PreviewSize paper = PreviewPaper(landscape);
-      const PreviewSize planner = *PreviewPlanner(style);
-      for (int position = 1; position <= 4; ++position) {
-        SCOPED_TRACE(std::to_string(style) + (landscape ? " landscape " : " portrait ") + std::to_string(position));
-        const auto p = PlacePreview(position, 0, paper, planner.Width, planner.Width, planner.Height);
-        ASSERT_TRUE(p.has_value());
-        const bool right = position == 2 || position == 4;
-        const bool bottom = position == 3 || position == 4;
-        if (right)
-          EXPECT_EQ(kPreviewPaperLeft + paper.Width - (p->PlannerLeft + planner.Width), 42);
-        else
-          EXPECT_EQ(p->PlannerLeft - kPreviewPaperLeft, 30);
-        if (bottom)
-          EXPECT_EQ(kPreviewPaperTop + paper.Height - (p->PlannerTop + planner.Height), 42);
-        else
-          EXPECT_EQ(p->PlannerTop - kPreviewPaperTop, 30);
-      }
-    }
-  }
-}
 
 TEST(Preview, UnknownChoicesGiveNothing) {
   EXPECT_FALSE(PlacePreview(5, 0, PreviewPaper(false), 252, 252, 192));
