@@ -2,6 +2,7 @@
 
 #include "entry/data_entry_openers.h"
 #include "preferences/open_preferences.h"
+#include "printing/frm_print_options.h"
 
 namespace orlevant {
 
@@ -10,6 +11,7 @@ void RegisterDialogs(DialogOpeners& openers) {
   openers.EditDay = OpenDataEntry;
   openers.ClearAllDay = ClearAllOfDay;
   openers.Preferences = OpenPreferences;
+  openers.Print = OpenPrintOptions;
 }
 
 }  // namespace orlevant

@@ -1,0 +1,58 @@
+#include "monthview/events_list.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "platform/date_format.h"
+
+namespace orlevant {
+
+namespace {
+
+// Line breaks of the box's text (CR LF, and a lone CR or LF should one ever get there) as " - ".
+std::string JoinedLines(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      out += " - ";
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int DayNumber(const std::string& caption) {
+  int day = 0;
+  const auto [end, error] = std::from_chars(caption.data(), caption.data() + caption.size(), day);
+  (void)end;
+  return error == std::errc{} ? day : 0;
+}
+
+}  // namespace
+
+std::vector<std::string> EventsListLines(const MonthView& month) {
+  const int year = YearOf(month.ShownMonthDate);
+  const int monthNumber = MonthOf(month.ShownMonthDate);
+  const int lastDay = DaysInMonthOf(year, monthNumber);
+  std::vector<std::string> lines;
+  for (int box = month.GridOffset; box < month.GridOffset + lastDay && box < kDayBoxCount; ++box) {
+    if (box < 0) continue;
+    const std::string& text = month.DayCellText(box);
+    if (text.empty()) continue;
+    const int day = DayNumber(month.lblDay[static_cast<std::size_t>(box)].Caption);
+    // A box is numbered by the fill; one that is not (a model never filled) has no day to print.
+    if (day < 1 || day > lastDay) continue;
+    const DateTime when{DateSerial(year, monthNumber, day), 0, 0, 0};
+    std::string line = month.FormatDateText ? month.FormatDateText(when, kEventsListDatePattern)
+                                            : FormatDate(when, kEventsListDatePattern);
+    line += JoinedLines(text);
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+}  // namespace orlevant

@@ -1,0 +1,139 @@
+#include "printing/print_job.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QWidget>
+
+#include <cmath>
+
+#include "core/twips.h"
+#include "monthview/events_list.h"
+
+namespace orlevant {
+
+namespace {
+
+constexpr int kTwipsPerPoint = 20;
+constexpr int kListPointSize = 12;
+
+QString RefusalReason(const QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat)
+    return QStringLiteral("The file \"%1\" could not be written.").arg(printer.outputFileName());
+  return QStringLiteral("The printer \"%1\" did not accept the job.").arg(printer.printerName());
+}
+
+}  // namespace
+
+QPixmap CaptureWindow(QWidget& source) { return source.grab(); }
+
+QSize PrintableTwips(const QPrinter& printer) {
+  const QRectF points = printer.pageLayout().paintRect(QPageLayout::Point);
+  return {static_cast<int>(std::lround(points.width() * kTwipsPerPoint)),
+          static_cast<int>(std::lround(points.height() * kTwipsPerPoint))};
+}
+
+QStringList WrapToWidth(const QString& text, const QFontMetricsF& metrics, double width) {
+  QStringList lines;
+  QString line;
+  auto fits = [&](const QString& s) { return metrics.horizontalAdvance(s) <= width; };
+  const QStringList words = text.split(QLatin1Char(' '));
+  for (qsizetype w = 0; w < words.size(); ++w) {
+    const QString& word = words[w];
+    const QString joined = w == 0 ? word : line + QLatin1Char(' ') + word;
+    if (w == 0 || fits(joined)) {
+      line = joined;
+    } else {
+      lines << line;
+      line = word;
+    }
+    // A word wider than the line on its own is broken where it must be.
+    while (!fits(line) && line.size() > 1) {
+      qsizetype n = line.size() - 1;
+      while (n > 1 && !fits(line.left(n))) --n;
+      lines << line.left(n);
+      line = line.mid(n);
+    }
+  }
+  lines << line;
+  return lines;
+}
+
+PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vector<std::string>& listLines,
+                       const PrintChoice& choice) {
+  PrintResult result;
+  const QSize page = PrintableTwips(printer);
+  const QSize pictureTwips(PixelsToTwips(picture.deviceIndependentSize().toSize().width()),
+                           PixelsToTwips(picture.deviceIndependentSize().toSize().height()));
+  const auto placed = PlacePictureOnPage(choice.position, choice.centring, page.width(), page.height(),
+                                         pictureTwips.width(), pictureTwips.height());
+  if (!placed) {
+    result.error = QStringLiteral("There is no room on the page for the calendar.");
+    return result;
+  }
+
+  result.placed = *placed;
+
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    result.error = RefusalReason(printer);
+    return result;
+  }
+  const double perTwip = printer.resolution() / 1440.0;
+  auto dev = [perTwip](double twips) { return twips * perTwip; };
+
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, placed->Scaled);
+  painter.drawPixmap(QRectF(dev(placed->Left), dev(placed->Top), dev(placed->Width), dev(placed->Height)), picture,
+                     QRectF(picture.rect()));
+  result.pages = 1;
+
+  if (choice.withList && placed->ListAllowed) {
+    QFont body = painter.font();
+    body.setPointSize(kListPointSize);
+    body.setBold(false);
+    QFont heading = body;
+    heading.setBold(true);
+    const QFontMetricsF metrics(body, &printer);
+    const double lineWidth = dev(page.width() - kEventsListLeft);
+
+    // The heading, then each day's line, broken where it is wider than the page.
+    struct PrintedLine {
+      QString text;
+      bool heading;
+    };
+    std::vector<PrintedLine> lines{{QString::fromUtf8(kEventsListHeading), true}};
+    for (const std::string& line : listLines) {
+      for (const QString& part : WrapToWidth(QString::fromStdString(line), metrics, lineWidth))
+        lines.push_back({part, false});
+    }
+    const int lineHeight = static_cast<int>(std::ceil(metrics.lineSpacing() / perTwip));
+    const auto places = PlaceListLines(static_cast<int>(lines.size()), lineHeight, placed->EventsListTop,
+                                       placed->EventsListBottom, page.height());
+    int pageIndex = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      while (pageIndex < places[i].Page) {
+        if (!printer.newPage()) {
+          painter.end();
+          result.error = RefusalReason(printer);
+          return result;
+        }
+        ++pageIndex;
+        ++result.pages;
+      }
+      painter.setFont(lines[i].heading ? heading : body);
+      const QFontMetricsF lineMetrics(painter.font(), &printer);
+      painter.drawText(QPointF(dev(kEventsListLeft), dev(places[i].Top) + lineMetrics.ascent()), lines[i].text);
+    }
+  }
+
+  if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    result.error = RefusalReason(printer);
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+}  // namespace orlevant

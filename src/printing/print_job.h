@@ -1,0 +1,51 @@
+#pragma once
+// The printed month: the main window's picture placed on the page as the print options say, and
+// the shown month's events list under it (or above it, when the picture stands at the bottom),
+// going on over further pages when it is long.
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+#include "monthview/print_layout.h"
+
+class QPrinter;
+class QWidget;
+class QFontMetricsF;
+
+namespace orlevant {
+
+struct PrintChoice {
+  int position = 0;  // as the dialog's option buttons: 0 Centre .. 4 Bottom Right
+  int centring = 0;  // 0 Horizontal, 1 Vertical, 2 Both
+  bool withList = true;
+};
+
+struct PrintResult {
+  bool ok = false;
+  QString error;  // why the job failed, in words for the user
+  int pages = 0;
+  PicturePlacement placed;  // where the picture went, and the list's top
+};
+
+// The window as it draws itself now, at its own size: no copy of the screen, so windows in front
+// of it, a compositor or a desktop that forbids screen copies never spoil the picture.
+QPixmap CaptureWindow(QWidget& source);
+
+// The printable area of the printer's page in twips, for the orientation in force.
+QSize PrintableTwips(const QPrinter& printer);
+
+// Prints one job on a printer whose orientation, resolution and copies are already set. A printer
+// or file that refuses the job gives ok = false with the reason; nothing waits for the user.
+PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vector<std::string>& listLines,
+                       const PrintChoice& choice);
+
+// Breaks text into lines no wider than width (in the metrics' units), at blanks where it can and
+// inside a word only where a word alone is too wide.
+QStringList WrapToWidth(const QString& text, const QFontMetricsF& metrics, double width);
+
+}  // namespace orlevant

@@ -1,0 +1,252 @@
+// The print job: what lands on the page of a PDF "printer" (the picture where computed, the list in
+// day order, over two pages when long, none where the position excludes it), a Large window fitted
+// to the page, copies, and the PDF file and messages where there is no printer or it refuses.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <cstdio>
+
+#include "core/message_box.h"
+#include "printing/print_job.h"
+#include "test_print_fixture.h"
+
+using namespace orlevant;
+using orlevant::testing::InkBounds;
+using orlevant::testing::PdfFirstPage;
+using orlevant::testing::PdfLines;
+using orlevant::testing::PdfPages;
+using orlevant::testing::PrintFixture;
+
+namespace {
+
+std::string Line(int day, int month, const std::string& text, const char* reminder = "000000") {
+  char head[16];
+  std::snprintf(head, sizeof head, "%02d/%02d/2026", day, month);
+  return std::string(head) + reminder + "=" + text;
+}
+
+void Choose(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); }
+
+// Twips on the page to points on the sheet, the half-inch margin added.
+double SheetPoints(int twips) { return orlevant::testing::kTestMarginPoints + twips / 20.0; }
+
+void ExpectNear(double actual, double expected, const char* what) {
+  QVERIFY2(std::abs(actual - expected) <= 2.0,
+           qPrintable(QStringLiteral("%1: %2, expected %3").arg(QLatin1String(what)).arg(actual).arg(expected)));
+}
+
+}  // namespace
+
+class TestPrintJob : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<PrintFixture> f_;
+
+  QRect PictureOnSheet(int listTopTwips) {
+    const QImage page = PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
+    if (page.isNull()) return {};
+    return InkBounds(page, 0, static_cast<int>(SheetPoints(listTopTwips)) - 4);
+  }
+
+ private slots:
+  void init() { f_ = std::make_unique<PrintFixture>(); }
+  void cleanup() { f_.reset(); }
+
+  // The picture at the computed place and size, the list under it in day order, newest event first.
+  void pictureAndListWhereComputed() {
+    f_->WriteEvents({Line(20, 5, "Concert"), Line(3, 5, "Meeting"), Line(20, 5, "Dentist", "010000"),
+                     Line(9, 5, "Call~Mother"), Line(2, 6, "June is not listed")});
+    QCOMPARE(f_->Load().size(), QSize(504, 398));
+    auto d = f_->OpenDialog();
+    d->cmdPrint->click();
+    QVERIFY(f_->Boxes().shown.empty());
+
+    QCOMPARE(PdfPages(f_->PdfPath()), 1);
+    QCOMPARE(PdfLines(f_->PdfPath()),
+             (QStringList{"Events List:", "Sun - May. 3 - Meeting", "Sat - May. 9 - Call - Mother",
+                          "Wed - May. 20 - .Dentist - Concert"}));
+    const QRect picture = PictureOnSheet(6170);
+    ExpectNear(picture.left(), SheetPoints(1438), "left");
+    ExpectNear(picture.top(), SheetPoints(0), "top");
+    ExpectNear(picture.width(), 7560 / 20.0, "width");
+    ExpectNear(picture.height(), 5970 / 20.0, "height");
+  }
+
+  // Above a picture at the bottom, the list starts at the top of the page.
+  void bottomPositionPutsTheListAbove() {
+    f_->WriteEvents({Line(4, 5, "Early"), Line(28, 5, "Late")});
+    f_->Load();
+    auto d = f_->OpenDialog();
+    Choose(d->optPosition[4]);
+    d->cmdPrint->click();
+    QCOMPARE(PdfLines(f_->PdfPath()), (QStringList{"Events List:", "Mon - May. 4 - Early", "Thu - May. 28 - Late"}));
+    const QImage page = PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
+    const QRect picture = InkBounds(page, static_cast<int>(SheetPoints(9406)) - 4, page.height());
+    ExpectNear(picture.left(), SheetPoints(2876), "left");
+    ExpectNear(picture.top(), SheetPoints(9406), "top");
+    ExpectNear(picture.height(), 5970 / 20.0, "height");
+  }
+
+  void noEventsPrintsTheHeadingAlone() {
+    f_->WriteEvents({Line(2, 6, "Next month"), Line(30, 4, "Last month")});
+    f_->Load();
+    auto d = f_->OpenDialog();
+    d->cmdPrint->click();
+    QCOMPARE(PdfLines(f_->PdfPath()), QStringList{"Events List:"});
+  }
+
+  // Vertical and Both print the picture alone, though the box stays checked; so does an unchecked box.
+  void positionsWithoutTheListPrintThePictureAlone_data() {
+    QTest::addColumn<int>("centring");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("vertical") << 1 << true;
+    QTest::newRow("both") << 2 << true;
+    QTest::newRow("box unchecked") << 0 << false;
+  }
+  void positionsWithoutTheListPrintThePictureAlone() {
+    QFETCH(int, centring);
+    QFETCH(bool, checked);
+    f_->WriteEvents({Line(12, 5, "Dentist")});
+    f_->Load();
+    auto d = f_->OpenDialog();
+    if (!checked) d->chkEvents->click();
+    Choose(d->optCentre[static_cast<std::size_t>(centring)]);
+    QCOMPARE(d->chkEvents->isChecked(), checked);
+    d->cmdPrint->click();
+    QCOMPARE(PdfPages(f_->PdfPath()), 1);
+    QCOMPARE(PdfLines(f_->PdfPath()), QStringList{});
+    QVERIFY(!PictureOnSheet(15400).isEmpty());
+  }
+
+  // Landscape leaves room for a few lines under the picture; the rest follow on page 2, in order.
+  void aLongListContinuesOnPageTwo() {
+    std::vector<std::string> lines;
+    QStringList expected{"Events List:"};
+    const char* weekdays[] = {"Fri", "Sat", "Sun", "Mon", "Tue", "Wed", "Thu"};
+    for (int day = 1; day <= 31; ++day) {
+      lines.push_back(Line(day, 5, "Event " + std::to_string(day)));
+      expected << QStringLiteral("%1 - May. %2 - Event %2").arg(QLatin1String(weekdays[(day - 1) % 7])).arg(day);
+    }
+    f_->WriteEvents(lines);
+    f_->Load();
+    auto d = f_->OpenDialog();
+    Choose(d->optPrintMode[1]);
+    d->cmdPrint->click();
+    QCOMPARE(PdfPages(f_->PdfPath()), 2);
+    const QStringList first = PdfLines(f_->PdfPath(), 1, 1);
+    const QStringList second = PdfLines(f_->PdfPath(), 2, 2);
+    QVERIFY2(first.size() > 5 && second.size() > 5, qPrintable(QString::number(first.size())));
+    QCOMPARE(first + second, expected);
+  }
+
+  // A line wider than the page is broken, not cut off.
+  void aLongDayIsBrokenOverLines() {
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "word" + std::to_string(i) + " ";
+    f_->WriteEvents({Line(7, 5, text)});
+    f_->Load();
+    auto d = f_->OpenDialog();
+    d->cmdPrint->click();
+    const QStringList printed = PdfLines(f_->PdfPath());
+    QVERIFY2(printed.size() >= 3, qPrintable(printed.join('|')));
+    QVERIFY(printed[1].startsWith(QStringLiteral("Thu - May. 7 - word0 ")));
+    QVERIFY(printed.last().endsWith(QStringLiteral("word39")));
+    QCOMPARE(printed.mid(1).join(' ').simplified(), QString::fromStdString("Thu - May. 7 - " + text).simplified());
+  }
+
+  // The Large calendar of a 1920 x 1080 screen is wider than the page: it is scaled down whole, and
+  // the window goes to the screen's left edge, where it stays.
+  void aLargeWindowIsScaledToFit() {
+    f_->Set("BoxStyle", "2");
+    frmMain& w = f_->Load();
+    f_->App().month.ScreenWidth = 1920 * 15;
+    f_->App().month.ScreenHeight = 1080 * 15;
+    w.SettingsChanged();
+    const QSize window = w.size();
+    QVERIFY2(window.width() * 15 > 15400, qPrintable(QString::number(window.width())));
+    w.move(300, 40);
+    auto d = f_->OpenDialog();
+    QVERIFY(d->optPrintMode[1]->isChecked());
+    d->cmdPrint->click();
+    QCOMPARE(w.x(), 0);
+    QCOMPARE(w.y(), 40);
+    QCOMPARE(f_->App().month.WindowLeft, 0);
+
+    const QImage page = PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
+    const double scale = (15400 - 24) / (window.width() * 15.0);
+    const double height = window.height() * 15 * scale;
+    const QRect picture = InkBounds(page, 0, static_cast<int>(SheetPoints(static_cast<int>(height))) + 2);
+    ExpectNear(picture.left(), SheetPoints(0), "left");
+    ExpectNear(picture.width(), (15400 - 24) / 20.0, "width");
+    ExpectNear(picture.height(), height / 20.0, "height");
+    QVERIFY(picture.right() <= SheetPoints(15400) + 1);
+  }
+
+  void copiesReachThePrinter() {
+    f_->Load();
+    auto d = f_->OpenDialog();
+    d->txtCopies->setValue(3);
+    d->cmdPrint->click();
+    QCOMPARE(d->Printer().copyCount(), 3);
+    QCOMPARE(d->Printer().pageLayout().orientation(), QPageLayout::Portrait);
+  }
+
+  // No printer: a PDF named after the program and the month in the documents folder (the home
+  // folder without one), never over an earlier one, and the user is told where it is.
+  void withoutAPrinterThePdfGoesToTheDocumentsFolder_data() {
+    QTest::addColumn<bool>("documentsFolder");
+    QTest::newRow("documents folder") << true;
+    QTest::newRow("home folder") << false;
+  }
+  void withoutAPrinterThePdfGoesToTheDocumentsFolder() {
+    QFETCH(bool, documentsFolder);
+    f_->WriteEvents({Line(12, 5, "Dentist")});
+    f_->Load();
+    const auto folder = documentsFolder ? f_->Home().Root() / "Documents" : f_->Home().Root();
+    if (documentsFolder) std::filesystem::create_directories(folder);
+    auto d = f_->OpenDialog(PrinterSource{[] { return std::unique_ptr<QPrinter>(); }});
+    QVERIFY(d->PrintsToPdfFile());
+    d->cmdPrint->click();
+    d->cmdPrint->click();
+
+    const auto first = folder / "Orlevant - May 2026.pdf";
+    const auto second = folder / "Orlevant - May 2026 (2).pdf";
+    QVERIFY(std::filesystem::exists(first));
+    QVERIFY(std::filesystem::exists(second));
+    QCOMPARE(d->LastPdfPath(), QString::fromStdString(second.string()));
+    QCOMPARE(PdfLines(QString::fromStdString(first.string())), (QStringList{"Events List:", "Tue - May. 12 - Dentist"}));
+    QCOMPARE(int(f_->Boxes().shown.size()), 2);
+    const auto& box = f_->Boxes().shown[0];
+    QCOMPARE(box.icon, MsgIcon::Information);
+    QCOMPARE(box.title, AppTitle() + " - Print");
+    QVERIFY2(box.text.find(first.string()) != std::string::npos, box.text.c_str());
+  }
+
+  // A printer that cannot take the job: the user is told why, and the dialog can try again.
+  void aRefusedJobIsReported() {
+    f_->Load();
+    const auto blocker = f_->Home().Root() / "not-a-folder";
+    std::ofstream(blocker) << "x";
+    const QString path = QString::fromStdString((blocker / "out.pdf").string());
+    auto d = f_->OpenDialog(PrinterSource{[path] { return PrintFixture::PdfPrinterAt(path); }});
+    d->cmdPrint->click();
+    QCOMPARE(int(f_->Boxes().shown.size()), 1);
+    const auto& box = f_->Boxes().shown[0];
+    QCOMPARE(box.icon, MsgIcon::Warning);
+    QCOMPARE(box.title, AppTitle() + " - Print");
+    QVERIFY2(box.text.find("could not be printed") != std::string::npos, box.text.c_str());
+    QVERIFY2(box.text.find(path.toStdString()) != std::string::npos, box.text.c_str());
+    QVERIFY(d->LastPdfPath().isEmpty());
+    d->cmdPrint->click();
+    QCOMPARE(int(f_->Boxes().shown.size()), 2);
+  }
+};
+
+QTEST_MAIN(TestPrintJob)
+#include "test_print_job.moc"
