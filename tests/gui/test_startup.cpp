@@ -319,7 +319,7 @@ class TestStartup : public QObject {
     QTest::addColumn<QString>("reason");
     // The settings cannot be saved: the first start runs as always, with one warning.
     QTest::newRow("read-only config folder")
-        << true << "splash shown (none), Settings (hidden), First Time Use (shown), frmTips (shown)"
+        << true << "splash shown (none), Settings (hidden), First Time Use (shown), frmTips (shown), frmPreferences (shown)"
         << "Read-only file system";
     // The settings cannot be read: defaults for this run, no first use.
     QTest::newRow("unreadable settings file") << false << "Settings (none), splash shown (none)"
