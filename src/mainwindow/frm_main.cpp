@@ -417,14 +417,14 @@ void frmMain::TrayMouse(int button) {
   if (button == 1) {
     mnuShow_Click();
   } else if (button == 2) {
-    OpenTrayMenu(true);
+    OpenTrayMenu(true, QCursor::pos());
   }
 }
 
-void frmMain::OpenTrayMenu(bool inTray) {
+void frmMain::OpenTrayMenu(bool inTray, QPoint at) {
   menus_.mnuShow()->setVisible(inTray);
   menus_.mnuToTray()->setVisible(!inTray);
-  menus_.mnuPopUpTray()->popup(QCursor::pos());
+  OpenPopupMenu(menus_.mnuPopUpTray(), at, PopupAlign::Left);
 }
 
 void frmMain::SavePosition() {

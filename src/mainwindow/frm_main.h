@@ -200,7 +200,8 @@ class frmMain : public QWidget {
   // put it, else where the desktop has moved it.
   int WindowLeftTwips() const;
   int WindowTopTwips() const;
-  void OpenTrayMenu(bool inTray);
+  // The tray menu, its left edge at `at`.
+  void OpenTrayMenu(bool inTray, QPoint at);
 
   // Input (main_input.cpp).
   void InstallInputTable();
@@ -213,6 +214,8 @@ class frmMain : public QWidget {
   // Navigation (main_navigation.cpp).
   void ChangeCalendarSize(int size);
   void ShowYearsAway(int years);
+  // The months menu centred at (X, Y) twips inside `arrow`.
+  void OpenMonthsMenu(QWidget* arrow, double X, double Y);
   // Makes `date`'s month the shown one and fills it.
   void ShowMonthOf(Date date);
   // Fills the shown month again, after its events may have changed.

@@ -328,7 +328,7 @@ bool frmMain::TitleMouseEvent(QMouseEvent* mouse) {
         mnuShow_Click();
       } else if (button == kRightButton) {
         if (InTray_) {
-          OpenTrayMenu(true);
+          OpenTrayMenu(true, mouse->globalPosition().toPoint());
         } else if (app_.month.CompactMode) {
           OpenPopupMenu(menus_.mnuPopUpExpand(), mouse->globalPosition().toPoint(), PopupAlign::Centre);
         } else {
@@ -364,7 +364,7 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event) {
   if (button == kLeftButton && InTray_) {
     mnuShow_Click();
   } else if (button == kRightButton) {
-    OpenTrayMenu(InTray_);
+    OpenTrayMenu(InTray_, event->globalPosition().toPoint());
   }
 }
 

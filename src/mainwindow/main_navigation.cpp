@@ -1,6 +1,6 @@
 #include "mainwindow/main_navigation.h"
 
-#include <QCursor>
+#include <QLabel>
 #include <QMenu>
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
+#include "platform/qt/twips.h"
 
 namespace orlevant {
 
@@ -70,25 +71,29 @@ void frmMain::RefillShownMonth() {
 }
 
 void frmMain::lblPreviousMonth_MouseUp(int Button, int Shift, double X, double Y) {
-  (void)Shift, (void)X, (void)Y;
+  (void)Shift;
   CloseHoverPopups();
   if (Button == kRightButton) {
-    PrepareMonthsMenu();
-    OpenPopupMenu(menus_.mnuPopUpMonths(), QCursor::pos(), PopupAlign::Centre);
+    OpenMonthsMenu(lblPreviousMonth_, X, Y);
     return;
   }
   ShowMonthOf(FirstOfMonthAway(app_.month.ShownMonthDate, -1));
 }
 
 void frmMain::lblNextMonth_MouseUp(int Button, int Shift, double X, double Y) {
-  (void)Shift, (void)X, (void)Y;
+  (void)Shift;
   CloseHoverPopups();
   if (Button == kRightButton) {
-    PrepareMonthsMenu();
-    OpenPopupMenu(menus_.mnuPopUpMonths(), QCursor::pos(), PopupAlign::Centre);
+    OpenMonthsMenu(lblNextMonth_, X, Y);
     return;
   }
   ShowMonthOf(FirstOfMonthAway(app_.month.ShownMonthDate, 1));
+}
+
+void frmMain::OpenMonthsMenu(QWidget* arrow, double X, double Y) {
+  PrepareMonthsMenu();
+  const QPoint at(static_cast<int>(X / kTwipsPerPixel), static_cast<int>(Y / kTwipsPerPixel));
+  OpenPopupMenu(menus_.mnuPopUpMonths(), arrow->mapToGlobal(at), PopupAlign::Centre);
 }
 
 void frmMain::PrepareMonthsMenu() {
