@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "mainwindow/hover_popup.h"
 #include "mainwindow/main_input.h"
 #include "monthview/day_popups.h"
@@ -60,6 +62,7 @@ frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, QWidget* parent)
   lblMessage->setGeometry(Px(0, kMessageTop, kLabelWidth, kMessageHeight));
   lblFuture->setGeometry(Px(0, kFutureTop, kLabelWidth, kFutureHeight));
   imgBall->setGeometry(Px(kBallLeft, 0, kBallSize, kBallSize).translated(-3, 3));
+  widthTwips_ = kEventPopupWidth;
   heightTwips_ = kEventPopupHeight;
   resize(TwipsToPixels(QSize(kEventPopupWidth, kEventPopupHeight)));
   Form_Load(remindersOn);
@@ -76,17 +79,25 @@ void frmMessage::Fill(const std::string& date, const std::string& message, const
   lblMessage->setText(DisplayText(message));
   lblFuture->setText(DisplayText(future));
   imgBall->setVisible(ball);
+  // The one-line texts are never cut: a desktop font wider than the designed one makes the window
+  // wider, keeping the ball clear of the title.
+  const int ballRoom = kEventPopupWidth - kBallLeft;
+  widthTwips_ = std::max({kEventPopupWidth, NeededWidthTwips(*lblTitle) + ballRoom, NeededWidthTwips(*lblDate),
+                          NeededWidthTwips(*lblFuture)});
+  const int labelWidth = widthTwips_ + (kLabelWidth - kEventPopupWidth);
+  lblTitle->setGeometry(Px(0, 0, labelWidth, 252));
+  lblDate->setGeometry(Px(0, 252, labelWidth, 252));
+  imgBall->setGeometry(Px(widthTwips_ - ballRoom, 0, kBallSize, kBallSize).translated(-3, 3));
   // Every event is shown: a day with more than the designed room makes the window taller.
+  lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, kMessageHeight));
   const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
   const int extra = messageHeight - kMessageHeight;
-  lblMessage->setGeometry(Px(0, kMessageTop, kLabelWidth, messageHeight));
-  lblFuture->setGeometry(Px(0, kFutureTop + extra, kLabelWidth, kFutureHeight));
+  lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, messageHeight));
+  lblFuture->setGeometry(Px(0, kFutureTop + extra, labelWidth, kFutureHeight));
   heightTwips_ = kEventPopupHeight + extra;
 }
 
-void frmMessage::ShowAt(int left, int top) { ShowPopupAt(*this, left, top, kEventPopupWidth, heightTwips_); }
-
-int frmMessage::WidthTwips() const { return kEventPopupWidth; }
+void frmMessage::ShowAt(int left, int top) { ShowPopupAt(*this, left, top, widthTwips_, heightTwips_); }
 
 void frmMessage::keyReleaseEvent(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;

@@ -27,8 +27,8 @@ class frmMessage : public QWidget {
   void Fill(const std::string& date, const std::string& message, const std::string& future, bool ball);
   // Moves the window to (left, top) twips and shows it without taking the keyboard.
   void ShowAt(int left, int top);
-  // Size in twips, grown from the designed size when the message needs more lines.
-  int WidthTwips() const;
+  // Size in twips, grown from the designed size when a text needs more room.
+  int WidthTwips() const { return widthTwips_; }
   int HeightTwips() const { return heightTwips_; }
 
   QLabel* lblTitle = nullptr;
@@ -49,6 +49,7 @@ class frmMessage : public QWidget {
 
   KeyUpHandler keyUp_;
   int ballPicture_ = 1;
+  int widthTwips_ = 0;
   int heightTwips_ = 0;
 };
 

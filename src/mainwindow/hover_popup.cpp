@@ -42,6 +42,10 @@ int NeededHeightTwips(const QLabel& label, int designHeight) {
   return std::max(designHeight, PixelsToTwips(needed.height() + 2));
 }
 
+int NeededWidthTwips(const QLabel& label) {
+  return PixelsToTwips(label.fontMetrics().horizontalAdvance(label.text()) + 2 * label.indent() + 4);
+}
+
 void PaintPopupFrame(QWidget& popup) {
   QPainter p(&popup);
   p.setPen(QColor(0x80, 0x80, 0x80));

@@ -17,6 +17,8 @@ QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold = false);
 // The height in twips that `label` needs for its whole text at its present width, never less
 // than `designHeight`.
 int NeededHeightTwips(const QLabel& label, int designHeight);
+// The width in twips that `label` needs to show its text on one line.
+int NeededWidthTwips(const QLabel& label);
 // Draws the thin frame around the pop-up.
 void PaintPopupFrame(QWidget& popup);
 // Places the pop-up's window at (left, top) twips, `width` x `height` twips, and shows it.

@@ -22,6 +22,7 @@ const std::vector<std::string> kMay = {
     "12/05/2026010000=Pick up~the car",
     "14/05/2026000200=Dentist",  // same text as the 12th's, another day, with a reminder
     "20/05/2026000010=<b>not bold</b>",
+    "31/05/2026000000=Far off",
 };
 
 }  // namespace
@@ -51,6 +52,7 @@ class TestPopups : public QObject {
                                    << "Occurred 2 days in the past." << false;
     QTest::newRow("tomorrow") << 13 << "Wed. - May. 13, 2026" << "Tomorrow" << "Occurs 1 day in the future." << false;
     QTest::newRow("today") << 12 << "Tue. - May. 12, 2026" << ".Pick up\nthe car\nDentist" << "Occurs Today!" << true;
+    QTest::newRow("far off") << 31 << "Sun. - May. 31, 2026" << "Far off" << "Occurs 19 days in the future." << false;
     QTest::newRow("markup stays text") << 20 << "Wed. - May. 20, 2026" << ".<b>not bold</b>"
                                        << "Occurs 8 days in the future." << true;
   }
@@ -71,6 +73,13 @@ class TestPopups : public QObject {
     QCOMPARE(popup->imgBall->isVisibleTo(popup), ball);
     for (QLabel* label : {popup->lblTitle, popup->lblDate, popup->lblMessage, popup->lblFuture})
       QCOMPARE(label->textFormat(), Qt::PlainText);
+    // The one-line texts fit the window, whatever the desktop's font.
+    for (QLabel* label : {popup->lblTitle, popup->lblDate, popup->lblFuture}) {
+      const int right = label->x() + label->indent() + label->fontMetrics().horizontalAdvance(label->text());
+      QVERIFY2(right <= popup->width(), qPrintable(label->text()));
+    }
+    QVERIFY(popup->imgBall->x() > popup->lblTitle->indent() + popup->lblTitle->fontMetrics().horizontalAdvance(
+                                                                    popup->lblTitle->text()));
     // Moving on within the box keeps the one window; the next box refills it.
     Hover(w, day, QPoint(25, 25));
     QCOMPARE(w.EventPopup(), popup);
