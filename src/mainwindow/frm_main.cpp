@@ -278,10 +278,9 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-  if (!unloaded_) {
-    SavePosition();
-    Form_Unload();
-  }
+  // Closed by the desktop (a key of the window manager, the session ending): the same way out as
+  // Exit, the other windows first.
+  if (!unloaded_) mnuExit_Click();
   event->accept();
 }
 

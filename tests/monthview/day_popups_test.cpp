@@ -61,24 +61,6 @@ TEST(EventPopup, DayDateTextMessageAndBall) {
   EXPECT_FALSE(EventInfoFor(may.view, 1, may.Box(11), 500, 500));
 }
 
-// The pointer must stay the margin away from each edge of the first box's event label.
-TEST(EventPopup, MarginsOfEachSize) {
-  for (int style : {0, 1, 2}) {
-    SCOPED_TRACE(style);
-    const ShownMay may({MakeLine(14, 5, "2026", "Event")}, style);
-    const int m = style == 0 ? 30 : 100;
-    const int w = may.view.lblData[0].Geometry.Width, h = may.view.lblData[0].Geometry.Height;
-    ASSERT_GT(w, 2 * m);
-    const struct { double x, y; bool shown; } rows[] = {
-        {double(m), double(m), true},   {m - 1.0, double(m), false},  {double(m), m - 0.5, false},
-        {double(w - m), double(h - m), true}, {w - m + 1.0, double(m), false}, {double(m), h - m + 0.5, false},
-        {w / 2.0, h / 2.0, true},
-    };
-    for (const auto& r : rows)
-      EXPECT_EQ(EventInfoFor(may.view, style, may.Box(14), r.x, r.y).has_value(), r.shown) << r.x << "," << r.y;
-  }
-}
-
 TEST(EventPopup, PlacedBesideTheMainWindow) {
   const int screen = 28800;
   const struct { const char* name; TwipRect window; PopupPlace place; } rows[] = {
@@ -92,14 +74,6 @@ TEST(EventPopup, PlacedBesideTheMainWindow) {
   };
   for (const auto& r : rows)
     EXPECT_EQ(PlaceEventInfo(r.window, kEventPopupWidth, kEventPopupHeight, screen), r.place) << r.name;
-}
-
-TEST(ReminderPopup, IconEdges) {
-  const struct { double x, y; bool inside; } rows[] = {
-      {5, 5, true},   {55, 55, true},  {30, 30, true}, {4.9, 30, false}, {30, 4.9, false},
-      {55.1, 30, false}, {30, 55.1, false}, {0, 0, false}, {60, 60, false},
-  };
-  for (const auto& r : rows) EXPECT_EQ(InsideReminderIcon(r.x, r.y), r.inside) << r.x << "," << r.y;
 }
 
 TEST(ReminderPopup, ListsTheBoxsOwnEventsWithRemindersOnce) {
