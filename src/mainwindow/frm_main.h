@@ -209,6 +209,8 @@ class frmMain : public QWidget {
   bool ControlMouseEvent(QWidget* control, InputTarget target, QEvent* event);
   bool TitleMouseEvent(QMouseEvent* event);
   void TakeKeyboard();
+  // The pointer moved over a hover pop-up, at `globalPos`.
+  void PointerOverPopup(QPoint globalPos);
   void RunModal(QDialog& dialog);
   std::vector<QPointer<QWidget>> OtherWindows() const;
   // Navigation (main_navigation.cpp).

@@ -1,6 +1,7 @@
 #include "mainwindow/frm_message.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -46,8 +47,8 @@ QRect Px(int left, int top, int width, int height) {
 
 }  // namespace
 
-frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, QWidget* parent)
-    : QWidget(parent), keyUp_(std::move(keyUp)) {
+frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
+    : QWidget(parent), keyUp_(std::move(keyUp)), pointerMoved_(std::move(pointerMoved)) {
   setObjectName(QStringLiteral("frmMessage"));
   MakeHoverPopup(*this);
   lblTitle = NewPopupLabel(this, "lblTitle", true);
@@ -57,6 +58,7 @@ frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, QWidget* parent)
   lblFuture = NewPopupLabel(this, "lblFuture");
   imgBall = new QLabel(this);
   imgBall->setObjectName(QStringLiteral("imgBall"));
+  imgBall->setAttribute(Qt::WA_TransparentForMouseEvents);
   lblTitle->setGeometry(Px(0, 0, kLabelWidth, 252));
   lblDate->setGeometry(Px(0, 252, kLabelWidth, 252));
   lblMessage->setGeometry(Px(0, kMessageTop, kLabelWidth, kMessageHeight));
@@ -106,6 +108,10 @@ void frmMessage::keyReleaseEvent(QKeyEvent* event) {
 
 void frmMessage::Form_KeyUp(int KeyCode, int Shift) {
   if (keyUp_) keyUp_(KeyCode, Shift);
+}
+
+void frmMessage::mouseMoveEvent(QMouseEvent* event) {
+  if (pointerMoved_) pointerMoved_(event->globalPosition().toPoint());
 }
 
 void frmMessage::paintEvent(QPaintEvent* event) {

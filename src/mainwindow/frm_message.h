@@ -4,6 +4,7 @@
 // reminders are on and red while they are off. It never takes the keyboard from the main window;
 // a key released while it has it all the same is handed to the main window.
 
+#include <QPoint>
 #include <QWidget>
 
 #include <functional>
@@ -18,10 +19,12 @@ class frmMessage : public QWidget {
 
  public:
   using KeyUpHandler = std::function<void(int KeyCode, int Shift)>;
+  // The pointer moved over the pop-up, at this place on the screen.
+  using PointerHandler = std::function<void(QPoint globalPos)>;
 
   // `remindersOn` chooses the ball's picture for the life of the window; `keyUp` receives the key
-  // releases.
-  frmMessage(bool remindersOn, KeyUpHandler keyUp, QWidget* parent = nullptr);
+  // releases, `pointerMoved` the mouse moves over it.
+  frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent = nullptr);
 
   // The texts; the message may hold several lines.
   void Fill(const std::string& date, const std::string& message, const std::string& future, bool ball);
@@ -41,6 +44,7 @@ class frmMessage : public QWidget {
 
  protected:
   void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -48,6 +52,7 @@ class frmMessage : public QWidget {
   void Form_KeyUp(int KeyCode, int Shift);
 
   KeyUpHandler keyUp_;
+  PointerHandler pointerMoved_;
   int ballPicture_ = 1;
   int widthTwips_ = 0;
   int heightTwips_ = 0;

@@ -1,6 +1,7 @@
 #include "mainwindow/frm_reminder_pop.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 
 #include "mainwindow/hover_popup.h"
@@ -25,7 +26,8 @@ QRect Px(int left, int top, int width, int height) {
 
 }  // namespace
 
-frmReminderPop::frmReminderPop(KeyUpHandler keyUp, QWidget* parent) : QWidget(parent), keyUp_(std::move(keyUp)) {
+frmReminderPop::frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
+    : QWidget(parent), keyUp_(std::move(keyUp)), pointerMoved_(std::move(pointerMoved)) {
   setObjectName(QStringLiteral("frmReminderPop"));
   MakeHoverPopup(*this);
   lblTitle = NewPopupLabel(this, "lblTitle", true);
@@ -61,6 +63,10 @@ void frmReminderPop::keyReleaseEvent(QKeyEvent* event) {
 
 void frmReminderPop::Form_KeyUp(int KeyCode, int Shift) {
   if (keyUp_) keyUp_(KeyCode, Shift);
+}
+
+void frmReminderPop::mouseMoveEvent(QMouseEvent* event) {
+  if (pointerMoved_) pointerMoved_(event->globalPosition().toPoint());
 }
 
 void frmReminderPop::paintEvent(QPaintEvent* event) {

@@ -4,6 +4,7 @@
 // for many events. Like the event pop-up it leaves the keyboard to the main window and hands on a
 // key released while it has it.
 
+#include <QPoint>
 #include <QWidget>
 
 #include <functional>
@@ -18,8 +19,10 @@ class frmReminderPop : public QWidget {
 
  public:
   using KeyUpHandler = std::function<void(int KeyCode, int Shift)>;
+  // The pointer moved over the pop-up, at this place on the screen.
+  using PointerHandler = std::function<void(QPoint globalPos)>;
 
-  explicit frmReminderPop(KeyUpHandler keyUp, QWidget* parent = nullptr);
+  frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent = nullptr);
 
   // The texts; the message's width in twips is the window's width.
   void Fill(const std::string& date, const std::string& message, int widthTwips);
@@ -34,12 +37,14 @@ class frmReminderPop : public QWidget {
 
  protected:
   void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void Form_KeyUp(int KeyCode, int Shift);
 
   KeyUpHandler keyUp_;
+  PointerHandler pointerMoved_;
   int widthTwips_ = 0;
   int heightTwips_ = 0;
 };

@@ -13,6 +13,7 @@ void MakeHoverPopup(QWidget& popup) {
   // A tool-tip window: no frame or caption from the window manager, placed exactly where it is
   // moved, above the calendar, and never activated, so the calendar keeps its keys.
   popup.setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+  popup.setMouseTracking(true);
   popup.setAttribute(Qt::WA_ShowWithoutActivating);
   popup.setFocusPolicy(Qt::NoFocus);
   QPalette pal = popup.palette();
@@ -26,6 +27,8 @@ QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold) {
   auto* label = new QLabel(parent);
   label->setObjectName(QLatin1String(name));
   label->setTextFormat(Qt::PlainText);
+  // The pop-up itself sees every move over it.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setIndent(4);
   QFont font = label->font();

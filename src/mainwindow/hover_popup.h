@@ -1,7 +1,9 @@
 #pragma once
 // What the two hover pop-ups of the month window share: a small frameless window that stays above
 // the main window, never takes the keyboard from it and is placed by the program, drawn as a pale
-// card with a thin frame.
+// card with a thin frame. The reminder pop-up lies over the boxes next to its own: the pointer
+// moving on over it is handed to the calendar as a move over the box beneath, so the pop-up
+// still closes at its box's edge.
 
 #include <QWidget>
 

@@ -398,6 +398,19 @@ void frmMain::UnloadReminderPopup() {
   }
 }
 
+void frmMain::PointerOverPopup(QPoint globalPos) {
+  // What lies beneath the pop-up gets the move, as if the pop-up were not there; beyond the
+  // window the pop-up stays, as it does when the pointer leaves the window fast.
+  const QPoint inWindow = mapFromGlobal(globalPos);
+  if (!rect().contains(inWindow)) return;
+  QWidget* beneath = childAt(inWindow);
+  while (beneath && !inputTargets_.contains(beneath)) beneath = beneath->parentWidget();
+  QWidget* target = beneath && beneath != this ? beneath : this;
+  QMouseEvent move(QEvent::MouseMove, QPointF(target->mapFromGlobal(globalPos)), QPointF(globalPos), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+}
+
 TwipRect frmMain::ScreenTwips() const {
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!s) return TwipRect{0, 0, app_.month.ScreenWidth, app_.month.ScreenHeight};
@@ -415,7 +428,9 @@ void frmMain::ShowEventInfo(int Index, double X, double Y) {
     return;
   }
   if (!frmMessage_) {
-    frmMessage_ = new frmMessage(s.Reminders == 1, [this](int key, int shift) { Form_KeyUp(key, shift); }, this);
+    frmMessage_ = new frmMessage(
+        s.Reminders == 1, [this](int key, int shift) { Form_KeyUp(key, shift); },
+        [this](QPoint at) { PointerOverPopup(at); }, this);
   }
   frmMessage_->Fill(info->DateText, info->Message, info->Future, info->Ball);
   const TwipRect window{WindowLeftTwips(), WindowTopTwips(), m.WindowWidth, m.WindowHeight};
@@ -434,7 +449,8 @@ void frmMain::ShowReminderInfo(int Index, double X, double Y) {
     return;
   }
   if (!frmReminderPop_) {
-    frmReminderPop_ = new frmReminderPop([this](int key, int shift) { Form_KeyUp(key, shift); }, this);
+    frmReminderPop_ = new frmReminderPop([this](int key, int shift) { Form_KeyUp(key, shift); },
+                                         [this](QPoint at) { PointerOverPopup(at); }, this);
   }
   frmReminderPop_->Fill(info->DateText, info->Message, info->Width);
   const int width = frmReminderPop_->WidthTwips(), height = frmReminderPop_->HeightTwips();

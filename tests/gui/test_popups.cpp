@@ -280,6 +280,19 @@ class TestPopups : public QObject {
     QVERIFY(!w.EventPopup() && w.ReminderPopup());
     MainWindowFixture::Move(w.lblData(box), QPoint(20, 20));
     QVERIFY(w.EventPopup() && !w.ReminderPopup());
+    // The reminder pop-up lies over the next box: the pointer moving on over it reaches that box,
+    // whose events close it; beyond the window it stays.
+    w.CloseHoverPopups();
+    MainWindowFixture::Move(w.imgRemind(box), QPoint(2, 2));
+    frmReminderPop* popup = w.ReminderPopup();
+    QVERIFY(popup);
+    const QPoint beyond = w.mapToGlobal(QPoint(w.width() + 5, 40));
+    MainWindowFixture::Move(popup, popup->mapFromGlobal(beyond));
+    QCOMPARE(w.ReminderPopup(), popup);
+    const QPoint overNextBox = w.lblData(box + 1)->mapToGlobal(QPoint(20, 20));
+    QVERIFY(popup->geometry().contains(overNextBox));
+    MainWindowFixture::Move(popup, popup->mapFromGlobal(overNextBox));
+    QVERIFY(!w.ReminderPopup());
     // The ball is red while reminders are off, as they were when the pop-up was made.
     QCOMPARE(w.EventPopup()->BallPicture(), f_->app.settings.Reminders == 1 ? 1 : 2);
     w.mnuQuickReminderOff_Click();
