@@ -42,7 +42,6 @@ struct FrmMainServices {
   std::function<void(QDialog&)> runModal;     // empty: QDialog::exec
 };
 
-
 class frmMain : public QWidget {
   Q_OBJECT
 

@@ -160,19 +160,20 @@ void frmMain::Form_KeyUp(int KeyCode, int Shift) {
   (void)Shift;
   if (unloaded_) return;
   CloseHoverPopups();
-  switch (KeyCode - kKeyF1 + 1) {
-    case 1: mnuPreferences_Click(); break;
-    case 2: imgQMark_Click(); break;
-    case 3: mnuReminders_Click(); break;
-    case 4: mnuExit_Click(); break;
-    case 5: mnuPrint_Click(); break;
-    case 6: mnuSmall_Click(); break;
-    case 7: mnuMedium_Click(); break;
-    case 8: mnuLarge_Click(); break;
-    case 9: mnuExpand_Click(); break;
-    case 10: lblPreviousMonth_MouseUp(KeyCode, 0, 0, 0); break;
-    case 11: mnuCurrentYear_Click(); break;
-    case 12: lblNextMonth_MouseUp(KeyCode, 0, 0, 0); break;
+  switch (KeyCode) {
+    case kKeyF1: mnuPreferences_Click(); break;
+    case kKeyF2: imgQMark_Click(); break;
+    case kKeyF3: mnuReminders_Click(); break;
+    case kKeyF4: mnuExit_Click(); break;
+    case kKeyF5: mnuPrint_Click(); break;
+    case kKeyF6: mnuSmall_Click(); break;
+    case kKeyF7: mnuMedium_Click(); break;
+    case kKeyF8: mnuLarge_Click(); break;
+    case kKeyF9: mnuExpand_Click(); break;
+    // The arrows' release handlers, with the key code as a button that is not the right one.
+    case kKeyF10: lblPreviousMonth_MouseUp(KeyCode, 0, 0, 0); break;
+    case kKeyF11: mnuCurrentYear_Click(); break;
+    case kKeyF12: lblNextMonth_MouseUp(KeyCode, 0, 0, 0); break;
     default: break;
   }
 }

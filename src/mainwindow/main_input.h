@@ -13,8 +13,18 @@ class QMenu;
 
 namespace orlevant {
 
-// Key codes Form_KeyUp acts on.
+// Key codes Form_KeyUp acts on: F1 is 112, F12 is 123.
 inline constexpr int kKeyF1 = 112;
+inline constexpr int kKeyF2 = 113;
+inline constexpr int kKeyF3 = 114;
+inline constexpr int kKeyF4 = 115;
+inline constexpr int kKeyF5 = 116;
+inline constexpr int kKeyF6 = 117;
+inline constexpr int kKeyF7 = 118;
+inline constexpr int kKeyF8 = 119;
+inline constexpr int kKeyF9 = 120;
+inline constexpr int kKeyF10 = 121;
+inline constexpr int kKeyF11 = 122;
 inline constexpr int kKeyF12 = 123;
 // The character code of Ctrl+Z, which sends the window to the notification area.
 inline constexpr int kCtrlZ = 26;
