@@ -242,8 +242,16 @@ class TestNavigation : public QObject {
     frmMain& w = f_->Load();
     MainWindowFixture::DoubleClick(w.lblDate());
     QVERIFY(w.CompactMode());
+    // Collapsed, the month keys still move the month; the window stays the title strip.
+    const QSize strip = w.size();
+    QTest::keyRelease(&w, Qt::Key_F12);
+    QCOMPARE(f_->Shown(), std::string("2026-06-01"));
+    QCOMPARE(w.size(), strip);
+    QVERIFY(w.lblDate()->text().startsWith(QStringLiteral("June 2026")));
     MainWindowFixture::DoubleClick(w.lblDate());
     QVERIFY(!w.CompactMode());
+    QCOMPARE(w.size(), QSize(Px(f_->Month().ExpandedWidth), Px(f_->Month().ExpandedHeight)));
+    QTest::keyRelease(&w, Qt::Key_F10);  // May has six rows, and a strip of bare surface below them
     QPoint surface;
     for (int y = w.height() - 1; y > 0; --y)
       if (!w.childAt(QPoint(w.width() / 2, y))) {
