@@ -115,6 +115,7 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   RegisterDialogs(dialogs_);
   CreateControls();
   ConnectMenus();
+  InstallInputTable();
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
 }
@@ -277,20 +278,10 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-  if (!unloaded_) {
-    SavePosition();
-    Form_Unload();
-  }
+  // Closed by the desktop (a key of the window manager, the session ending): the same way out as
+  // Exit, the other windows first.
+  if (!unloaded_) mnuExit_Click();
   event->accept();
-}
-
-void frmMain::mnuExit_Click() {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w != this && w->isVisible() && !qobject_cast<QMenu*>(w)) w->close();
-  }
-  SavePosition();
-  Form_Unload();
-  hide();
 }
 
 // ------------------------------------------------------------------------------------ the clock
@@ -425,14 +416,14 @@ void frmMain::TrayMouse(int button) {
   if (button == 1) {
     mnuShow_Click();
   } else if (button == 2) {
-    OpenTrayMenu(true);
+    OpenTrayMenu(true, QCursor::pos());
   }
 }
 
-void frmMain::OpenTrayMenu(bool inTray) {
+void frmMain::OpenTrayMenu(bool inTray, QPoint at) {
   menus_.mnuShow()->setVisible(inTray);
   menus_.mnuToTray()->setVisible(!inTray);
-  menus_.mnuPopUpTray()->popup(QCursor::pos());
+  OpenPopupMenu(menus_.mnuPopUpTray(), at, PopupAlign::Left);
 }
 
 void frmMain::SavePosition() {
@@ -464,63 +455,6 @@ void frmMain::ShowRemindersOnOff() {
   app_.month.ShowRemindersOnOff(app_.settings);
   menus_.ShowQuickReminderOnOff(app_.settings.Reminders == 1);
   DrawReminderIcons();
-}
-
-// ------------------------------------------------------------------------------------ input
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != lblDate_) return QWidget::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->button() == Qt::RightButton) return true;
-      // Where the desktop places windows itself, it also moves them.
-      if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return true;
-      }
-      dragging_ = true;
-      DragOffset_ = mouse->position().toPoint();
-      return true;
-    }
-    case QEvent::MouseMove: {
-      if (!dragging_) return false;
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      move(pos() + mouse->position().toPoint() - DragOffset_);
-      app_.month.WindowLeft = PixelsToTwips(pos().x());
-      app_.month.WindowTop = PixelsToTwips(pos().y());
-      return true;
-    }
-    case QEvent::MouseButtonRelease: {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      if (dragging_) {
-        // The place is stored once, when the drag ends, rather than on every step of it.
-        dragging_ = false;
-        SavePosition();
-        return true;
-      }
-      if (mouse->button() == Qt::RightButton) {
-        if (app_.month.CompactMode) {
-          menus_.mnuPopUpExpand()->popup(mouse->globalPosition().toPoint());
-        } else {
-          OpenTrayMenu(false);
-        }
-        return true;
-      }
-      return false;
-    }
-    default:
-      return QWidget::eventFilter(watched, event);
-  }
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent* event) {
-  // Only the window's own surface; the boxes and headings get their menus elsewhere.
-  if (event->button() == Qt::RightButton && !childAt(event->position().toPoint())) {
-    OpenTrayMenu(InTray_);
-    return;
-  }
-  QWidget::mouseReleaseEvent(event);
 }
 
 // ------------------------------------------------------------------------------------ refresh paths

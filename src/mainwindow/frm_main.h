@@ -7,19 +7,28 @@
 // model, and the window writes back only what it changes itself (its place after a drag, the
 // collapsed or expanded geometry).
 
+#include <QHash>
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "core/calendar_date.h"
 #include "mainwindow/dialog_openers.h"
+#include "mainwindow/frm_message.h"
+#include "mainwindow/frm_reminder_pop.h"
+#include "mainwindow/main_input.h"
 #include "mainwindow/main_menus.h"
+#include "monthview/month_view.h"
 #include "platform/qt/menu_styler.h"
 #include "platform/qt/tray_icon.h"
 
+class QDialog;
 class QLabel;
 
 namespace orlevant {
@@ -30,6 +39,7 @@ struct AppContext;
 struct FrmMainServices {
   TrayIcon::AvailabilityProbe trayAvailable;  // empty: ask the desktop
   std::function<void()> beep;                 // empty: the desktop's beep
+  std::function<void(QDialog&)> runModal;     // empty: QDialog::exec
 };
 
 class frmMain : public QWidget {
@@ -71,6 +81,56 @@ class frmMain : public QWidget {
   void SavePosition();
   // Closes every other window, stores the place and unloads the main window.
   void mnuExit_Click();
+
+  // ---------------------------------------------------------------- input (main_input.cpp)
+  // A key released on the window or on a hover pop-up: closes both pop-ups, then acts on F1..F12.
+  void Form_KeyUp(int KeyCode, int Shift);
+  // A character typed on the window: Ctrl+Z (26) sends it to the notification area.
+  void Form_KeyPress(int KeyAscii);
+  // Closes the reminder pop-up, then the event pop-up.
+  void CloseHoverPopups();
+  void UnloadEventPopup();
+  void UnloadReminderPopup();
+  // The entry dialog on the day of box LastBoxIndex; the shown month is refilled afterwards.
+  void EditSelectedDay();
+  void mnuEdit_Click();
+  void mnuClearAll_Click();
+  void mnuReminders_Click();
+  void mnuPreferences_Click();
+  void mnuPrint_Click();
+  void mnuTips_Click();
+  void imgQMark_Click();
+  void imgRemind_Click(int Index);
+  // The event pop-up for the pointer at (X, Y) twips inside box Index, or closed.
+  void ShowEventInfo(int Index, double X, double Y);
+  // The reminder pop-up for the pointer at (X, Y) twips inside the reminder icon of box Index.
+  void ShowReminderInfo(int Index, double X, double Y);
+  // The hover pop-ups while they are open, else nullptr.
+  frmMessage* EventPopup() const { return frmMessage_; }
+  frmReminderPop* ReminderPopup() const { return frmReminderPop_; }
+  // Enables the items whose dialog exists; the day menu asks each time it opens.
+  void EnableDialogItems();
+
+  // ---------------------------------------------------------------- navigation (main_navigation.cpp)
+  void mnuSmall_Click() { ChangeCalendarSize(0); }
+  void mnuMedium_Click() { ChangeCalendarSize(1); }
+  void mnuLarge_Click() { ChangeCalendarSize(2); }
+  void mnuWeekDay_Click();
+  // A release on the arrows (F10 and F12 come here too): the months menu on the right button,
+  // else the previous or next month.
+  void lblPreviousMonth_MouseUp(int Button, int Shift, double X, double Y);
+  void lblNextMonth_MouseUp(int Button, int Shift, double X, double Y);
+  // Greys the shown month in the months menu.
+  void PrepareMonthsMenu();
+  // The year menu's captions: two years before and after the shown month's year.
+  void PrepareYearMenu();
+  void mnuMonths_Click(int Index);
+  void mnuYear1_Click() { ShowYearsAway(-2); }
+  void mnuYear2_Click() { ShowYearsAway(-1); }
+  void mnuYear3_Click() { ShowYearsAway(1); }
+  void mnuYear4_Click() { ShowYearsAway(2); }
+  // Today's month, with today marked.
+  void mnuCurrentYear_Click();
 
   bool InTray() const { return InTray_; }
   bool NewDayPending() const { return NewDayPending_; }
@@ -115,7 +175,13 @@ class frmMain : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateControls();
@@ -133,7 +199,30 @@ class frmMain : public QWidget {
   // put it, else where the desktop has moved it.
   int WindowLeftTwips() const;
   int WindowTopTwips() const;
-  void OpenTrayMenu(bool inTray);
+  // The tray menu, its left edge at `at`.
+  void OpenTrayMenu(bool inTray, QPoint at);
+
+  // Input (main_input.cpp).
+  void InstallInputTable();
+  void ConnectInputMenus();
+  bool ControlMouseEvent(QWidget* control, InputTarget target, QEvent* event);
+  bool TitleMouseEvent(QMouseEvent* event);
+  void TakeKeyboard();
+  // The pointer moved over a hover pop-up, at `globalPos`.
+  void PointerOverPopup(QPoint globalPos);
+  void RunModal(QDialog& dialog);
+  std::vector<QPointer<QWidget>> OtherWindows() const;
+  // Navigation (main_navigation.cpp).
+  void ChangeCalendarSize(int size);
+  void ShowYearsAway(int years);
+  // The months menu centred at (X, Y) twips inside `arrow`.
+  void OpenMonthsMenu(QWidget* arrow, double X, double Y);
+  // Makes `date`'s month the shown one and fills it.
+  void ShowMonthOf(Date date);
+  // Fills the shown month again, after its events may have changed.
+  void RefillShownMonth();
+  // The screen the window is on, in twips.
+  TwipRect ScreenTwips() const;
   // Reminders on or off: the setting, the day menu and the day boxes' icons.
   void SwitchReminders(bool on);
   void Beep();
@@ -166,6 +255,10 @@ class frmMain : public QWidget {
   // A drag of the title: the mouse position inside the title when it began.
   bool dragging_ = false;
   QPoint DragOffset_;
+
+  QHash<const QObject*, InputTarget> inputTargets_;
+  QPointer<frmMessage> frmMessage_;
+  QPointer<frmReminderPop> frmReminderPop_;
 };
 
 }  // namespace orlevant

@@ -72,7 +72,7 @@ void MonthView::PlaceMonthEvents(const Settings& settings, const std::vector<std
   const PassKeys keys{MonthKey, yearly.substr(0, std::min<std::size_t>(3, yearly.size())), MonthOf(ShownMonthDate)};
   const int last = std::min<int>(eventCount, static_cast<int>(records.size()) - 1);
   for (int i = 1; i <= last; ++i) {
-    if (!records[i].empty()) PlaceLine(keys, records[i]);
+    if (!records[i].empty()) PlaceLine(keys, records[i], i);
   }
   FinishQueuedBoxes(settings);
 }
@@ -84,14 +84,14 @@ void MonthView::PlaceMonthEvents(const Settings& settings, const EventStore& eve
 void MonthView::AddEventToDay(const Settings& settings, const std::vector<std::string>& records, int eventIndex,
                               int day) {
   if (eventIndex < 0 || eventIndex >= static_cast<int>(records.size())) return;
-  QueueEventOnDay(records[eventIndex], day);
+  QueueEventOnDay(records[eventIndex], eventIndex, day);
   FinishQueuedBoxes(settings);
 }
 
-void MonthView::PlaceLine(const PassKeys& keys, std::string_view line) {
+void MonthView::PlaceLine(const PassKeys& keys, std::string_view line, int index) {
   const std::string_view code = CodeField(line);
   if (IsOneOff(code)) {
-    if (ColumnsEqual(line, 4, keys.monthKey)) QueueEventOnDay(line, TwoDigits(DayField(line)));
+    if (ColumnsEqual(line, 4, keys.monthKey)) QueueEventOnDay(line, index, TwoDigits(DayField(line)));
     return;
   }
 
@@ -101,23 +101,23 @@ void MonthView::PlaceLine(const PassKeys& keys, std::string_view line) {
   const std::string_view tail = TailField(line);
   const bool byDate = Is(head, '9', '9');
   // The nth-weekday forms: ordinal in column 7, weekday in column 8.
-  const auto placeNth = [&] { QueueEventOnDay(line, NthWeekdayInShownMonth(DigitAt(head, 0), DigitAt(head, 1))); };
+  const auto placeNth = [&] { QueueEventOnDay(line, index, NthWeekdayInShownMonth(DigitAt(head, 0), DigitAt(head, 1))); };
 
   if (Is(tail, '9', '9')) {  // yearly, in the anchor month only
     if (!ColumnsEqual(line, 4, keys.yearlyMonth)) return;
     if (byDate)
-      QueueEventOnDay(line, day);
+      QueueEventOnDay(line, index, day);
     else
       placeNth();
   } else if (Is(tail, '8', '9')) {  // quarterly
     if (!IsQuarterMonth(TwoDigits(MonthField(line)), keys.shownMonth)) return;
     if (byDate)
-      QueueEventOnDay(line, std::min(day, DaysInMonth));  // the 31st falls on a shorter month's last day
+      QueueEventOnDay(line, index, std::min(day, DaysInMonth));  // the 31st falls on a shorter month's last day
     else
       placeNth();
   } else if (Is(tail, '9', '8')) {  // monthly; a month without the day shows nothing
     if (byDate)
-      QueueEventOnDay(line, day);
+      QueueEventOnDay(line, index, day);
     else
       placeNth();
   } else if (tail.size() == 2 && tail[0] == '9' && tail[1] >= '1' && tail[1] <= '7') {  // weekly
@@ -129,26 +129,26 @@ void MonthView::PlaceLine(const PassKeys& keys, std::string_view line) {
       if (column < 0) column += 7;
       for (int row = 0; row < 6; ++row) {
         const int candidate = column + 1 - GridOffset + 7 * row;
-        if (candidate >= 1) QueueEventOnDay(line, candidate);
+        if (candidate >= 1) QueueEventOnDay(line, index, candidate);
       }
     } else if (const WeekCombination* weeks = FindWeekCombination(head)) {
       // Each named week once, First .. Last: in a month with four such weekdays the Fourth and the
       // Last are one day, which then shows the event twice.
       for (int ordinal : weeks->ordinals) {
         if (ordinal == 0) break;
-        QueueEventOnDay(line, NthWeekdayInShownMonth(ordinal, weekday));
+        QueueEventOnDay(line, index, NthWeekdayInShownMonth(ordinal, weekday));
       }
     }
   }
 }
 
-void MonthView::QueueEventOnDay(std::string_view line, int day) {
+void MonthView::QueueEventOnDay(std::string_view line, int index, int day) {
   const int box = GridOffset + day - 1;
   if (box < 0 || box >= kDayBoxCount) return;
   if (!lblDay[box].Enabled) return;  // a box of the neighbouring months
   std::vector<QueuedEvent>& queue = queued_[box];
   if (queue.empty()) boxesWithQueue_.push_back(box);
-  queue.push_back({TextField(line), HasReminder(line)});
+  queue.push_back({TextField(line), HasReminder(line), index});
 }
 
 void MonthView::FinishQueuedBoxes(const Settings& settings) {
@@ -184,6 +184,12 @@ void MonthView::FinishBox(const Settings& settings, int box) {
   out = std::copy(data.Caption.begin(), data.Caption.end(), out);
   caption.resize(static_cast<std::size_t>(out - caption.data()));
   data.Caption = std::move(caption);
+  std::vector<int>& lines = BoxLines[box];
+  std::vector<int> placed;
+  placed.reserve(queue.size() + lines.size());
+  for (auto e = queue.rbegin(); e != queue.rend(); ++e) placed.push_back(e->line);
+  placed.insert(placed.end(), lines.begin(), lines.end());
+  lines = std::move(placed);
   queue.clear();
 
   day.BackColor = settings.BackGroundEntry;

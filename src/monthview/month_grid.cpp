@@ -64,6 +64,7 @@ void MonthView::FillMonthGrid(Date shownDate, const Settings& settings, const st
     LabelState& day = lblDay[i];
     LabelState& data = lblData[i];
     imgRemind[i].Visible = false;
+    BoxLines[i].clear();
     day.ToolTipText.clear();
     data.ToolTipText.clear();
     if (i < GridOffset) {

@@ -115,6 +115,10 @@ struct MonthView {
   std::array<LabelState, kDayBoxCount> lblDay;
   std::array<LabelState, kDayBoxCount> lblData;
   std::array<ImageState, kDayBoxCount> imgRemind;
+  // The event lines behind each box's text: indexes into the records, in the order the box lists
+  // them (newest first), one entry per listing. Whoever needs a day's events reads them here rather
+  // than matching texts, which cannot tell two events of the same name apart.
+  std::array<std::vector<int>, kDayBoxCount> BoxLines;
 
   // Check marks of the calendar-size menu items.
   bool mnuSmall = false;
@@ -225,6 +229,7 @@ struct MonthView {
   struct QueuedEvent {
     std::string_view text;  // columns 18.. of the line, "~" still in place
     bool reminder = false;
+    int line = 0;  // its index in the records
   };
 
   // What every line of one pass is matched against.
@@ -234,8 +239,8 @@ struct MonthView {
     int shownMonth = 0;                // month number of ShownMonthDate
   };
 
-  void PlaceLine(const PassKeys& keys, std::string_view line);
-  void QueueEventOnDay(std::string_view line, int day);
+  void PlaceLine(const PassKeys& keys, std::string_view line, int index);
+  void QueueEventOnDay(std::string_view line, int index, int day);
   void FinishBox(const Settings& settings, int box);
   void FinishQueuedBoxes(const Settings& settings);
 

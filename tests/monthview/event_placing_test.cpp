@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/event_line.h"
 #include "month_test_support.h"
 #include "support/calendar_oracle.h"
 
@@ -13,6 +14,18 @@ using testing::MakeLine;
 using testing::MakeView;
 using testing::Records;
 using testing::ShowMonth;
+
+// A box's text as its recorded lines give it: each line newest first after a line break, marked
+// when it has a reminder, "~" shown as a line break.
+std::string TextOfLines(const std::vector<int>& lines, const std::vector<std::string>& records) {
+  std::string text;
+  for (int i : lines) {
+    text += "\r\n";
+    if (HasReminder(records.at(static_cast<std::size_t>(i)))) text += ".";
+    text += TildesToLineBreaks(TextField(records.at(static_cast<std::size_t>(i))));
+  }
+  return text;
+}
 
 // Every kind of line on every day of three years, for every first day of the week: each box must
 // hold exactly the events the calendar oracle names for its day, newest first, each as often as
@@ -54,6 +67,7 @@ TEST(EventPlacing, EveryKindOfLineOnEveryMonthAndFirstDayMatchesTheOracle) {
           const int day = view.DayOfBox(box);
           const bool inMonth = day >= 1 && day <= DaysInMonthOf(year, month);
           ASSERT_EQ(view.DayCellText(box), inMonth ? want[day] : "\r\n") << "box " << box << " day " << day;
+          ASSERT_EQ(TextOfLines(view.BoxLines[box], records), inMonth ? want[day] : "") << "box " << box;
           ASSERT_EQ(view.imgRemind[box].Visible, inMonth && icon[day]) << "box " << box;
         }
       }
@@ -159,6 +173,45 @@ TEST(EventPlacing, CountBeyondTheTableAndDeletedLinesAreSafe) {
   for (const Case& c : cases) {
     view.FillMonthGrid(DateSerial(2026, 5, 1), s, *c.records, c.count);
     EXPECT_EQ(view.DayCellText(view.BoxOfDay(4)), c.text) << c.count;
+  }
+}
+
+}  // namespace
+}  // namespace orlevant
+
+namespace orlevant {
+namespace {
+
+TEST(BoxLines, NameTheLinesOfEachBoxAcrossPassesAndAreClearedByAFill) {
+  const auto records = Records({
+      MakeLine(12, 5, "2026", "Same name", "010000"),  // 1
+      MakeLine(13, 5, "2026", "Same name"),            // 2: same text, other day
+      MakeLine(12, 1, "9998", "Rent"),                 // 3: monthly
+      "",                                              // 4: deleted
+      MakeLine(12, 5, "2026", "Two~lines", "000100"),  // 5
+  });
+  MonthView view = testing::MakeView(DateSerial(2026, 5, 12));
+  Settings s;
+  ShowMonth(view, DateSerial(2026, 5, 1), s, records);
+  const int twelfth = view.BoxOfDay(12), thirteenth = view.BoxOfDay(13);
+  EXPECT_EQ(view.BoxLines[twelfth], (std::vector<int>{5, 3, 1}));
+  EXPECT_EQ(view.BoxLines[thirteenth], (std::vector<int>{2}));
+  EXPECT_TRUE(view.BoxLines[view.BoxOfDay(14)].empty());
+
+  // A second pass adds onto the boxes as they stand, its lines first, as the text does.
+  view.PlaceMonthEvents(s, records, 5);
+  EXPECT_EQ(view.BoxLines[twelfth], (std::vector<int>{5, 3, 1, 5, 3, 1}));
+  EXPECT_EQ(TextOfLines(view.BoxLines[twelfth], records), view.DayCellText(twelfth));
+  view.AddEventToDay(s, records, 2, 12);
+  EXPECT_EQ(view.BoxLines[twelfth].front(), 2);
+
+  // Another month: nothing of May is left behind.
+  ShowMonth(view, DateSerial(2026, 6, 1), s, records);
+  EXPECT_EQ(view.BoxLines[view.BoxOfDay(12)], (std::vector<int>{3}));
+  for (int box = 0; box < 42; ++box) {
+    if (box != view.BoxOfDay(12)) {
+      EXPECT_TRUE(view.BoxLines[box].empty()) << box;
+    }
   }
 }
 

@@ -1,0 +1,122 @@
+#include "mainwindow/frm_message.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "mainwindow/hover_popup.h"
+#include "mainwindow/main_input.h"
+#include "monthview/day_popups.h"
+#include "platform/qt/display_text.h"
+#include "platform/qt/twips.h"
+
+namespace orlevant {
+
+namespace {
+
+// Designed places in twips.
+constexpr int kLabelWidth = 2268;
+constexpr int kMessageTop = 432;
+constexpr int kMessageHeight = 1356;
+constexpr int kFutureTop = 1764;
+constexpr int kFutureHeight = 216;
+constexpr int kBallLeft = 1980;
+constexpr int kBallSize = 120;
+
+QPixmap Ball(bool green) {
+  const int size = TwipsToPixels(kBallSize);
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRadialGradient shine(size * 0.35, size * 0.35, size * 0.7);
+  shine.setColorAt(0, green ? QColor(0xB8, 0xF0, 0xB0) : QColor(0xFF, 0xC0, 0xB0));
+  shine.setColorAt(1, green ? QColor(0x18, 0x90, 0x30) : QColor(0xC0, 0x20, 0x18));
+  p.setPen(Qt::NoPen);
+  p.setBrush(shine);
+  p.drawEllipse(QRectF(0, 0, size, size));
+  return pixmap;
+}
+
+QRect Px(int left, int top, int width, int height) {
+  return QRect(TwipsToPixels(QPoint(left, top)), TwipsToPixels(QSize(width, height)));
+}
+
+}  // namespace
+
+frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
+    : QWidget(parent), keyUp_(std::move(keyUp)), pointerMoved_(std::move(pointerMoved)) {
+  setObjectName(QStringLiteral("frmMessage"));
+  MakeHoverPopup(*this);
+  lblTitle = NewPopupLabel(this, "lblTitle", true);
+  lblDate = NewPopupLabel(this, "lblDate");
+  lblMessage = NewPopupLabel(this, "lblMessage");
+  lblMessage->setWordWrap(true);
+  lblFuture = NewPopupLabel(this, "lblFuture");
+  imgBall = new QLabel(this);
+  imgBall->setObjectName(QStringLiteral("imgBall"));
+  imgBall->setAttribute(Qt::WA_TransparentForMouseEvents);
+  lblTitle->setGeometry(Px(0, 0, kLabelWidth, 252));
+  lblDate->setGeometry(Px(0, 252, kLabelWidth, 252));
+  lblMessage->setGeometry(Px(0, kMessageTop, kLabelWidth, kMessageHeight));
+  lblFuture->setGeometry(Px(0, kFutureTop, kLabelWidth, kFutureHeight));
+  imgBall->setGeometry(Px(kBallLeft, 0, kBallSize, kBallSize).translated(-3, 3));
+  widthTwips_ = kEventPopupWidth;
+  heightTwips_ = kEventPopupHeight;
+  resize(TwipsToPixels(QSize(kEventPopupWidth, kEventPopupHeight)));
+  Form_Load(remindersOn);
+}
+
+void frmMessage::Form_Load(bool remindersOn) {
+  ballPicture_ = remindersOn ? 1 : 2;
+  imgBall->setPixmap(Ball(remindersOn));
+}
+
+void frmMessage::Fill(const std::string& date, const std::string& message, const std::string& future, bool ball) {
+  lblTitle->setText(DisplayText(kEventPopupTitle));
+  lblDate->setText(DisplayText(date));
+  lblMessage->setText(DisplayText(message));
+  lblFuture->setText(DisplayText(future));
+  imgBall->setVisible(ball);
+  // The one-line texts are never cut: a desktop font wider than the designed one makes the window
+  // wider, keeping the ball clear of the title.
+  const int ballRoom = kEventPopupWidth - kBallLeft;
+  widthTwips_ = std::max({kEventPopupWidth, NeededWidthTwips(*lblTitle) + ballRoom, NeededWidthTwips(*lblDate),
+                          NeededWidthTwips(*lblFuture)});
+  const int labelWidth = widthTwips_ + (kLabelWidth - kEventPopupWidth);
+  lblTitle->setGeometry(Px(0, 0, labelWidth, 252));
+  lblDate->setGeometry(Px(0, 252, labelWidth, 252));
+  imgBall->setGeometry(Px(widthTwips_ - ballRoom, 0, kBallSize, kBallSize).translated(-3, 3));
+  // Every event is shown: a day with more than the designed room makes the window taller.
+  lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, kMessageHeight));
+  const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
+  const int extra = messageHeight - kMessageHeight;
+  lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, messageHeight));
+  lblFuture->setGeometry(Px(0, kFutureTop + extra, labelWidth, kFutureHeight));
+  heightTwips_ = kEventPopupHeight + extra;
+}
+
+void frmMessage::ShowAt(int left, int top) { ShowPopupAt(*this, left, top, widthTwips_, heightTwips_); }
+
+void frmMessage::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  Form_KeyUp(KeyCodeOf(*event), static_cast<int>(event->modifiers()));
+}
+
+void frmMessage::Form_KeyUp(int KeyCode, int Shift) {
+  if (keyUp_) keyUp_(KeyCode, Shift);
+}
+
+void frmMessage::mouseMoveEvent(QMouseEvent* event) {
+  if (pointerMoved_) pointerMoved_(event->globalPosition().toPoint());
+}
+
+void frmMessage::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  PaintPopupFrame(*this);
+}
+
+}  // namespace orlevant

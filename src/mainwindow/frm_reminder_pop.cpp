@@ -1,0 +1,77 @@
+#include "mainwindow/frm_reminder_pop.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QLabel>
+
+#include "mainwindow/hover_popup.h"
+#include "mainwindow/main_input.h"
+#include "monthview/day_popups.h"
+#include "platform/qt/display_text.h"
+#include "platform/qt/twips.h"
+
+namespace orlevant {
+
+namespace {
+
+// Designed places in twips.
+constexpr int kTitleWidth = 2988;
+constexpr int kMessageTop = 504;
+constexpr int kMessageWidth = 3348;
+constexpr int kMessageHeight = 1680;
+
+QRect Px(int left, int top, int width, int height) {
+  return QRect(TwipsToPixels(QPoint(left, top)), TwipsToPixels(QSize(width, height)));
+}
+
+}  // namespace
+
+frmReminderPop::frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
+    : QWidget(parent), keyUp_(std::move(keyUp)), pointerMoved_(std::move(pointerMoved)) {
+  setObjectName(QStringLiteral("frmReminderPop"));
+  MakeHoverPopup(*this);
+  lblTitle = NewPopupLabel(this, "lblTitle", true);
+  lblDate = NewPopupLabel(this, "lblDate");
+  lblMessage = NewPopupLabel(this, "lblMessage");
+  lblMessage->setWordWrap(true);
+  lblTitle->setGeometry(Px(0, 0, kTitleWidth, 252));
+  lblDate->setGeometry(Px(0, 252, kTitleWidth, 252));
+  lblMessage->setGeometry(Px(0, kMessageTop, kMessageWidth, kMessageHeight));
+  widthTwips_ = kReminderPopupWidth;
+  heightTwips_ = kReminderPopupHeight;
+  resize(TwipsToPixels(QSize(widthTwips_, heightTwips_)));
+}
+
+void frmReminderPop::Fill(const std::string& date, const std::string& message, int widthTwips) {
+  lblTitle->setText(DisplayText(kReminderPopupTitle));
+  lblDate->setText(DisplayText(date));
+  lblMessage->setText(DisplayText(message));
+  widthTwips_ = widthTwips;
+  lblMessage->setGeometry(Px(0, kMessageTop, widthTwips, kMessageHeight));
+  // Every entry is kept: many of them make the window taller than designed.
+  const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
+  lblMessage->setGeometry(Px(0, kMessageTop, widthTwips, messageHeight));
+  heightTwips_ = kReminderPopupHeight + messageHeight - kMessageHeight;
+}
+
+void frmReminderPop::ShowAt(int left, int top) { ShowPopupAt(*this, left, top, widthTwips_, heightTwips_); }
+
+void frmReminderPop::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  Form_KeyUp(KeyCodeOf(*event), static_cast<int>(event->modifiers()));
+}
+
+void frmReminderPop::Form_KeyUp(int KeyCode, int Shift) {
+  if (keyUp_) keyUp_(KeyCode, Shift);
+}
+
+void frmReminderPop::mouseMoveEvent(QMouseEvent* event) {
+  if (pointerMoved_) pointerMoved_(event->globalPosition().toPoint());
+}
+
+void frmReminderPop::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  PaintPopupFrame(*this);
+}
+
+}  // namespace orlevant

@@ -1,0 +1,308 @@
+// The two hover pop-ups as the mouse brings them: what they say, where they stand, when they
+// close, and that the reminder pop-up lists the box's own events.
+
+#include <QtTest>
+
+#include "gui/main_window_fixture.h"
+#include "mainwindow/frm_message.h"
+#include "mainwindow/frm_reminder_pop.h"
+#include "monthview/day_popups.h"
+
+using namespace orlevant;
+using orlevant::testing::At;
+using orlevant::testing::MainWindowFixture;
+
+namespace {
+
+// May 2026, today the 12th.
+const std::vector<std::string> kMay = {
+    "10/05/2026000000=Two days back",
+    "13/05/2026000000=Tomorrow",
+    "12/05/2026000000=Dentist",
+    "12/05/2026010000=Pick up~the car",
+    "14/05/2026000200=Dentist",  // same text as the 12th's, another day, with a reminder
+    "20/05/2026000010=<b>not bold</b>",
+    "31/05/2026000000=Far off",
+};
+
+}  // namespace
+
+class TestPopups : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<MainWindowFixture> f_;
+
+  QWidget* EventLabel(frmMain& w, int box) {
+    return f_->app.settings.BoxStyle == 0 ? static_cast<QWidget*>(w.lblDay(box)) : w.lblData(box);
+  }
+  // Moves over a box's events at (x, y) pixels.
+  void Hover(frmMain& w, int day, QPoint at = QPoint(20, 20)) { MainWindowFixture::Move(EventLabel(w, f_->Box(day)), at); }
+
+ private slots:
+  void init() { f_ = std::make_unique<MainWindowFixture>(At(2026, 5, 12)); }
+  void cleanup() { f_.reset(); }
+
+  void eventPopupSaysWhenTheDayIs_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("future");
+    QTest::addColumn<bool>("ball");
+    QTest::newRow("two days back") << 10 << "Sun. - May. 10, 2026" << "Two days back"
+                                   << "Occurred 2 days in the past." << false;
+    QTest::newRow("tomorrow") << 13 << "Wed. - May. 13, 2026" << "Tomorrow" << "Occurs 1 day in the future." << false;
+    QTest::newRow("today") << 12 << "Tue. - May. 12, 2026" << ".Pick up\nthe car\nDentist" << "Occurs Today!" << true;
+    QTest::newRow("far off") << 31 << "Sun. - May. 31, 2026" << "Far off" << "Occurs 19 days in the future." << false;
+    QTest::newRow("markup stays text") << 20 << "Wed. - May. 20, 2026" << ".<b>not bold</b>"
+                                       << "Occurs 8 days in the future." << true;
+  }
+  void eventPopupSaysWhenTheDayIs() {
+    QFETCH(int, day);
+    QFETCH(QString, date);
+    QFETCH(QString, message);
+    QFETCH(QString, future);
+    QFETCH(bool, ball);
+    frmMain& w = f_->Load(kMay);
+    Hover(w, day);
+    frmMessage* popup = w.EventPopup();
+    QVERIFY(popup && popup->isVisible());
+    QCOMPARE(popup->lblTitle->text(), QStringLiteral("Event Information..."));
+    QCOMPARE(popup->lblDate->text(), date);
+    QCOMPARE(popup->lblMessage->text(), message);
+    QCOMPARE(popup->lblFuture->text(), future);
+    QCOMPARE(popup->imgBall->isVisibleTo(popup), ball);
+    for (QLabel* label : {popup->lblTitle, popup->lblDate, popup->lblMessage, popup->lblFuture})
+      QCOMPARE(label->textFormat(), Qt::PlainText);
+    // The one-line texts fit the window, whatever the desktop's font.
+    for (QLabel* label : {popup->lblTitle, popup->lblDate, popup->lblFuture}) {
+      const int right = label->x() + label->indent() + label->fontMetrics().horizontalAdvance(label->text());
+      QVERIFY2(right <= popup->width(), qPrintable(label->text()));
+    }
+    QVERIFY(popup->imgBall->x() > popup->lblTitle->indent() + popup->lblTitle->fontMetrics().horizontalAdvance(
+                                                                    popup->lblTitle->text()));
+    // Moving on within the box keeps the one window; the next box refills it.
+    Hover(w, day, QPoint(25, 25));
+    QCOMPARE(w.EventPopup(), popup);
+    Hover(w, day == 13 ? 10 : 13);
+    QCOMPARE(w.EventPopup(), popup);
+    QVERIFY(popup->lblMessage->text() != message);
+  }
+
+  // The pointer must keep 30 (Small) or 100 (Medium, Large) twips from the box's edges: 2 or 7
+  // whole pixels.
+  void eventPopupMargins_data() {
+    QTest::addColumn<int>("boxStyle");
+    QTest::addColumn<int>("inner");  // pixels from the edge that are far enough
+    QTest::newRow("small") << 0 << 2;
+    QTest::newRow("medium") << 1 << 7;
+    QTest::newRow("large") << 2 << 7;
+  }
+  void eventPopupMargins() {
+    QFETCH(int, boxStyle);
+    QFETCH(int, inner);
+    f_->Set("BoxStyle", std::to_string(boxStyle));
+    frmMain& w = f_->Load(kMay);
+    const MonthView& m = f_->Month();
+    const int width = m.lblData[0].Geometry.Width, height = m.lblData[0].Geometry.Height;
+    const int margin = boxStyle == 0 ? 30 : 100;
+    // The last whole pixel whose twips stay within the far margin.
+    const int right = (width - margin) / 15, bottom = (height - margin) / 15;
+    const struct { QPoint at; bool shown; } rows[] = {
+        {{inner, inner}, true},       {{inner - 1, inner}, false}, {{inner, inner - 1}, false},
+        {{right, bottom}, true},      {{right + 1, bottom}, false}, {{right, bottom + 1}, false},
+        {{right / 2, bottom / 2}, true},
+    };
+    for (const auto& r : rows) {
+      Hover(w, 12, r.at);
+      QVERIFY2(bool(w.EventPopup()) == r.shown, qPrintable(QString("%1,%2").arg(r.at.x()).arg(r.at.y())));
+    }
+    // A day without events shows none and closes the one that was open.
+    Hover(w, 12, QPoint(right / 2, bottom / 2));
+    QVERIFY(w.EventPopup());
+    Hover(w, 15, QPoint(right / 2, bottom / 2));
+    QVERIFY(!w.EventPopup());
+  }
+
+  void eventPopupOnlyWhenWanted() {
+    f_->Set("ShowMessage", "0");
+    frmMain& w = f_->Load(kMay);
+    Hover(w, 12);
+    QVERIFY(!w.EventPopup());
+    // The reminder pop-up does not depend on it.
+    MainWindowFixture::Move(w.imgRemind(f_->Box(12)), QPoint(2, 2));
+    QVERIFY(w.ReminderPopup());
+  }
+
+  // Beside the main window where there is room, left of it at the screen's right edge, and moved
+  // onto the screen when neither side has room.
+  void eventPopupPlace_data() {
+    QTest::addColumn<QString>("position");  // the main window's place setting
+    QTest::addColumn<QString>("boxStyle");
+    QTest::addColumn<QString>("side");
+    QTest::newRow("top left: right of it") << "3" << "1" << "right";
+    QTest::newRow("top right: left of it") << "4" << "1" << "left";
+    QTest::newRow("as wide as the screen: at its left edge") << "1" << "2" << "screen";
+  }
+  void eventPopupPlace() {
+    QFETCH(QString, position);
+    QFETCH(QString, boxStyle);
+    QFETCH(QString, side);
+    f_->Set("Position", position.toStdString());
+    f_->Set("BoxStyle", boxStyle.toStdString());
+    frmMain& w = f_->Load(kMay);
+    const QRect screen = w.screen()->geometry();
+    Hover(w, 12);
+    frmMessage* popup = w.EventPopup();
+    QVERIFY(popup);
+    if (side == "right") QCOMPARE(popup->x(), w.x() + w.width());
+    if (side == "left") QCOMPARE(popup->x(), w.x() - popup->width());
+    if (side == "screen") {
+      QVERIFY(w.x() + w.width() + popup->width() > screen.right() && w.x() - popup->width() < 0);
+      QCOMPARE(popup->x(), screen.left());
+    }
+    QVERIFY(qAbs(popup->geometry().center().y() - w.geometry().center().y()) <= 1);
+    QVERIFY(screen.contains(popup->geometry()));
+  }
+
+  // The reminder pop-up shows while the pointer is 5..55 twips into the icon on both axes.
+  void reminderPopupIconEdges_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("5, 5") << 5.0 << 5.0 << true;
+    QTest::newRow("55, 55") << 55.0 << 55.0 << true;
+    QTest::newRow("4, 30") << 4.0 << 30.0 << false;
+    QTest::newRow("30, 4") << 30.0 << 4.0 << false;
+    QTest::newRow("56, 30") << 56.0 << 30.0 << false;
+    QTest::newRow("30, 56") << 30.0 << 56.0 << false;
+  }
+  void reminderPopupIconEdges() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(bool, shown);
+    frmMain& w = f_->Load(kMay);
+    const int box = f_->Box(12);
+    w.ShowReminderInfo(box, 30, 30);
+    QVERIFY(w.ReminderPopup());
+    w.ShowReminderInfo(box, x, y);
+    QCOMPARE(bool(w.ReminderPopup()), shown);
+    // And through the mouse: pixel 0 is 0 twips, pixel 1 is 15.
+    MainWindowFixture::Move(w.imgRemind(box), QPoint(0, 1));
+    QVERIFY(!w.ReminderPopup());
+    MainWindowFixture::Move(w.imgRemind(box), QPoint(1, 3));
+    QVERIFY(w.ReminderPopup());
+  }
+
+  void reminderPopupListsTheBoxsOwnEvents() {
+    frmMain& w = f_->Load(kMay);
+    const int box = f_->Box(12);
+    MainWindowFixture::Move(w.imgRemind(box), QPoint(2, 2));
+    frmReminderPop* popup = w.ReminderPopup();
+    QVERIFY(popup && popup->isVisible());
+    QCOMPARE(popup->lblTitle->text(), QStringLiteral("Reminder Information..."));
+    QCOMPARE(popup->lblDate->text(), QStringLiteral("Tue. - May. 12, 2026"));
+    // The two-line event is listed; the 12th's "Dentist" has no reminder, and the reminder of the
+    // 14th's "Dentist" is not this day's.
+    QCOMPARE(popup->lblMessage->text(), QStringLiteral("Pick up\nthe car\n     Every: 1 Day  \n"));
+    QCOMPARE(popup->width(), (40 * 85 + 7) / 15);
+    // Beside the box's day number, at the box's top.
+    const MonthView& m = f_->Month();
+    QCOMPARE(popup->pos(), w.pos() + QPoint((m.lblDay[box].Geometry.Left + m.lblDay[0].Geometry.Width + 7) / 15,
+                                             (m.lblDay[box].Geometry.Top + 7) / 15));
+  }
+
+  void reminderPopupGrowsForLongTextsAndManyEvents() {
+    std::vector<std::string> lines;
+    const std::string longText(70, 'w');
+    lines.push_back("12/05/2026010000=" + longText);
+    for (int i = 0; i < 15; ++i) lines.push_back("13/05/2026000100=Event " + std::to_string(i));
+    frmMain& w = f_->Load(lines);
+    w.ShowReminderInfo(f_->Box(12), 30, 30);
+    QCOMPARE(w.ReminderPopup()->WidthTwips(), 70 * 85);
+    QCOMPARE(w.ReminderPopup()->width(), (70 * 85 + 7) / 15);
+    QCOMPARE(w.ReminderPopup()->lblMessage->width(), (70 * 85 + 7) / 15);
+    w.CloseHoverPopups();
+    w.ShowReminderInfo(f_->Box(13), 30, 30);
+    frmReminderPop* popup = w.ReminderPopup();
+    // All fifteen, not ten; the window is tall enough to show them.
+    for (int i = 0; i < 15; ++i) QVERIFY(popup->lblMessage->text().contains(QString("Event %1\n").arg(i)));
+    QVERIFY(popup->HeightTwips() > kReminderPopupHeight);
+    QVERIFY(popup->lblMessage->geometry().bottom() < popup->height());
+    const QRect needed = popup->lblMessage->fontMetrics().boundingRect(
+        QRect(0, 0, popup->lblMessage->width(), 100000), Qt::TextWordWrap, popup->lblMessage->text());
+    QVERIFY(popup->lblMessage->height() >= needed.height());
+  }
+
+  // What each move closes: the title, arrows, headings and surface both; the events the reminder
+  // pop-up; the reminder icon the event pop-up; the day number both in the Medium size.
+  void movesCloseThePopups_data() {
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<bool>("eventStays");
+    QTest::addColumn<bool>("reminderStays");
+    QTest::newRow("title") << "lblDate" << false << false;
+    QTest::newRow("arrow") << "lblNextMonth" << false << false;
+    QTest::newRow("heading") << "lblWeek" << false << false;
+    QTest::newRow("surface") << "frmMain" << false << false;
+    QTest::newRow("a box of next month") << "disabled" << false << false;
+    QTest::newRow("day number") << "lblDay" << false << false;
+    QTest::newRow("events of an empty day") << "lblData" << false << false;
+    QTest::newRow("reminder icon, off its middle") << "imgRemind" << false << false;
+    QTest::newRow("a key") << "key" << false << false;
+  }
+  void movesCloseThePopups() {
+    QFETCH(QString, over);
+    QFETCH(bool, eventStays);
+    QFETCH(bool, reminderStays);
+    frmMain& w = f_->Load(kMay);
+    const int box = f_->Box(12);
+    w.ShowEventInfo(box, 300, 300);
+    w.ShowReminderInfo(box, 30, 30);
+    QVERIFY(w.EventPopup() && w.ReminderPopup());
+    if (over == "lblDate") MainWindowFixture::Move(w.lblDate(), QPoint(40, 5));
+    if (over == "lblNextMonth") MainWindowFixture::Move(w.lblNextMonth(), QPoint(5, 5));
+    if (over == "lblWeek") MainWindowFixture::Move(w.lblWeek(2), QPoint(5, 5));
+    if (over == "frmMain") MainWindowFixture::Move(&w, QPoint(1, w.height() - 1));
+    if (over == "disabled") MainWindowFixture::Move(w.lblData(41), QPoint(20, 20));
+    if (over == "lblDay") MainWindowFixture::Move(w.lblDay(box), QPoint(5, 5));
+    if (over == "lblData") MainWindowFixture::Move(w.lblData(f_->Box(15)), QPoint(20, 20));
+    if (over == "imgRemind") MainWindowFixture::Move(w.imgRemind(box), QPoint(4, 4));
+    if (over == "key") QTest::keyRelease(&w, Qt::Key_Shift);
+    QCOMPARE(bool(w.EventPopup()), eventStays);
+    QCOMPARE(bool(w.ReminderPopup()), reminderStays);
+  }
+
+  void eachPopupLeavesTheOthersBox() {
+    frmMain& w = f_->Load(kMay);
+    const int box = f_->Box(12);
+    MainWindowFixture::Move(w.lblData(box), QPoint(20, 20));
+    QVERIFY(w.EventPopup() && !w.ReminderPopup());
+    MainWindowFixture::Move(w.imgRemind(box), QPoint(2, 2));
+    QVERIFY(!w.EventPopup() && w.ReminderPopup());
+    MainWindowFixture::Move(w.lblData(box), QPoint(20, 20));
+    QVERIFY(w.EventPopup() && !w.ReminderPopup());
+    // The reminder pop-up lies over the next box: the pointer moving on over it reaches that box,
+    // whose events close it; beyond the window it stays.
+    w.CloseHoverPopups();
+    MainWindowFixture::Move(w.imgRemind(box), QPoint(2, 2));
+    frmReminderPop* popup = w.ReminderPopup();
+    QVERIFY(popup);
+    const QPoint beyond = w.mapToGlobal(QPoint(w.width() + 5, 40));
+    MainWindowFixture::Move(popup, popup->mapFromGlobal(beyond));
+    QCOMPARE(w.ReminderPopup(), popup);
+    const QPoint overNextBox = w.lblData(box + 1)->mapToGlobal(QPoint(20, 20));
+    QVERIFY(popup->geometry().contains(overNextBox));
+    MainWindowFixture::Move(popup, popup->mapFromGlobal(overNextBox));
+    QVERIFY(!w.ReminderPopup());
+    // The ball is red while reminders are off, as they were when the pop-up was made.
+    QCOMPARE(w.EventPopup()->BallPicture(), f_->app.settings.Reminders == 1 ? 1 : 2);
+    w.mnuQuickReminderOff_Click();
+    w.CloseHoverPopups();
+    MainWindowFixture::Move(w.lblData(box), QPoint(20, 20));
+    QCOMPARE(w.EventPopup()->BallPicture(), 2);
+    w.mnuQuickReminderOn_Click();
+    QCOMPARE(w.EventPopup()->BallPicture(), 2);
+  }
+};
+
+QTEST_MAIN(TestPopups)
+#include "test_popups.moc"
