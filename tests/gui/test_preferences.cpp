@@ -133,7 +133,7 @@ class TestPreferences : public QObject {
     fs::create_directories(fs::path(EventFilePath(DefaultAllUsersPath())).parent_path());
     WriteEvents({"14/03/2026000000=Dentist", "14/03/2025000000=Last year", "04/07/9999000000=Party",
                  "16/06/2026000000=Tomorrow"});
-    window_ = std::make_unique<frmMain>(*app_, FrmMainServices{[] { return true; }, [] {}});
+    window_ = std::make_unique<frmMain>(*app_, FrmMainServices{[] { return true; }, [] {}, {}});
     window_->Form_Load();
     window_->TimerDate().stop();
     redraws_ = 0;
