@@ -1,0 +1,142 @@
+#include "mainwindow/month_painter.h"
+
+#include <QAction>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "mainwindow/frm_main.h"
+#include "monthview/month_view.h"
+#include "platform/qt/bgr_colour.h"
+#include "platform/qt/display_text.h"
+#include "platform/qt/twips.h"
+
+namespace orlevant {
+
+namespace {
+
+QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Width, r.Height)); }
+
+// Tooltips are shown as rich text when they look like markup; an event's text must never be taken
+// for markup, so it is escaped and marked as text with its blanks and line breaks kept.
+QString PlainToolTip(const std::string& text) {
+  if (text.empty()) return {};
+  QString escaped = DisplayText(text).toHtmlEscaped();
+  escaped.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  return QStringLiteral("<p style='white-space:pre'>") + escaped + QStringLiteral("</p>");
+}
+
+void PaintLabel(QLabel* label, const LabelState& state) {
+  QPalette pal = label->palette();
+  const QColor back = ColourFromBgr(state.BackColor);
+  const QColor fore = ColourFromBgr(state.ForeColor);
+  pal.setColor(QPalette::Window, back);
+  pal.setColor(QPalette::Active, QPalette::WindowText, fore);
+  pal.setColor(QPalette::Inactive, QPalette::WindowText, fore);
+  // A box outside the shown month shows its number greyed, whatever the text colour.
+  pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+  label->setPalette(pal);
+  label->setAutoFillBackground(state.Opaque);
+  label->setEnabled(state.Enabled);
+  label->setText(DisplayText(state.Caption));
+  label->setToolTip(PlainToolTip(state.ToolTipText));
+  label->setGeometry(PxRect(state.Geometry));
+  label->setVisible(state.Visible);
+}
+
+}  // namespace
+
+QPixmap ReminderPicture(int picture) {
+  QPixmap pixmap(5, 5);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(picture == kReminderOnPicture ? QColor(0x1E, 0xA0, 0x3C) : QColor(0xD0, 0x30, 0x28));
+  p.drawEllipse(QRectF(0, 0, 5, 5));
+  return pixmap;
+}
+
+QPixmap TipsPicture(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x2F, 0x6D, 0xB5));
+  p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(size * 3 / 4);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+  return pixmap;
+}
+
+void MonthPainter::DrawMonth(const MonthView& m) {
+  DrawWindowGeometry(m);
+  DrawTitle(m);
+  DrawHeadings(m);
+  DrawBoxes(m);
+  DrawReminderIcons(m);
+  DrawSizeChecks(m);
+}
+
+void MonthPainter::DrawWindowGeometry(const MonthView& m) {
+  window_.setFixedSize(std::max(1, TwipsToPixels(m.WindowWidth)), std::max(1, TwipsToPixels(m.WindowHeight)));
+  window_.move(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop));
+}
+
+void MonthPainter::DrawTitle(const MonthView& m) {
+  PaintLabel(window_.lblDate(), m.lblDate);
+  // The arrows keep their "<" and ">": only their look and place come from the model.
+  LabelState previous = m.lblPreviousMonth;
+  LabelState next = m.lblNextMonth;
+  previous.Caption = "<";
+  next.Caption = ">";
+  PaintLabel(window_.lblPreviousMonth(), previous);
+  PaintLabel(window_.lblNextMonth(), next);
+  QLabel* tips = window_.imgQMark();
+  tips->setGeometry(PxRect(m.imgQMark.Geometry));
+  tips->setVisible(m.imgQMark.Visible);
+  tips->raise();
+}
+
+void MonthPainter::DrawHeadings(const MonthView& m) {
+  for (int i = 0; i < kWeekdayCount; ++i) PaintLabel(window_.lblWeek(i), m.lblWeek[static_cast<std::size_t>(i)]);
+}
+
+void MonthPainter::DrawBoxes(const MonthView& m) {
+  for (int i = 0; i < kDayBoxCount; ++i) {
+    const auto b = static_cast<std::size_t>(i);
+    PaintLabel(window_.lblData(i), m.lblData[b]);
+    QLabel* day = window_.lblDay(i);
+    PaintLabel(day, m.lblDay[b]);
+    // Inside the box's frame, so the grid lines stay whole.
+    day->move(day->pos() + QPoint(1, 1));
+  }
+}
+
+void MonthPainter::DrawSizeChecks(const MonthView& m) {
+  MainMenus& menus = window_.Menus();
+  menus.mnuSmall()->setChecked(m.mnuSmall);
+  menus.mnuMedium()->setChecked(m.mnuMedium);
+  menus.mnuLarge()->setChecked(m.mnuLarge);
+}
+
+void MonthPainter::DrawReminderIcons(const MonthView& m) {
+  static const QPixmap on = ReminderPicture(kReminderOnPicture);
+  static const QPixmap off = ReminderPicture(kReminderOffPicture);
+  for (int i = 0; i < kDayBoxCount; ++i) {
+    const ImageState& state = m.imgRemind[static_cast<std::size_t>(i)];
+    QLabel* icon = window_.imgRemind(i);
+    icon->setPixmap(state.Picture == kReminderOnPicture ? on : off);
+    icon->setGeometry(PxRect(state.Geometry));
+    icon->setVisible(state.Visible);
+  }
+}
+
+}  // namespace orlevant
