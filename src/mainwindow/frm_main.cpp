@@ -18,6 +18,7 @@
 #include "core/ini_file.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/app_icon.h"
+#include "mainwindow/day_text_label.h"
 #include "mainwindow/month_painter.h"
 #include "mainwindow/todays_events.h"
 #include "platform/date_format.h"
@@ -29,8 +30,9 @@ namespace {
 
 constexpr int kClockInterval = 1000;  // ms
 
-QLabel* NewLabel(QWidget* parent, const char* name, Qt::Alignment alignment, int pixelSize, bool bold = false) {
-  auto* label = new QLabel(parent);
+QLabel* NewLabel(QWidget* parent, const char* name, Qt::Alignment alignment, int pixelSize, bool bold = false,
+                 QLabel* label = nullptr) {
+  if (!label) label = new QLabel(parent);
   label->setObjectName(QLatin1String(name));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
@@ -68,7 +70,7 @@ void frmMain::CreateControls() {
   // Created bottom to top: the boxes' text under their day numbers and reminder marks, the title
   // strip under its tips icon.
   for (std::size_t i = 0; i < lblData_.size(); ++i) {
-    QLabel* data = NewLabel(this, "lblData", Qt::AlignLeft | Qt::AlignTop, 11);
+    QLabel* data = NewLabel(this, "lblData", Qt::AlignLeft | Qt::AlignTop, 11, false, new DayTextLabel(this));
     data->setWordWrap(true);
     data->setFrameShape(QFrame::Box);
     data->setIndent(2);

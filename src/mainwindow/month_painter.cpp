@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "mainwindow/frm_main.h"
+#include "monthview/month_pixels.h"
 #include "monthview/month_view.h"
 #include "platform/qt/bgr_colour.h"
 #include "platform/qt/display_text.h"
@@ -28,7 +29,9 @@ QString PlainToolTip(const std::string& text) {
   return QStringLiteral("<p style='white-space:pre'>") + escaped + QStringLiteral("</p>");
 }
 
-void PaintLabel(QLabel* label, const LabelState& state) {
+QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry) {
   QPalette pal = label->palette();
   const QColor back = ColourFromBgr(state.BackColor);
   const QColor fore = ColourFromBgr(state.ForeColor);
@@ -42,9 +45,11 @@ void PaintLabel(QLabel* label, const LabelState& state) {
   label->setEnabled(state.Enabled);
   label->setText(DisplayText(state.Caption));
   label->setToolTip(PlainToolTip(state.ToolTipText));
-  label->setGeometry(PxRect(state.Geometry));
+  label->setGeometry(geometry);
   label->setVisible(state.Visible);
 }
+
+void PaintLabel(QLabel* label, const LabelState& state) { PaintLabel(label, state, PxRect(state.Geometry)); }
 
 }  // namespace
 
@@ -106,17 +111,19 @@ void MonthPainter::DrawTitle(const MonthView& m) {
 }
 
 void MonthPainter::DrawHeadings(const MonthView& m) {
-  for (int i = 0; i < kWeekdayCount; ++i) PaintLabel(window_.lblWeek(i), m.lblWeek[static_cast<std::size_t>(i)]);
+  const MonthPixels px = LayOutMonthPixels(m);
+  for (int i = 0; i < kWeekdayCount; ++i) {
+    const auto c = static_cast<std::size_t>(i);
+    PaintLabel(window_.lblWeek(i), m.lblWeek[c], PxRect(px.headings[c]));
+  }
 }
 
 void MonthPainter::DrawBoxes(const MonthView& m) {
+  const MonthPixels px = LayOutMonthPixels(m);
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
-    PaintLabel(window_.lblData(i), m.lblData[b]);
-    QLabel* day = window_.lblDay(i);
-    PaintLabel(day, m.lblDay[b]);
-    // Inside the box's frame, so the grid lines stay whole.
-    day->move(day->pos() + QPoint(1, 1));
+    PaintLabel(window_.lblData(i), m.lblData[b], PxRect(px.boxes[b]));
+    PaintLabel(window_.lblDay(i), m.lblDay[b], PxRect(px.days[b]));
   }
 }
 
@@ -130,11 +137,13 @@ void MonthPainter::DrawSizeChecks(const MonthView& m) {
 void MonthPainter::DrawReminderIcons(const MonthView& m) {
   static const QPixmap on = ReminderPicture(kReminderOnPicture);
   static const QPixmap off = ReminderPicture(kReminderOffPicture);
+  const MonthPixels px = LayOutMonthPixels(m);
   for (int i = 0; i < kDayBoxCount; ++i) {
-    const ImageState& state = m.imgRemind[static_cast<std::size_t>(i)];
+    const auto b = static_cast<std::size_t>(i);
+    const ImageState& state = m.imgRemind[b];
     QLabel* icon = window_.imgRemind(i);
     icon->setPixmap(state.Picture == kReminderOnPicture ? on : off);
-    icon->setGeometry(PxRect(state.Geometry));
+    icon->setGeometry(PxRect(px.icons[b]));
     icon->setVisible(state.Visible);
   }
 }
