@@ -60,6 +60,7 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   ConnectMenus();
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
+  connect(&tray_, &TrayIcon::AvailabilityChanged, this, &frmMain::ApplyTrayAvailability);
 }
 
 frmMain::~frmMain() { Form_Unload(); }
@@ -343,6 +344,9 @@ void frmMain::ApplyTrayAvailability() {
   const bool available = tray_.IsAvailable();
   menus_.mnuToTray()->setEnabled(available);
   menus_.mnuExpandToTray()->setEnabled(available);
+  // The notification area went away with the window in it: back to the desktop, or the user could
+  // not reach the calendar at all.
+  if (!available && InTray_) mnuShow_Click();
 }
 
 void frmMain::mnuToTray_Click() {

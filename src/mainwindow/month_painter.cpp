@@ -31,7 +31,8 @@ QString PlainToolTip(const std::string& text) {
 
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
-void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry) {
+void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
+                MonthPainter::ShownText* shown = nullptr) {
   QPalette pal = label->palette();
   const QColor back = ColourFromBgr(state.BackColor);
   const QColor fore = ColourFromBgr(state.ForeColor);
@@ -43,8 +44,10 @@ void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry) {
   label->setPalette(pal);
   label->setAutoFillBackground(state.Opaque);
   label->setEnabled(state.Enabled);
-  label->setText(DisplayText(state.Caption));
-  label->setToolTip(PlainToolTip(state.ToolTipText));
+  // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
+  if (!shown || shown->caption != state.Caption) label->setText(DisplayText(state.Caption));
+  if (!shown || shown->toolTip != state.ToolTipText) label->setToolTip(PlainToolTip(state.ToolTipText));
+  if (shown) *shown = {state.Caption, state.ToolTipText};
   label->setGeometry(geometry);
   label->setVisible(state.Visible);
 }
@@ -81,7 +84,7 @@ QPixmap TipsPicture(int size) {
   return pixmap;
 }
 
-void MonthPainter::DrawMonth(const MonthView& m) {
+void MonthPainter::DrawMonth(MonthView& m) {
   DrawWindowGeometry(m);
   DrawTitle(m);
   DrawHeadings(m);
@@ -90,9 +93,21 @@ void MonthPainter::DrawMonth(const MonthView& m) {
   DrawSizeChecks(m);
 }
 
-void MonthPainter::DrawWindowGeometry(const MonthView& m) {
-  window_.setFixedSize(std::max(1, TwipsToPixels(m.WindowWidth)), std::max(1, TwipsToPixels(m.WindowHeight)));
-  window_.move(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop));
+void MonthPainter::DrawWindowGeometry(MonthView& m) {
+  const QSize size(std::max(1, TwipsToPixels(m.WindowWidth)), std::max(1, TwipsToPixels(m.WindowHeight)));
+  if (window_.size() != size || window_.minimumSize() != size || window_.maximumSize() != size)
+    window_.setFixedSize(size);
+  const Place asked{m.WindowLeft, m.WindowTop, m.Placements};
+  const QPoint target(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop));
+  if (drawnPlace_ == asked) {
+    if (window_.pos() != target) {
+      m.WindowLeft = PixelsToTwips(window_.pos().x());
+      m.WindowTop = PixelsToTwips(window_.pos().y());
+    }
+  } else if (window_.pos() != target) {
+    window_.move(target);
+  }
+  drawnPlace_ = Place{m.WindowLeft, m.WindowTop, m.Placements};
 }
 
 void MonthPainter::DrawTitle(const MonthView& m) {
@@ -122,7 +137,7 @@ void MonthPainter::DrawBoxes(const MonthView& m) {
   const MonthPixels px = LayOutMonthPixels(m);
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
-    PaintLabel(window_.lblData(i), m.lblData[b], PxRect(px.boxes[b]));
+    PaintLabel(window_.lblData(i), m.lblData[b], PxRect(px.boxes[b]), &shownText_[b]);
     PaintLabel(window_.lblDay(i), m.lblDay[b], PxRect(px.days[b]));
   }
 }
