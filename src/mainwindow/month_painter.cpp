@@ -24,9 +24,22 @@ QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Wi
 // for markup, so it is escaped and marked as text with its blanks and line breaks kept.
 QString PlainToolTip(const std::string& text) {
   if (text.empty()) return {};
-  QString escaped = DisplayText(text).toHtmlEscaped();
-  escaped.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-  return QStringLiteral("<p style='white-space:pre'>") + escaped + QStringLiteral("</p>");
+  const QString shown = DisplayText(text);
+  QString tip;
+  tip.reserve(shown.size() + shown.size() / 8 + 48);
+  tip += QStringLiteral("<p style='white-space:pre'>");
+  for (const QChar c : shown) {
+    switch (c.unicode()) {
+      case u'<': tip += QLatin1String("&lt;"); break;
+      case u'>': tip += QLatin1String("&gt;"); break;
+      case u'&': tip += QLatin1String("&amp;"); break;
+      case u'"': tip += QLatin1String("&quot;"); break;
+      case u'\n': tip += QLatin1String("<br>"); break;
+      default: tip += c;
+    }
+  }
+  tip += QLatin1String("</p>");
+  return tip;
 }
 
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
