@@ -42,6 +42,9 @@ QString PlainToolTip(const std::string& text) {
   return tip;
 }
 
+constexpr int kDayIndent = 2;       // pixels between the border and the day number
+constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room above its number
+
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
 void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
@@ -151,7 +154,15 @@ void MonthPainter::DrawBoxes(const MonthView& m) {
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
     PaintLabel(window_.lblData(i), m.lblData[b], PxRect(px.boxes[b]), &shownText_[b]);
-    PaintLabel(window_.lblDay(i), m.lblDay[b], PxRect(px.days[b]));
+    QLabel* day = window_.lblDay(i);
+    PaintLabel(day, m.lblDay[b], PxRect(px.days[b]));
+    // The number keeps its room on the left; in a box as low as the Small calendar's it starts at
+    // the top, or it would sit on the border below.
+    const int top = px.days[b].height >= kRoomyDayHeight ? kDayIndent : 0;
+    if (day->indent() != 0 || day->contentsMargins() != QMargins(kDayIndent, top, 0, 0)) {
+      day->setIndent(0);
+      day->setContentsMargins(kDayIndent, top, 0, 0);
+    }
   }
 }
 
