@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "core/calendar_date.h"
+#include "core/clock.h"
 #include "core/date_engine.h"
 #include "core/event_line.h"
 #include "core/text_encoding.h"
@@ -257,10 +258,13 @@ ChangeResult ConvertOldFormat(EventStore& store) {
 ChangeResult ClearPastReminders(EventStore& store) {
   ChangeResult result;
   const int count = StoredLineCount(store);
+  // Runs at every start over up to 32000 lines: the cheap test first, and the clock read once.
+  const Date today = SystemToday();
   for (int i = 1; i <= count; ++i) {
     std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
+    if (!HasReminder(line)) continue;
     const Date date = OneOffDateOf(line);
-    if (date == kZeroDate || DaysFromToday(date) >= 0 || !HasReminder(line)) continue;
+    if (date == kZeroDate || DaysBetween(today, date) >= 0) continue;
     line.replace(10, kNoReminder.size(), kNoReminder);
     result.changed = true;
   }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
@@ -19,10 +18,10 @@
 #include "core/ini_file.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/app_icon.h"
+#include "mainwindow/day_text_label.h"
+#include "mainwindow/month_painter.h"
 #include "mainwindow/todays_events.h"
 #include "platform/date_format.h"
-#include "platform/qt/bgr_colour.h"
-#include "platform/qt/display_text.h"
 #include "platform/qt/twips.h"
 
 namespace orlevant {
@@ -31,66 +30,9 @@ namespace {
 
 constexpr int kClockInterval = 1000;  // ms
 
-QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Width, r.Height)); }
-
-// Tooltips are shown as rich text when they look like markup; an event's text must never be taken
-// for markup, so it is escaped and marked as text with its blanks and line breaks kept.
-QString PlainToolTip(const std::string& text) {
-  if (text.empty()) return {};
-  QString escaped = DisplayText(text).toHtmlEscaped();
-  escaped.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-  return QStringLiteral("<p style='white-space:pre'>") + escaped + QStringLiteral("</p>");
-}
-
-QPixmap ReminderPicture(int picture) {
-  // The day boxes' small reminder mark: green while reminders are on, red while they are off.
-  QPixmap pixmap(5, 5);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(picture == kReminderOnPicture ? QColor(0x1E, 0xA0, 0x3C) : QColor(0xD0, 0x30, 0x28));
-  p.drawEllipse(QRectF(0, 0, 5, 5));
-  return pixmap;
-}
-
-QPixmap TipsPicture(int size) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x2F, 0x6D, 0xB5));
-  p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
-  QFont font = p.font();
-  font.setBold(true);
-  font.setPixelSize(size * 3 / 4);
-  p.setFont(font);
-  p.setPen(Qt::white);
-  p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
-  return pixmap;
-}
-
-void PaintLabel(QLabel* label, const LabelState& state) {
-  QPalette pal = label->palette();
-  const QColor back = ColourFromBgr(state.BackColor);
-  const QColor fore = ColourFromBgr(state.ForeColor);
-  pal.setColor(QPalette::Window, back);
-  pal.setColor(QPalette::Active, QPalette::WindowText, fore);
-  pal.setColor(QPalette::Inactive, QPalette::WindowText, fore);
-  // A box outside the shown month shows its number greyed, whatever the text colour.
-  pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
-  label->setPalette(pal);
-  label->setAutoFillBackground(state.Opaque);
-  label->setEnabled(state.Enabled);
-  label->setText(DisplayText(state.Caption));
-  label->setToolTip(PlainToolTip(state.ToolTipText));
-  label->setGeometry(PxRect(state.Geometry));
-  label->setVisible(state.Visible);
-}
-
-QLabel* NewLabel(QWidget* parent, const char* name, Qt::Alignment alignment, int pixelSize, bool bold = false) {
-  auto* label = new QLabel(parent);
+QLabel* NewLabel(QWidget* parent, const char* name, Qt::Alignment alignment, int pixelSize, bool bold = false,
+                 QLabel* label = nullptr) {
+  if (!label) label = new QLabel(parent);
   label->setObjectName(QLatin1String(name));
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
@@ -108,7 +50,8 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
       app_(app),
       services_(std::move(services)),
       menus_(this),
-      tray_(this, services_.trayAvailable) {
+      tray_(this, services_.trayAvailable),
+      painter_(*this) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromStdString(AppTitle()));
   setWindowIcon(AppIcon());
@@ -118,6 +61,7 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   InstallInputTable();
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
+  connect(&tray_, &TrayIcon::AvailabilityChanged, this, &frmMain::ApplyTrayAvailability);
 }
 
 frmMain::~frmMain() { Form_Unload(); }
@@ -128,7 +72,7 @@ void frmMain::CreateControls() {
   // Created bottom to top: the boxes' text under their day numbers and reminder marks, the title
   // strip under its tips icon.
   for (std::size_t i = 0; i < lblData_.size(); ++i) {
-    QLabel* data = NewLabel(this, "lblData", Qt::AlignLeft | Qt::AlignTop, 11);
+    QLabel* data = NewLabel(this, "lblData", Qt::AlignLeft | Qt::AlignTop, 11, false, new DayTextLabel(this));
     data->setWordWrap(true);
     data->setFrameShape(QFrame::Box);
     data->setIndent(2);
@@ -391,6 +335,9 @@ void frmMain::ApplyTrayAvailability() {
   const bool available = tray_.IsAvailable();
   menus_.mnuToTray()->setEnabled(available);
   menus_.mnuExpandToTray()->setEnabled(available);
+  // The notification area went away with the window in it: back to the desktop, or the user could
+  // not reach the calendar at all.
+  if (!available && InTray_) mnuShow_Click();
 }
 
 void frmMain::mnuToTray_Click() {
@@ -482,68 +429,10 @@ void frmMain::SettingsChanged() {
 
 // ------------------------------------------------------------------------------------ drawing
 
-void frmMain::DrawMonth() {
-  DrawWindowGeometry();
-  DrawTitle();
-  DrawHeadings();
-  DrawBoxes();
-  DrawReminderIcons();
-  DrawSizeChecks();
-}
+void frmMain::DrawMonth() { painter_.DrawMonth(app_.month); }
 
-void frmMain::DrawWindowGeometry() {
-  const MonthView& m = app_.month;
-  setFixedSize(std::max(1, TwipsToPixels(m.WindowWidth)), std::max(1, TwipsToPixels(m.WindowHeight)));
-  move(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop));
-}
+void frmMain::DrawTitle() { painter_.DrawTitle(app_.month); }
 
-void frmMain::DrawTitle() {
-  const MonthView& m = app_.month;
-  PaintLabel(lblDate_, m.lblDate);
-  // The arrows keep their "<" and ">": only their look and place come from the model.
-  LabelState previous = m.lblPreviousMonth;
-  LabelState next = m.lblNextMonth;
-  previous.Caption = "<";
-  next.Caption = ">";
-  PaintLabel(lblPreviousMonth_, previous);
-  PaintLabel(lblNextMonth_, next);
-  imgQMark_->setGeometry(PxRect(m.imgQMark.Geometry));
-  imgQMark_->setVisible(m.imgQMark.Visible);
-  imgQMark_->raise();
-}
-
-void frmMain::DrawHeadings() {
-  const MonthView& m = app_.month;
-  for (std::size_t i = 0; i < lblWeek_.size(); ++i) PaintLabel(lblWeek_[i], m.lblWeek[i]);
-}
-
-void frmMain::DrawBoxes() {
-  const MonthView& m = app_.month;
-  for (std::size_t i = 0; i < lblData_.size(); ++i) {
-    PaintLabel(lblData_[i], m.lblData[i]);
-    PaintLabel(lblDay_[i], m.lblDay[i]);
-    // Inside the box's frame, so the grid lines stay whole.
-    lblDay_[i]->move(lblDay_[i]->pos() + QPoint(1, 1));
-  }
-}
-
-void frmMain::DrawSizeChecks() {
-  const MonthView& m = app_.month;
-  menus_.mnuSmall()->setChecked(m.mnuSmall);
-  menus_.mnuMedium()->setChecked(m.mnuMedium);
-  menus_.mnuLarge()->setChecked(m.mnuLarge);
-}
-
-void frmMain::DrawReminderIcons() {
-  const MonthView& m = app_.month;
-  static const QPixmap on = ReminderPicture(kReminderOnPicture);
-  static const QPixmap off = ReminderPicture(kReminderOffPicture);
-  for (std::size_t i = 0; i < imgRemind_.size(); ++i) {
-    const ImageState& state = m.imgRemind[i];
-    imgRemind_[i]->setPixmap(state.Picture == kReminderOnPicture ? on : off);
-    imgRemind_[i]->setGeometry(PxRect(state.Geometry));
-    imgRemind_[i]->setVisible(state.Visible);
-  }
-}
+void frmMain::DrawReminderIcons() { painter_.DrawReminderIcons(app_.month); }
 
 }  // namespace orlevant

@@ -25,6 +25,7 @@
 #include "mainwindow/main_input.h"
 #include "mainwindow/main_menus.h"
 #include "monthview/month_view.h"
+#include "mainwindow/month_painter.h"
 #include "platform/qt/menu_styler.h"
 #include "platform/qt/tray_icon.h"
 
@@ -188,13 +189,9 @@ class frmMain : public QWidget {
   void ConnectMenus();
   void LoadEventsFile();
   void ApplyTrayAvailability();
-  void DrawWindowGeometry();
+  // The title strip alone (every tick), and the day boxes' reminder marks alone.
   void DrawTitle();
-  void DrawHeadings();
-  void DrawBoxes();
   void DrawReminderIcons();
-  // The size menu's check marks.
-  void DrawSizeChecks();
   // The window's left edge in twips: the model's value while the window stands where the model
   // put it, else where the desktop has moved it.
   int WindowLeftTwips() const;
@@ -236,6 +233,7 @@ class frmMain : public QWidget {
   MenuStyler MenuObject_;
   TrayIcon tray_;
   TrayIconData TrayIconData_;
+  MonthPainter painter_;
   QTimer TimerDate_;
 
   QLabel* lblDate_ = nullptr;

@@ -87,6 +87,8 @@ frmTotalEventsMsg::frmTotalEventsMsg(int eventCount, SettingsStore& store, QWidg
   row->addWidget(buttons);
   row->addStretch(1);
   layout->addLayout(row);
+  // The window keeps the size its paragraphs need: made smaller, they would run into each other.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(chkShowTotalEventsMsg, &QCheckBox::toggled, this, [this] { chkShowTotalEventsMsg_Click(); });
   connect(chkNeverShowTotalEventsMsg, &QCheckBox::toggled, this, [this] { chkNeverShowTotalEventsMsg_Click(); });

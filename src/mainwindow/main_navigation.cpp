@@ -26,7 +26,7 @@ void frmMain::ChangeCalendarSize(int size) {
   MonthView& m = app_.month;
   if (s.BoxStyle == size) {
     // Nothing changes; only the item's own check mark, which choosing it toggled, comes back.
-    DrawSizeChecks();
+    painter_.DrawSizeChecks(app_.month);
     return;
   }
   s.BoxStyle = size;

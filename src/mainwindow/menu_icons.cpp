@@ -1,14 +1,18 @@
 #include "mainwindow/menu_icons.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
 #include <vector>
-#include <algorithm>
 
 #include "mainwindow/app_icon.h"
 
@@ -313,7 +317,14 @@ const std::map<std::string_view, Painter>& Painters() {
 
 }  // namespace
 
+namespace {
+int drawnCount = 0;
+}  // namespace
+
+int MenuIconsDrawn() { return drawnCount; }
+
 QPixmap DrawMenuIcon(std::string_view key, int size) {
+  ++drawnCount;
   if (key == "Calendar") return DrawAppIcon(size);
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
@@ -328,13 +339,50 @@ QPixmap DrawMenuIcon(std::string_view key, int size) {
   return pixmap;
 }
 
+DrawnMenuIcon::DrawnMenuIcon(std::string_view key) : key_(key), cache_(std::make_shared<Cache>()) {}
+
+QPixmap DrawnMenuIcon::Drawn(int side, QIcon::Mode mode) const {
+  const auto found = cache_->find({side, mode});
+  if (found != cache_->end()) return found->second;
+  QPixmap pixmap = DrawMenuIcon(key_, side);
+  if (mode != QIcon::Normal) {
+    // A greyed or highlighted item: the desktop style's own rendering of the picture.
+    QStyleOption option;
+    option.palette = QGuiApplication::palette();
+    if (const QStyle* style = QApplication::style()) pixmap = style->generatedIconPixmap(mode, pixmap, &option);
+  }
+  cache_->emplace(std::pair{side, mode}, pixmap);
+  return pixmap;
+}
+
+QPixmap DrawnMenuIcon::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) {
+  return Drawn(std::max(1, std::min(size.width(), size.height())), mode);
+}
+
+QPixmap DrawnMenuIcon::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) {
+  const int side = std::max(1, static_cast<int>(std::lround(std::min(size.width(), size.height()) * scale)));
+  QPixmap pixmap = Drawn(side, mode);
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
+}
+
+void DrawnMenuIcon::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) {
+  const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+  painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+}
+
+QSize DrawnMenuIcon::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
+  const int side = std::min(size.width(), size.height());
+  return {side, side};
+}
+
+QList<QSize> DrawnMenuIcon::availableSizes(QIcon::Mode, QIcon::State) {
+  return {QSize(16, 16), QSize(24, 24), QSize(32, 32)};
+}
+
 MenuImageList BuildMenuImageList() {
   MenuImageList list;
-  for (const std::string_view key : kMenuIconKeys) {
-    QIcon icon;
-    for (const int size : {16, 24, 32}) icon.addPixmap(DrawMenuIcon(key, size));
-    list.Add(std::string(key), icon);
-  }
+  for (const std::string_view key : kMenuIconKeys) list.Add(std::string(key), QIcon(new DrawnMenuIcon(key)));
   return list;
 }
 

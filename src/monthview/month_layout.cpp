@@ -104,6 +104,8 @@ void MonthView::PositionMainWindow(int position, const Settings& settings) {
   // A collapsed window starts where the title starts, one arrow's width to the right.
   const int arrow = CompactMode ? lblNextMonth.Geometry.Width : 0;
   const auto centred = [](int screen, int window) { return RoundHalfToEven((screen - window) / 2.0); };
+  // Each call asks the window to stand at the place worked out, even where it is the same as before.
+  ++Placements;
   switch (position) {
     case 0:
       WindowLeft = settings.PositionLeft + arrow;

@@ -131,6 +131,7 @@ struct MonthView {
   int WindowWidth = 0;
   int WindowHeight = 0;
   bool CompactMode = false;  // collapsed to its title strip; kept by the window
+  int Placements = 0;        // how often PositionMainWindow has placed the window
 
   // ---------------------------------------------------------------- today and the screen
   Date Today{};  // set through SetToday

@@ -88,6 +88,15 @@ class MainWindowFixture {
     QMouseEvent event(type, QPointF(pos), QPointF(control->mapToGlobal(pos)), button, held, Qt::NoModifier);
     QApplication::sendEvent(control, &event);
   }
+  // A point of the window's bare surface. The boxes share their border lines and cover the whole
+  // grid, so a box of the neighbouring month (which takes no input) is taken off to lay one bare.
+  static QPoint BareSurface(frmMain& w, int box) {
+    w.lblData(box)->hide();
+    w.lblDay(box)->hide();
+    w.imgRemind(box)->hide();
+    const QPoint centre = w.lblData(box)->geometry().center();
+    return w.childAt(centre) ? QPoint() : centre;
+  }
   static void Move(QWidget* control, QPoint pos) { Mouse(control, QEvent::MouseMove, Qt::NoButton, pos); }
   static void Release(QWidget* control, Qt::MouseButton button, QPoint pos = {5, 5}) {
     Mouse(control, QEvent::MouseButtonRelease, button, pos);

@@ -251,13 +251,8 @@ class TestNavigation : public QObject {
     MainWindowFixture::DoubleClick(w.lblDate());
     QVERIFY(!w.CompactMode());
     QCOMPARE(w.size(), QSize(Px(f_->Month().ExpandedWidth), Px(f_->Month().ExpandedHeight)));
-    QTest::keyRelease(&w, Qt::Key_F10);  // May has six rows, and a strip of bare surface below them
-    QPoint surface;
-    for (int y = w.height() - 1; y > 0; --y)
-      if (!w.childAt(QPoint(w.width() / 2, y))) {
-        surface = QPoint(w.width() / 2, y);
-        break;
-      }
+    QTest::keyRelease(&w, Qt::Key_F10);  // May: its last box holds 6 June
+    const QPoint surface = MainWindowFixture::BareSurface(w, 41);
     QVERIFY(!surface.isNull());
     MainWindowFixture::Mouse(&w, QEvent::MouseButtonDblClick, Qt::LeftButton, surface);
     QVERIFY(w.InTray() && !w.isVisible());

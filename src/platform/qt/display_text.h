@@ -9,10 +9,22 @@
 
 namespace orlevant {
 
+// One pass over the text: a busy day's text runs to many kilobytes and is shown on every redraw.
 inline QString DisplayText(std::string_view text) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  if (!s.contains(QLatin1Char('\r'))) return s;
+  QChar* d = s.data();
+  const qsizetype n = s.size();
+  qsizetype w = 0;
+  for (qsizetype r = 0; r < n; ++r) {
+    if (d[r] == QLatin1Char('\r')) {
+      d[w++] = QLatin1Char('\n');
+      if (r + 1 < n && d[r + 1] == QLatin1Char('\n')) ++r;
+    } else {
+      d[w++] = d[r];
+    }
+  }
+  s.truncate(w);
   return s;
 }
 

@@ -6,6 +6,7 @@
 #include <QStyleOptionMenuItem>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/bgr_colour.h"
 
@@ -20,6 +21,28 @@ const QColor kDisabledText(0x8C, 0x8C, 0x8C);
 QLinearGradient EdgeToEdge(const QRect& r, bool vertical) {
   return vertical ? QLinearGradient(r.left(), r.top() + 0.5, r.left(), r.bottom() + 0.5)
                   : QLinearGradient(r.left() + 0.5, r.top(), r.right() + 0.5, r.top());
+}
+
+double Distance(const QColor& a, const QColor& b) {
+  const double dr = a.red() - b.red(), dg = a.green() - b.green(), db = a.blue() - b.blue();
+  return std::sqrt(dr * dr + dg * dg + db * db);
+}
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+  const auto channel = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+  return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
+}
+
+// `wanted`, or where it is too close to `face` to be told apart, the same colour darkened (on a
+// light face) or lightened (on a dark one) until it clearly differs.
+QColor DistinctFrom(const QColor& wanted, const QColor& face) {
+  if (Distance(wanted, face) >= MenuLookStyle::kClearlyDifferent) return wanted;
+  const QColor toward = face.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+  for (int step = 1; step <= 10; ++step) {
+    const QColor candidate = Mix(wanted, toward, step / 10.0);
+    if (Distance(candidate, face) >= MenuLookStyle::kClearlyDifferent) return candidate;
+  }
+  return toward;
 }
 
 }  // namespace
@@ -64,6 +87,42 @@ MenuLookStyle::MenuLookStyle(MenuLookKind kind, const MenuLook& look) : kind_(ki
       textSelected_ = Qt::black;
       selectFill_ = middle_;
       break;
+  }
+  MakeSelectionDistinct();
+}
+
+void MenuLookStyle::MakeSelectionDistinct() {
+  // The highlighted item must stand out from the others whatever colours were chosen: a bar in the
+  // menu's own colour (the flat look's default, say) would show no highlight at all.
+  switch (kind_) {
+    case MenuLookKind::Gradient:
+      if (!gradient_) {
+        gradientFrom_ = DistinctFrom(gradientFrom_, face_);
+      } else if (Distance(Mix(gradientFrom_, gradientTo_, 0.5), face_) < kClearlyDifferent) {
+        gradientFrom_ = DistinctFrom(gradientFrom_, face_);
+        gradientTo_ = DistinctFrom(gradientTo_, face_);
+      }
+      selectFill_ = gradientFrom_;
+      break;
+    case MenuLookKind::Flat:
+      selectFill_ = DistinctFrom(selectFill_, face_);
+      break;
+    case MenuLookKind::Raised:
+    case MenuLookKind::Plain: {
+      // The bar runs top, middle, bottom over a face of the middle colour; where that is too alike,
+      // the bar runs from top to bottom alone, and failing that in darker or lighter colours.
+      barTop_ = top_;
+      barMiddle_ = middle_;
+      barBottom_ = bottom_;
+      const auto mean = [this] { return Mix(Mix(barTop_, barBottom_, 0.5), barMiddle_, 0.5); };
+      if (Distance(mean(), face_) < kClearlyDifferent) barMiddle_ = Mix(barTop_, barBottom_, 0.5);
+      if (Distance(mean(), face_) < kClearlyDifferent) {
+        barTop_ = DistinctFrom(barTop_, face_);
+        barBottom_ = DistinctFrom(barBottom_, face_);
+        barMiddle_ = DistinctFrom(Mix(barTop_, barBottom_, 0.5), face_);
+      }
+      break;
+    }
   }
 }
 
@@ -130,9 +189,9 @@ void MenuLookStyle::PaintSelection(QPainter* p, const QRect& r) const {
     case MenuLookKind::Raised:
     case MenuLookKind::Plain: {
       QLinearGradient g = EdgeToEdge(r, true);
-      g.setColorAt(0, top_);
-      g.setColorAt(0.5, middle_);
-      g.setColorAt(1, bottom_);
+      g.setColorAt(0, barTop_);
+      g.setColorAt(0.5, barMiddle_);
+      g.setColorAt(1, barBottom_);
       p->fillRect(r, g);
       break;
     }

@@ -21,6 +21,8 @@ class MenuLookStyle final : public QProxyStyle {
   static constexpr int kArrowColumn = 18;
   static constexpr int kShortcutGap = 24;
   static constexpr int kItemPadding = 6;
+  // How far apart (in RGB) the highlighted item's colour and the menu's face are at the least.
+  static constexpr double kClearlyDifferent = 90.0;
 
   MenuLookStyle(MenuLookKind kind, const MenuLook& look);
 
@@ -36,6 +38,7 @@ class MenuLookStyle final : public QProxyStyle {
                          const QWidget* widget = nullptr) const override;
 
  private:
+  void MakeSelectionDistinct();
   void PaintPanel(QPainter* p, const QRect& menuRect, int frameWidth) const;
   void PaintFrame(QPainter* p, const QRect& menuRect) const;
   void PaintItemBackground(QPainter* p, const QRect& r) const;
@@ -60,6 +63,10 @@ class MenuLookStyle final : public QProxyStyle {
   QColor top_;
   QColor middle_;
   QColor bottom_;
+  // The highlight bar of the raised look: top, middle and bottom.
+  QColor barTop_;
+  QColor barMiddle_;
+  QColor barBottom_;
 };
 
 }  // namespace orlevant

@@ -1,7 +1,18 @@
 #include "platform/qt/qt_message_boxes.h"
 
 #include <QAbstractButton>
+#include <QCursor>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <limits>
 
 #include "platform/qt/display_text.h"
 
@@ -47,10 +58,52 @@ MsgAnswer AnswerForButton(QMessageBox::StandardButton button) {
   }
 }
 
+QRect AvailableArea(const QWidget* parent) {
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::screenAt(QCursor::pos());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// Puts a text that would not fit on the screen into a scrollable, read-only area in the place of
+// the box's own text label. A box taller than the screen would put its buttons out of reach.
+void ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
+  const QFontMetrics metrics(box.font());
+  // A box wider than this is narrowed by the message box itself, so the text area never asks for more.
+  const int boxLimit = area.width() <= 1024 ? area.width() : std::min(area.width() - 480, 1000);
+  const int maxWidth = std::max(100, std::min(area.width() * 2 / 3, boxLimit - 120));
+  const int maxHeight = std::max(80, area.height() * 2 / 3);
+  const QRect natural = metrics.boundingRect(QRect(0, 0, maxWidth, std::numeric_limits<int>::max() / 4),
+                                             Qt::TextWordWrap | Qt::TextExpandTabs, shown);
+  if (natural.height() <= maxHeight && natural.width() <= maxWidth) return;
+
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  const int index = label && grid ? grid->indexOf(label) : -1;
+  if (index < 0) return;
+  int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
+  grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+
+  auto* text = new QPlainTextEdit(&box);
+  text->setObjectName(QStringLiteral("txtMessage"));
+  text->setReadOnly(true);
+  text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  text->setPlainText(shown);
+  const int chrome = 2 * text->frameWidth() + 2 * static_cast<int>(text->document()->documentMargin()) + 4;
+  const int scrollBar = text->verticalScrollBar()->sizeHint().width();
+  const int width = std::min(maxWidth, natural.width() + chrome + scrollBar);
+  const int height = std::min(maxHeight, natural.height() + chrome);
+  text->setFixedSize(width, height);
+
+  grid->removeWidget(label);
+  label->hide();
+  grid->addWidget(text, row, column, rowSpan, columnSpan);
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
-                                             const std::string& text, QWidget* parent) {
+                                             const std::string& text, QWidget* parent,
+                                             std::optional<QRect> screenArea) {
   auto box = std::make_unique<QMessageBox>(parent);
   box->setIcon(IconFor(icon));
   box->setWindowTitle(QString::fromStdString(title));
@@ -60,6 +113,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, c
   box->setStandardButtons(set.buttons);
   box->setDefaultButton(set.first);
   box->setEscapeButton(set.escape);
+  ScrollLongText(*box, box->text(), screenArea.value_or(AvailableArea(parent)));
   return box;
 }
 

@@ -7,9 +7,11 @@
 // OK where OK is the only button.
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/message_box.h"
@@ -29,9 +31,13 @@ class QtMessageBoxes final : public MessageBoxes {
   QPointer<QWidget> parent_;
 };
 
-// The box Show() runs, built but not yet shown.
+// The box Show() runs, built but not yet shown. A text that would not fit on the screen (taller or
+// wider than two thirds of `screenArea`, by default the available area of the screen the box comes
+// up on) is shown in a scrollable, read-only text area of a size that fits; title, icon, buttons
+// and answers stay as they are, and text() still gives the whole text.
 std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
-                                             const std::string& text, QWidget* parent = nullptr);
+                                             const std::string& text, QWidget* parent = nullptr,
+                                             std::optional<QRect> screenArea = std::nullopt);
 
 // The answer of a box that has closed: the button pressed, or the box's escape button when it was
 // closed without one.

@@ -10,14 +10,19 @@ QString TrayTipField(const QString& title) {
 }
 
 TrayIcon::TrayIcon(QObject* parent, AvailabilityProbe probe)
-    : QObject(parent), probe_(probe ? std::move(probe) : AvailabilityProbe(&QSystemTrayIcon::isSystemTrayAvailable)) {}
+    : QObject(parent), probe_(probe ? std::move(probe) : AvailabilityProbe(&QSystemTrayIcon::isSystemTrayAvailable)) {
+  constexpr int kWatchInterval = 1000;  // ms
+  watch_.setInterval(kWatchInterval);
+  connect(&watch_, &QTimer::timeout, this, &TrayIcon::CheckAvailability);
+}
 
 TrayIcon::~TrayIcon() { delete icon_; }
 
 bool TrayIcon::IsAvailable() const { return probe_(); }
 
 void TrayIcon::Add(const TrayIconData& data) {
-  if (!IsAvailable()) return;
+  wasAvailable_ = IsAvailable();
+  if (!wasAvailable_) return;
   if (!icon_) {
     icon_ = new QSystemTrayIcon();
     connect(icon_, &QSystemTrayIcon::activated, this, &TrayIcon::OnActivated);
@@ -26,10 +31,20 @@ void TrayIcon::Add(const TrayIconData& data) {
   // The record's tip field is padded for its fixed width; the desktop shows only the title.
   icon_->setToolTip(data.szTip.section(QChar(u'\0'), 0, 0).trimmed());
   icon_->show();
+  watch_.start();
 }
 
 void TrayIcon::Delete(const TrayIconData&) {
+  watch_.stop();
   if (icon_) icon_->hide();
+}
+
+void TrayIcon::CheckAvailability() {
+  const bool available = IsAvailable();
+  if (available == wasAvailable_) return;
+  wasAvailable_ = available;
+  if (!available && icon_) icon_->hide();
+  emit AvailabilityChanged(available);
 }
 
 bool TrayIcon::IsShown() const { return icon_ && icon_->isVisible(); }

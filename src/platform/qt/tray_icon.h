@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <functional>
 
@@ -51,17 +52,26 @@ class TrayIcon : public QObject {
   void Delete(const TrayIconData& data);
   bool IsShown() const;
   QString ToolTip() const;
+  // While the icon is shown, the notification area is asked once a second whether it is still
+  // there: a panel that restarts or a tray program that ends takes the icon with it, and the
+  // window hidden behind the icon must then come back.
+  bool IsWatching() const { return watch_.isActive(); }
 
  public slots:
   // What the desktop reports about the icon, turned into the button value of the window's handlers.
   void OnActivated(QSystemTrayIcon::ActivationReason reason);
+  // Asks the probe now; reports a change since the last answer.
+  void CheckAvailability();
 
  signals:
   void MouseButton(int button);
+  void AvailabilityChanged(bool available);
 
  private:
   AvailabilityProbe probe_;
   QSystemTrayIcon* icon_ = nullptr;
+  QTimer watch_;
+  bool wasAvailable_ = true;
 };
 
 }  // namespace orlevant

@@ -1,0 +1,54 @@
+#pragma once
+// The event text of a day box. A busy day holds far more text than its box can show, and a label
+// that laid out the whole text on every paint would spend most of the start on lines nobody sees.
+// This label lays out and draws only the whole lines that fit; a line that would be cut at the
+// bottom is left out, never shown in half. Its text() is the day's whole text, as ever.
+
+#include <QLabel>
+#include <QString>
+#include <QTextLayout>
+
+#include <memory>
+#include <vector>
+
+namespace orlevant {
+
+// The lines of a text wrapped to `width` pixels that fit, whole, into `height` pixels, laid out
+// from the top. Line breaks ("\n") start new lines; long words break where they must.
+class FittingText {
+ public:
+  FittingText(const QString& text, const QFont& font, int width, int height);
+
+  struct Line {
+    QString text;
+    qreal top = 0;
+    qreal height = 0;
+  };
+  std::vector<Line> Lines() const;
+  // How many characters of the text were laid out in all: those of the lines shown, and at most one
+  // line's worth more where the next line was found not to fit.
+  qsizetype CharactersLaidOut() const { return laidOut_; }
+
+  void Draw(QPainter& painter, QPointF origin) const;
+
+ private:
+  struct Placed {
+    std::size_t layout;
+    int line;
+  };
+  std::vector<std::unique_ptr<QTextLayout>> layouts_;
+  std::vector<Placed> placed_;
+  qsizetype laidOut_ = 0;
+};
+
+class DayTextLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit DayTextLabel(QWidget* parent = nullptr);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace orlevant

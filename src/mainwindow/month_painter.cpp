@@ -1,0 +1,190 @@
+#include "mainwindow/month_painter.h"
+
+#include <QAction>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "mainwindow/frm_main.h"
+#include "monthview/month_pixels.h"
+#include "monthview/month_view.h"
+#include "platform/qt/bgr_colour.h"
+#include "platform/qt/display_text.h"
+#include "platform/qt/twips.h"
+
+namespace orlevant {
+
+namespace {
+
+QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Width, r.Height)); }
+
+// Tooltips are shown as rich text when they look like markup; an event's text must never be taken
+// for markup, so it is escaped and marked as text with its blanks and line breaks kept.
+QString PlainToolTip(const std::string& text) {
+  if (text.empty()) return {};
+  const QString shown = DisplayText(text);
+  QString tip;
+  tip.reserve(shown.size() + shown.size() / 8 + 48);
+  tip += QStringLiteral("<p style='white-space:pre'>");
+  for (const QChar c : shown) {
+    switch (c.unicode()) {
+      case u'<': tip += QLatin1String("&lt;"); break;
+      case u'>': tip += QLatin1String("&gt;"); break;
+      case u'&': tip += QLatin1String("&amp;"); break;
+      case u'"': tip += QLatin1String("&quot;"); break;
+      case u'\n': tip += QLatin1String("<br>"); break;
+      default: tip += c;
+    }
+  }
+  tip += QLatin1String("</p>");
+  return tip;
+}
+
+constexpr int kDayIndent = 2;       // pixels between the border and the day number
+constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room above its number
+
+QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
+                MonthPainter::ShownText* shown = nullptr) {
+  QPalette pal = label->palette();
+  const QColor back = ColourFromBgr(state.BackColor);
+  const QColor fore = ColourFromBgr(state.ForeColor);
+  pal.setColor(QPalette::Window, back);
+  pal.setColor(QPalette::Active, QPalette::WindowText, fore);
+  pal.setColor(QPalette::Inactive, QPalette::WindowText, fore);
+  // A box outside the shown month shows its number greyed, whatever the text colour.
+  pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+  label->setPalette(pal);
+  label->setAutoFillBackground(state.Opaque);
+  label->setEnabled(state.Enabled);
+  // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
+  if (!shown || shown->caption != state.Caption) label->setText(DisplayText(state.Caption));
+  if (!shown || shown->toolTip != state.ToolTipText) label->setToolTip(PlainToolTip(state.ToolTipText));
+  if (shown) *shown = {state.Caption, state.ToolTipText};
+  label->setGeometry(geometry);
+  label->setVisible(state.Visible);
+}
+
+void PaintLabel(QLabel* label, const LabelState& state) { PaintLabel(label, state, PxRect(state.Geometry)); }
+
+}  // namespace
+
+QPixmap ReminderPicture(int picture) {
+  QPixmap pixmap(5, 5);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(picture == kReminderOnPicture ? QColor(0x1E, 0xA0, 0x3C) : QColor(0xD0, 0x30, 0x28));
+  p.drawEllipse(QRectF(0, 0, 5, 5));
+  return pixmap;
+}
+
+QPixmap TipsPicture(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x2F, 0x6D, 0xB5));
+  p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(size * 3 / 4);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+  return pixmap;
+}
+
+void MonthPainter::DrawMonth(MonthView& m) {
+  DrawWindowGeometry(m);
+  DrawTitle(m);
+  DrawHeadings(m);
+  DrawBoxes(m);
+  DrawReminderIcons(m);
+  DrawSizeChecks(m);
+}
+
+void MonthPainter::DrawWindowGeometry(MonthView& m) {
+  const QSize size(std::max(1, TwipsToPixels(m.WindowWidth)), std::max(1, TwipsToPixels(m.WindowHeight)));
+  if (window_.size() != size || window_.minimumSize() != size || window_.maximumSize() != size)
+    window_.setFixedSize(size);
+  const Place asked{m.WindowLeft, m.WindowTop, m.Placements};
+  const QPoint target(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop));
+  if (drawnPlace_ == asked) {
+    if (window_.pos() != target) {
+      m.WindowLeft = PixelsToTwips(window_.pos().x());
+      m.WindowTop = PixelsToTwips(window_.pos().y());
+    }
+  } else if (window_.pos() != target) {
+    window_.move(target);
+  }
+  drawnPlace_ = Place{m.WindowLeft, m.WindowTop, m.Placements};
+}
+
+void MonthPainter::DrawTitle(const MonthView& m) {
+  PaintLabel(window_.lblDate(), m.lblDate);
+  // The arrows keep their "<" and ">": only their look and place come from the model.
+  LabelState previous = m.lblPreviousMonth;
+  LabelState next = m.lblNextMonth;
+  previous.Caption = "<";
+  next.Caption = ">";
+  PaintLabel(window_.lblPreviousMonth(), previous);
+  PaintLabel(window_.lblNextMonth(), next);
+  QLabel* tips = window_.imgQMark();
+  tips->setGeometry(PxRect(m.imgQMark.Geometry));
+  tips->setVisible(m.imgQMark.Visible);
+  tips->raise();
+}
+
+void MonthPainter::DrawHeadings(const MonthView& m) {
+  const MonthPixels px = LayOutMonthPixels(m);
+  for (int i = 0; i < kWeekdayCount; ++i) {
+    const auto c = static_cast<std::size_t>(i);
+    PaintLabel(window_.lblWeek(i), m.lblWeek[c], PxRect(px.headings[c]));
+  }
+}
+
+void MonthPainter::DrawBoxes(const MonthView& m) {
+  const MonthPixels px = LayOutMonthPixels(m);
+  for (int i = 0; i < kDayBoxCount; ++i) {
+    const auto b = static_cast<std::size_t>(i);
+    PaintLabel(window_.lblData(i), m.lblData[b], PxRect(px.boxes[b]), &shownText_[b]);
+    QLabel* day = window_.lblDay(i);
+    PaintLabel(day, m.lblDay[b], PxRect(px.days[b]));
+    // The number keeps its room on the left; in a box as low as the Small calendar's it starts at
+    // the top, or it would sit on the border below.
+    const int top = px.days[b].height >= kRoomyDayHeight ? kDayIndent : 0;
+    if (day->indent() != 0 || day->contentsMargins() != QMargins(kDayIndent, top, 0, 0)) {
+      day->setIndent(0);
+      day->setContentsMargins(kDayIndent, top, 0, 0);
+    }
+  }
+}
+
+void MonthPainter::DrawSizeChecks(const MonthView& m) {
+  MainMenus& menus = window_.Menus();
+  menus.mnuSmall()->setChecked(m.mnuSmall);
+  menus.mnuMedium()->setChecked(m.mnuMedium);
+  menus.mnuLarge()->setChecked(m.mnuLarge);
+}
+
+void MonthPainter::DrawReminderIcons(const MonthView& m) {
+  static const QPixmap on = ReminderPicture(kReminderOnPicture);
+  static const QPixmap off = ReminderPicture(kReminderOffPicture);
+  const MonthPixels px = LayOutMonthPixels(m);
+  for (int i = 0; i < kDayBoxCount; ++i) {
+    const auto b = static_cast<std::size_t>(i);
+    const ImageState& state = m.imgRemind[b];
+    QLabel* icon = window_.imgRemind(i);
+    icon->setPixmap(state.Picture == kReminderOnPicture ? on : off);
+    icon->setGeometry(PxRect(px.icons[b]));
+    icon->setVisible(state.Visible);
+  }
+}
+
+}  // namespace orlevant

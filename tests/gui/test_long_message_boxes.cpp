@@ -1,0 +1,119 @@
+// A message box whose text would not fit on the screen shows the text in a scrollable, read-only
+// area and stays on the screen; its title, icon, buttons and answers are those of any box, and a
+// short text looks as ever.
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/message_box.h"
+#include "platform/qt/display_text.h"
+#include "platform/qt/qt_message_boxes.h"
+
+using namespace orlevant;
+
+namespace {
+
+// A greeting with a busy day's events: `lines` lines of `width` characters.
+std::string Text(int lines, int width) {
+  std::string text;
+  for (int i = 0; i < lines; ++i) text += std::to_string(i) + ". " + std::string(width, 'e') + "          \r\n";
+  return text + "\r\n";
+}
+
+struct LongRow {
+  int lines, width;
+  QRect screen;  // empty: the screen the box comes up on
+  bool scrolls;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(LongRow)
+
+class TestLongMessageBoxes : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void fitsTheScreen_data() {
+    QTest::addColumn<LongRow>("row");
+    QTest::newRow("short") << LongRow{3, 20, {}, false};
+    QTest::newRow("a busy day") << LongRow{400, 30, {}, true};
+    QTest::newRow("a busy day, small screen") << LongRow{60, 30, QRect(0, 0, 640, 480), true};
+    QTest::newRow("short, small screen") << LongRow{4, 20, QRect(0, 0, 640, 480), false};
+    QTest::newRow("one endless line, small screen") << LongRow{1, 3000, QRect(0, 0, 640, 480), true};
+    QTest::newRow("a large screen holds more") << LongRow{60, 30, QRect(0, 0, 3840, 2160), false};
+  }
+  void fitsTheScreen() {
+    QFETCH(LongRow, row);
+    const std::string text = Text(row.lines, row.width);
+    const std::optional<QRect> area = row.screen.isEmpty() ? std::nullopt : std::optional<QRect>(row.screen);
+    const auto box = BuildMessageBox(MsgIcon::Information, MsgButtons::YesNo, "Orlevant 3.1 - Today's Event", text,
+                                     nullptr, area);
+    // Title, icon, buttons and the text as given stay as for any box.
+    QCOMPARE(box->windowTitle(), QStringLiteral("Orlevant 3.1 - Today's Event"));
+    QCOMPARE(box->icon(), QMessageBox::Information);
+    QCOMPARE(int(box->standardButtons()), int(QMessageBox::Yes | QMessageBox::No));
+    QCOMPARE(box->text(), DisplayText(text));
+
+    auto* scroller = box->findChild<QPlainTextEdit*>();
+    QCOMPARE(scroller != nullptr, row.scrolls);
+    box->show();
+    const QRect screen = area.value_or(box->screen()->availableGeometry());
+    if (row.scrolls) {
+      QVERIFY(scroller->isReadOnly());
+      QCOMPARE(scroller->toPlainText(), DisplayText(text));
+      QVERIFY(scroller->isVisible());
+      QVERIFY(scroller->height() <= screen.height() * 2 / 3 && scroller->width() <= screen.width() * 2 / 3);
+      QVERIFY(!box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->isVisible());
+    }
+    // The whole box, and so its buttons, lies within the screen.
+    QVERIFY2(box->height() <= screen.height() && box->width() <= screen.width(),
+             qPrintable(QStringLiteral("%1 x %2").arg(box->width()).arg(box->height())));
+    box->hide();
+  }
+
+  // The answers of a box with a long text are those of any box.
+  void answersStayTheSame_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << int(QMessageBox::Yes) << int(MsgAnswer::Yes);
+    QTest::newRow("No") << int(QMessageBox::No) << int(MsgAnswer::No);
+    QTest::newRow("Escape") << -1 << int(MsgAnswer::No);
+  }
+  void answersStayTheSame() {
+    QFETCH(int, button);
+    QFETCH(int, answer);
+    QtMessageBoxes boxes;
+    bool scrolled = false;
+    auto* timer = new QTimer;
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, [&, timer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      timer->stop();
+      timer->deleteLater();
+      scrolled = box->findChild<QPlainTextEdit*>() != nullptr;
+      if (button < 0) {
+        QTest::keyClick(box, Qt::Key_Escape);
+      } else {
+        box->button(QMessageBox::StandardButton(button))->click();
+      }
+    });
+    timer->start();
+    QCOMPARE(int(boxes.Show(MsgIcon::Question, MsgButtons::YesNo, "t", Text(500, 40))), answer);
+    QVERIFY(scrolled);
+  }
+};
+
+QTEST_MAIN(TestLongMessageBoxes)
+#include "test_long_message_boxes.moc"

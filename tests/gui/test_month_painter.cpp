@@ -1,0 +1,261 @@
+// The month window as drawn: every size on a full-HD and a 4K screen, months of four, five and six
+// rows. Borders are whole one-pixel lines, the last column and the last row keep theirs, nothing
+// shows below the last row, the reminder marks stay inside their own boxes, and a box's text is
+// cut at whole lines. Offscreen, with a fixed clock and a temporary home.
+
+#include <QImage>
+#include <QLabel>
+#include <QtTest>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/day_text_label.h"
+#include "mainwindow/frm_main.h"
+#include "platform/date_format.h"
+#include "platform/paths.h"
+#include "support/scripted_message_boxes.h"
+#include "support/temp_home.h"
+
+using namespace orlevant;
+using orlevant::testing::ScriptedMessageBoxes;
+using orlevant::testing::TempHome;
+
+namespace {
+
+struct SizeRow {
+  int boxStyle;
+  int screenWidth, screenHeight;  // pixels
+  int year, month, firstDay;
+  int rows;  // rows the month needs
+};
+
+void WriteEvents(const std::vector<std::string>& lines) {
+  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
+  for (const std::string& line : lines) out << line << "\r\n";
+}
+
+// Every day of the month has an event with a reminder, and the 9th many lines of text.
+std::vector<std::string> BusyMonth(int year, int month) {
+  std::vector<std::string> lines;
+  char date[16];
+  for (int d = 1; d <= 31; ++d) {
+    std::snprintf(date, sizeof date, "%02d/%02d/%04d", d % 100, month % 100, year % 10000);
+    lines.push_back(std::string(date) + "010000=Event of day " + std::to_string(d));
+  }
+  std::snprintf(date, sizeof date, "09/%02d/%04d", month % 100, year % 10000);
+  for (int k = 0; k < 60; ++k) lines.push_back(std::string(date) + "000000=Line " + std::to_string(k));
+  return lines;
+}
+
+QRect Interior(const QLabel* box) { return box->geometry().adjusted(1, 1, -1, -1); }
+
+}  // namespace
+
+Q_DECLARE_METATYPE(SizeRow)
+
+class TestMonthPainter : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempHome> home_;
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<ScriptedMessageBoxes> boxes_;
+  std::unique_ptr<AppContext> app_;
+  std::unique_ptr<frmMain> window_;
+
+  frmMain& Load(const SizeRow& row) {
+    app_->store.Write("BoxStyle", std::to_string(row.boxStyle));
+    app_->store.Write("FirstDay", std::to_string(row.firstDay));
+    app_->store.Write("Reminders", "1");
+    app_->store.Write("Position", "3");
+    clock_->Set(DateTime{DateSerial(row.year, row.month, 9), 12, 0, 0});
+    window_ = std::make_unique<frmMain>(*app_, FrmMainServices{[] { return true; }, [] {}, {}});
+    window_->Form_Load();
+    window_->TimerDate().stop();
+    // The screen the layout sizes the Large calendar by.
+    app_->month.ScreenWidth = PixelsToTwips(row.screenWidth);
+    app_->month.ScreenHeight = PixelsToTwips(row.screenHeight);
+    window_->SettingsChanged();
+    return *window_;
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<TempHome>();
+    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 5, 12), 12, 0, 0});
+    SetAppClock(clock_.get());
+    boxes_ = std::make_unique<ScriptedMessageBoxes>();
+    app_ = std::make_unique<AppContext>();
+    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
+      return FormatDate(when, pattern, EnglishLocaleNames());
+    };
+  }
+
+  void cleanup() {
+    window_.reset();
+    app_.reset();
+    boxes_.reset();
+    SetAppClock(nullptr);
+    clock_.reset();
+    home_.reset();
+  }
+
+  void gridLinesAndMarks_data() {
+    QTest::addColumn<SizeRow>("row");
+    for (const auto& [w, h] : {std::pair{1920, 1080}, {3840, 2160}}) {
+      for (int style = 0; style <= 2; ++style) {
+        const char* size[] = {"small", "medium", "large"};
+        const QByteArray screen = QByteArray::number(w) + "x" + QByteArray::number(h);
+        QTest::newRow(QByteArray(size[style]) + ", " + screen + ", six rows")
+            << SizeRow{style, w, h, 2026, 5, 1, 6};
+        QTest::newRow(QByteArray(size[style]) + ", " + screen + ", five rows")
+            << SizeRow{style, w, h, 2026, 2, 2, 5};
+        QTest::newRow(QByteArray(size[style]) + ", " + screen + ", four rows")
+            << SizeRow{style, w, h, 2026, 2, 1, 4};
+      }
+    }
+  }
+  void gridLinesAndMarks() {
+    QFETCH(SizeRow, row);
+    WriteEvents(BusyMonth(row.year, row.month));
+    frmMain& w = Load(row);
+    w.show();
+    const QSize size = w.size();
+    const int last = row.rows * 7 - 1;
+
+    for (int i = 0; i < 42; ++i) {
+      const QRect box = w.lblData(i)->geometry();
+      if (i % 7 < 6) {
+        // Neighbours share their border: one pixel line, never two, never none.
+        QCOMPARE(w.lblData(i + 1)->geometry().left(), box.right());
+      }
+      if (i + 7 < row.rows * 7) QCOMPARE(w.lblData(i + 7)->geometry().top(), box.bottom());
+      if (i > last) {
+        QVERIFY2(box.top() >= size.height(), "a row the month does not need shows");
+        continue;
+      }
+      // The day number and the reminder mark lie inside the box's border.
+      QVERIFY(Interior(w.lblData(i)).contains(w.lblDay(i)->geometry()));
+      QVERIFY2(Interior(w.lblData(i)).adjusted(1, 1, -1, -1).contains(w.imgRemind(i)->geometry()),
+               qPrintable(QStringLiteral("mark of box %1 at %2,%3").arg(i).arg(w.imgRemind(i)->x()).arg(w.imgRemind(i)->y())));
+    }
+    // The last column ends on the window's last pixel column, the last row on its last pixel row.
+    QCOMPARE(w.lblData(6)->geometry().right(), size.width() - 1);
+    QCOMPARE(w.lblWeek(6)->geometry().right(), size.width() - 1);
+    QCOMPARE(w.lblData(last)->geometry().bottom(), size.height() - 1);
+    QCOMPARE(w.lblWeek(0)->geometry().bottom(), w.lblData(0)->geometry().top());
+
+    // And they are drawn there: the right and bottom border in the border's colour.
+    const QImage image = w.grab().toImage();
+    const QLabel* corner = w.lblData(last);
+    const QColor border = corner->palette().color(corner->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                                  QPalette::WindowText);
+    const QColor inside = image.pixelColor(corner->geometry().center());
+    QVERIFY(border != inside);
+    QCOMPARE(image.pixelColor(size.width() - 1, corner->geometry().center().y()), border);
+    QCOMPARE(image.pixelColor(corner->geometry().center().x(), size.height() - 1), border);
+  }
+
+  // A busy day shows the lines that fit and no part of the next.
+  void eventTextIsCutAtWholeLines_data() {
+    QTest::addColumn<int>("boxStyle");
+    QTest::newRow("medium") << 1;
+    QTest::newRow("large") << 2;
+  }
+  void eventTextIsCutAtWholeLines() {
+    QFETCH(int, boxStyle);
+    WriteEvents(BusyMonth(2026, 5));
+    frmMain& w = Load(SizeRow{boxStyle, 1920, 1080, 2026, 5, 1, 6});
+    w.show();
+    QLabel* label = w.lblData(app_->month.BoxOfDay(9));
+    const QImage image = label->grab().toImage();
+    const QColor back = label->palette().color(QPalette::Window);
+    const QFontMetrics metrics(label->font());
+    // The text area: inside the frame, after the label's indent on the left and top.
+    const QRect area = label->contentsRect().adjusted(label->indent(), label->indent(), 0, 0);
+    const int wholeLines = area.height() / metrics.height();
+    QVERIFY(wholeLines >= 2);
+    QVERIFY2(area.height() % metrics.height() != 0, "the box should leave room for part of a line");
+    int lowestInk = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (image.pixelColor(x, y) != back) lowestInk = y;
+    QVERIFY(lowestInk > area.top() + metrics.height());  // the events are drawn
+    QVERIFY2(lowestInk < area.top() + wholeLines * metrics.height(),
+             qPrintable(QStringLiteral("ink at row %1 of %2").arg(lowestInk).arg(area.bottom())));
+    // The label still holds the day's whole text.
+    QVERIFY(label->text().contains(QStringLiteral("Line 0")) && label->text().contains(QStringLiteral("Line 59")));
+  }
+
+  // The lines of a text that fit a box: whole, in order, wrapped at words, long words broken.
+  void fittingText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<double>("linesHigh");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("blank first line, then what fits") << "\nA\nB\nC" << 200 << 2.6 << QStringList{"", "A"};
+    QTest::newRow("exactly three") << "one\ntwo\nthree\nfour" << 200 << 3.0 << QStringList{"one", "two", "three"};
+    QTest::newRow("less than a line") << "one" << 200 << 0.9 << QStringList{};
+    QTest::newRow("all fit") << "one\ntwo" << 200 << 5.5 << QStringList{"one", "two"};
+    QTest::newRow("a long word breaks anywhere") << QString(40, QLatin1Char('m')) << 60 << 9.0 << QStringList{};
+  }
+  void fittingText() {
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(double, linesHigh);
+    QFETCH(QStringList, lines);
+    QFont font;
+    font.setPixelSize(11);
+    const int height = static_cast<int>(std::ceil(linesHigh * QFontMetricsF(font).height()));
+    const FittingText fitting(text, font, width, height);
+    const std::vector<FittingText::Line> shown = fitting.Lines();
+    qreal bottom = 0;
+    QString joined;
+    for (const FittingText::Line& line : shown) {
+      QCOMPARE(line.top, bottom);  // one under the other, from the top
+      bottom += line.height;
+      joined += line.text;
+    }
+    QVERIFY(bottom <= height);
+    if (text.contains(QLatin1Char('\n')) || text.size() < 10) {
+      QStringList texts;
+      for (const FittingText::Line& line : shown) texts << line.text.trimmed();
+      QCOMPARE(texts, lines);
+    } else {
+      // A word wider than the box is broken over lines, none wider than the box.
+      QVERIFY(shown.size() >= 2);
+      QCOMPARE(joined, text);
+      const QFontMetrics metrics(font);
+      for (const FittingText::Line& line : shown) QVERIFY(metrics.horizontalAdvance(line.text) <= width);
+    }
+  }
+
+  // However much text a day holds, only what a box can show is laid out.
+  void onlyWhatFitsIsLaidOut_data() {
+    QTest::addColumn<QString>("text");
+    const QString lines = QStringLiteral("\n.An event of the day\n").repeated(20000);
+    QTest::newRow("twenty thousand events") << lines;
+    QTest::newRow("one endless line") << QString(400000, QLatin1Char('x'));
+    QTest::newRow("endless words") << QStringLiteral("word ").repeated(80000);
+  }
+  void onlyWhatFitsIsLaidOut() {
+    QFETCH(QString, text);
+    QFont font;
+    font.setPixelSize(11);
+    const int width = 150, height = 120;
+    const FittingText fitting(text, font, width, height);
+    const int maxLines = height / QFontMetrics(font).height() + 1;
+    QVERIFY(!fitting.Lines().empty());
+    QVERIFY2(fitting.CharactersLaidOut() <= maxLines * (width + 2),
+             qPrintable(QString::number(fitting.CharactersLaidOut())));
+  }
+};
+
+QTEST_MAIN(TestMonthPainter)
+#include "test_month_painter.moc"
