@@ -1,10 +1,12 @@
 #include "mainwindow/dialog_openers.h"
 
+#include "reminders/frm_reminders.h"
+
 namespace orlevant {
 
 void RegisterDialogs(DialogOpeners& openers) {
   // One line per dialog: openers.Slot = OpenFunction;
-  (void)openers;
+  openers.Reminders = OpenReminders;
 }
 
 }  // namespace orlevant
