@@ -1,5 +1,6 @@
 #include "core/reminder_engine.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -21,43 +22,69 @@ Minutes MinuteOf(const DateTime& t) {
 
 Hours HourOf(const DateTime& t) { return Hours{t.date.time_since_epoch() + std::chrono::hours{t.hour}}; }
 
-Reminder ReminderOfLine(int index, const std::string& line, Date today) {
+// Everything but the line itself and its Shown flag, from r.ReminderLine.
+void FillFromLine(Reminder& r, int index, Date today) {
+  const std::string_view line = r.ReminderLine;
   const ReminderCode code = ReminderCode::Parse(ReminderField(line));
-  Reminder r;
   r.EventIndex = index;
-  r.ReminderLine = line;
-  r.ReminderText = TildesToLineBreaks(TextField(line));
   const Date next = NextOccurrence(DateField(line), today);
   if (next != kZeroDate) r.ReminderDate = next;
   r.ReminderDays = std::chrono::days{code.Days};
   r.ReminderHours = std::chrono::hours{code.Hours};
   r.ReminderMinutes = std::chrono::minutes{code.Minutes};
   r.ReminderSound = code.Sound;
-  return r;
 }
 
 }  // namespace
 
-void BuildReminderList(ReminderState& state, const EventStore& events, Date today) {
-  // How many copies of each line were shown before; each copy found again takes one.
-  std::unordered_map<std::string_view, int> shownBefore;
-  std::vector<Reminder> old = std::move(state.List);
-  for (const Reminder& r : old)
-    if (r.ReminderShown) ++shownBefore[r.ReminderLine];
+std::string Reminder::ReminderText() const { return TildesToLineBreaks(TextField(ReminderLine)); }
 
+void BuildReminderList(ReminderState& state, const EventStore& events, Date today) {
+  std::vector<Reminder> old = std::move(state.List);
   state.List.clear();
+  state.List.reserve(old.size());
+
+  // A rebuild mostly finds the lines where they stood: such a line takes its old entry's text
+  // (no copy) and its Shown flag. Lines that moved (an edit removed or added lines before them)
+  // are paired by their text afterwards, equal lines one for one in file order.
+  std::vector<int> oldAt;  // old list position by line index, -1 where none
+  for (std::size_t k = 0; k < old.size(); ++k) {
+    const auto index = static_cast<std::size_t>(old[k].EventIndex);
+    if (index >= oldAt.size()) oldAt.resize(index + 1, -1);
+    oldAt[index] = static_cast<int>(k);
+  }
+  std::vector<bool> oldUsed(old.size(), false);
+  std::vector<std::size_t> unpaired;
+
   const int last = StoredLineCount(events);
   for (int i = 1; i <= last; ++i) {
     const std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
     if (line.empty() || !HasReminder(line)) continue;
-    Reminder r = ReminderOfLine(i, line, today);
-    if (!shownBefore.empty()) {
-      if (auto it = shownBefore.find(r.ReminderLine); it != shownBefore.end() && it->second > 0) {
-        --it->second;
-        r.ReminderShown = true;
-      }
+    Reminder& r = state.List.emplace_back();
+    const int o = static_cast<std::size_t>(i) < oldAt.size() ? oldAt[static_cast<std::size_t>(i)] : -1;
+    if (o >= 0 && old[static_cast<std::size_t>(o)].ReminderLine == line) {
+      Reminder& before = old[static_cast<std::size_t>(o)];
+      r.ReminderLine = std::move(before.ReminderLine);
+      r.ReminderShown = before.ReminderShown;
+      oldUsed[static_cast<std::size_t>(o)] = true;
+    } else {
+      r.ReminderLine = line;
+      unpaired.push_back(state.List.size() - 1);
     }
-    state.List.push_back(std::move(r));
+    FillFromLine(r, i, today);
+  }
+
+  if (unpaired.empty()) return;
+  std::unordered_map<std::string_view, int> shownLeft;
+  for (std::size_t k = 0; k < old.size(); ++k)
+    if (!oldUsed[k] && old[k].ReminderShown) ++shownLeft[old[k].ReminderLine];
+  if (shownLeft.empty()) return;
+  for (std::size_t k : unpaired) {
+    Reminder& r = state.List[k];
+    if (auto it = shownLeft.find(r.ReminderLine); it != shownLeft.end() && it->second > 0) {
+      --it->second;
+      r.ReminderShown = true;
+    }
   }
 }
 

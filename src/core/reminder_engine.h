@@ -35,13 +35,16 @@ enum class ReminderKind { DaysBefore = 0, Hours = 1, Minutes = 2 };
 struct Reminder {
   int EventIndex = 0;                 // the line's index in EventRecords when the list was built
   std::string ReminderLine;           // the whole event line
-  std::string ReminderText;           // the event text, "~" turned into CR LF
   std::optional<Date> ReminderDate;   // next occurrence as of the build; none: the line has no day
   std::chrono::days ReminderDays{0};  // alert once a day from this many days before; also the window
   std::chrono::hours ReminderHours{0};      // every N hours (0: never)
   std::chrono::minutes ReminderMinutes{0};  // every N minutes, a multiple of ten (0: never)
   int ReminderSound = 0;              // index into the sound table
   bool ReminderShown = false;         // the days-before alert was shown since the last reset
+
+  // The event text with "~" turned into CR LF; made when an alert needs it, not for every line of
+  // every rebuild.
+  std::string ReminderText() const;
 };
 
 // One alert to show: a copy of its reminder as it was when it fell due, so that a rebuild while

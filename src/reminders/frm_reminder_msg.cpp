@@ -76,7 +76,7 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
 
   Frame1_ = new QGroupBox(QStringLiteral("Reminder Message about..."), this);
   Frame1_->setObjectName(QStringLiteral("Frame1"));
-  lblMsg_ = TextLabel(Frame1_, "lblMsg", DisplayText(r.ReminderText));
+  lblMsg_ = TextLabel(Frame1_, "lblMsg", DisplayText(r.ReminderText()));
   lblMsg_->setWordWrap(true);
   QFont big = lblMsg_->font();
   big.setBold(true);

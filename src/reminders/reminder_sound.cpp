@@ -3,6 +3,8 @@
 #include <canberra.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "platform/paths.h"
 
@@ -17,6 +19,32 @@ CanberraSoundPlayer& DesktopPlayer() {
 
 SoundPlayer* installed = nullptr;
 
+// Whether the kernel knows any sound card at all. Without one, the low-level sound library would
+// only print complaints on every request.
+bool HasSoundCard() {
+  std::ifstream cards("/proc/asound/cards");
+  std::string first;
+  if (!cards || !std::getline(cards, first)) return false;
+  return first.find("no soundcards") == std::string::npos;
+}
+
+ca_context* NewContext() {
+  ca_context* context = nullptr;
+  if (ca_context_create(&context) != CA_SUCCESS) return nullptr;
+  ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Orlevant", CA_PROP_APPLICATION_ID, "orlevant", nullptr);
+  return context;
+}
+
+// The desktop's sound server first; the sound card directly only where there is one.
+ca_context* OpenContext() {
+  if (ca_context* context = NewContext()) {
+    if (ca_context_set_driver(context, "pulse") == CA_SUCCESS && ca_context_open(context) == CA_SUCCESS) return context;
+    ca_context_destroy(context);
+  }
+  if (!HasSoundCard()) return nullptr;
+  return NewContext();
+}
+
 }  // namespace
 
 CanberraSoundPlayer::~CanberraSoundPlayer() {
@@ -26,14 +54,11 @@ CanberraSoundPlayer::~CanberraSoundPlayer() {
 void CanberraSoundPlayer::Play(const SoundRequest& request) {
   if (failed_) return;
   if (!context_) {
-    ca_context* context = nullptr;
-    if (ca_context_create(&context) != CA_SUCCESS) {
+    context_ = OpenContext();
+    if (!context_) {
       failed_ = true;
       return;
     }
-    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Orlevant", CA_PROP_APPLICATION_ID, "orlevant",
-                            nullptr);
-    context_ = context;
   }
   auto* context = static_cast<ca_context*>(context_);
   // Both calls return at once and the sound plays on; a missing device is an error code that

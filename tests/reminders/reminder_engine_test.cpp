@@ -52,7 +52,7 @@ class LongRun {
       if (today_ != Date{}) ReminderNewDay(state_, events_, now_.date);
       today_ = now_.date;
     }
-    for (const DueReminder& d : CheckReminders(state_, now_, c)) fired.push_back({now_, d.kind, d.reminder.ReminderText});
+    for (const DueReminder& d : CheckReminders(state_, now_, c)) fired.push_back({now_, d.kind, d.reminder.ReminderText()});
   }
   void Advance() {
     if (++now_.minute == 60) {
@@ -237,7 +237,7 @@ TEST(BuildReminderList, FillsEverySlotFromItsLine) {
   const Reminder& r = state.List[0];
   EXPECT_EQ(r.EventIndex, 3);
   EXPECT_EQ(r.ReminderLine, "01/06/9998031529=Rent~due");
-  EXPECT_EQ(r.ReminderText, "Rent\r\ndue");
+  EXPECT_EQ(r.ReminderText(), "Rent\r\ndue");
   EXPECT_EQ(r.ReminderDate, DateSerial(2026, 6, 1));
   EXPECT_EQ(r.ReminderDays, std::chrono::days{3});
   EXPECT_EQ(r.ReminderHours, std::chrono::hours{15});
