@@ -187,6 +187,7 @@ void frmReminders::CreateControls() {
   onOff->addWidget(imgBall_[0], 0, 1);
   onOff->addWidget(optReminder_[0], 1, 0);
   onOff->addWidget(imgBall_[1], 1, 1);
+  onOff->setColumnStretch(2, 1);
 
   auto* fraDescription = new QGroupBox(QStringLiteral("Description"), this);
   fraDescription->setObjectName(QStringLiteral("fraDescription"));
