@@ -23,9 +23,8 @@ Minutes MinuteOf(const DateTime& t) {
 Hours HourOf(const DateTime& t) { return Hours{t.date.time_since_epoch() + std::chrono::hours{t.hour}}; }
 
 // Everything but the line itself and its Shown flag, from r.ReminderLine.
-void FillFromLine(Reminder& r, int index, Date today) {
-  const std::string_view line = r.ReminderLine;
-  const ReminderCode code = ReminderCode::Parse(ReminderField(line));
+void FillFromLine(Reminder& r, std::string_view line, std::string_view field, int index, Date today) {
+  const ReminderCode code = ReminderCode::Parse(field);
   r.EventIndex = index;
   const Date next = NextOccurrence(DateField(line), today);
   if (next != kZeroDate) r.ReminderDate = next;
@@ -42,7 +41,9 @@ std::string Reminder::ReminderText() const { return TildesToLineBreaks(TextField
 void BuildReminderList(ReminderState& state, const EventStore& events, Date today) {
   std::vector<Reminder> old = std::move(state.List);
   state.List.clear();
-  state.List.reserve(old.size());
+  const int last = StoredLineCount(events);
+  // Room for every line: a list that grows by doubling copies itself a dozen times at 32000.
+  state.List.reserve(static_cast<std::size_t>(last));
 
   // A rebuild mostly finds the lines where they stood: such a line takes its old entry's text
   // (no copy) and its Shown flag. Lines that moved (an edit removed or added lines before them)
@@ -56,10 +57,10 @@ void BuildReminderList(ReminderState& state, const EventStore& events, Date toda
   std::vector<bool> oldUsed(old.size(), false);
   std::vector<std::size_t> unpaired;
 
-  const int last = StoredLineCount(events);
   for (int i = 1; i <= last; ++i) {
     const std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
-    if (line.empty() || !HasReminder(line)) continue;
+    const std::string_view field = ReminderField(line);
+    if (field == kNoReminder) continue;
     Reminder& r = state.List.emplace_back();
     const int o = static_cast<std::size_t>(i) < oldAt.size() ? oldAt[static_cast<std::size_t>(i)] : -1;
     if (o >= 0 && old[static_cast<std::size_t>(o)].ReminderLine == line) {
@@ -71,7 +72,7 @@ void BuildReminderList(ReminderState& state, const EventStore& events, Date toda
       r.ReminderLine = line;
       unpaired.push_back(state.List.size() - 1);
     }
-    FillFromLine(r, i, today);
+    FillFromLine(r, line, field, i, today);
   }
 
   if (unpaired.empty()) return;
