@@ -56,8 +56,10 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
     result.outcome = QuickReminderOutcome::ReminderSet;
     return result;
   }
-  if (NonBlankLines(t) != 1) {
-    result.outcome = QuickReminderOutcome::MultipleEvents;
+  // A box of the neighbouring months holds a bare line break: no event, not several.
+  const int lines = NonBlankLines(t);
+  if (lines != 1) {
+    result.outcome = lines == 0 ? QuickReminderOutcome::NoEvent : QuickReminderOutcome::MultipleEvents;
     return result;
   }
 

@@ -523,10 +523,12 @@ bool frmReminders::ApplyReminders() {
 
 bool frmReminders::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lvwReminders_ && event->type() == QEvent::FocusOut) {
-    // Leaving the list for anything but Cancel or the row's own settings checks the row left.
+    // Leaving the list checks the row left, except for Cancel, for the row's own settings, and for
+    // OK and Apply, which check it themselves when pressed.
     QWidget* next = QApplication::focusWidget();
-    const bool toSettings = next && (next == cmdCancel_ || fraSettings_->isAncestorOf(next));
-    if (!toSettings && CurrentRow_ >= 0 && RowIsChecked(CurrentRow_) && AllSettingsZero() && isVisible())
+    const bool exempt = next && (next == cmdCancel_ || next == cmdOK_ || next == cmdApply_ ||
+                                 fraSettings_->isAncestorOf(next));
+    if (!exempt && CurrentRow_ >= 0 && RowIsChecked(CurrentRow_) && AllSettingsZero() && isVisible())
       ShowFrequencyError();
   }
   return QDialog::eventFilter(watched, event);

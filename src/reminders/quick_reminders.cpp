@@ -32,11 +32,10 @@ void SetQuickReminder(frmMain& window, std::string_view code) {
   const int box = window.LastBoxIndex();
   if (box < 0 || box >= kDayBoxCount) return;
   const std::string& cell = m.DayCellText(box);
-  // The day number the box shows, taken in the shown month.
-  int dayNumber = 0;
-  for (const char c : m.lblDay[static_cast<std::size_t>(box)].Caption)
-    if (c >= '0' && c <= '9') dayNumber = dayNumber * 10 + (c - '0');
-  const Date day = DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), dayNumber);
+  // The box's own date: boxes before day 1 and after the month's end belong to the months around
+  // it, whatever month their number would read as.
+  const Date first = DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), 1);
+  const Date day = first + std::chrono::days{box - m.GridOffset};
 
   const QuickReminderResult result = SetQuickReminder(app.events, cell, day, m.Today, code);
   switch (result.outcome) {

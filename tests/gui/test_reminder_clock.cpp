@@ -329,6 +329,9 @@ class TestReminderClock : public QObject {
     QTest::newRow("already set") << "12/05/2026000100=A" << 12 << "days" << 1 << "12/05/2026000100=A"
                                  << "Reminder Set";
     QTest::newRow("empty day") << "12/05/2026000000=A" << 13 << "days" << 1 << "12/05/2026000000=A" << "No Event";
+    // The first box of May 2026 (weeks from Sunday) is 26 April.
+    QTest::newRow("a box of the month before") << "12/05/2026000000=A" << -4 << "days" << 1 << "12/05/2026000000=A"
+                                               << "No Event";
   }
   void quickReminderItems() {
     QFETCH(QString, line);
@@ -356,7 +359,8 @@ class TestReminderClock : public QObject {
       QCOMPARE(boxes_->shown.size(), std::size_t{1});
       QCOMPARE(QString::fromStdString(boxes_->shown[0].title), QString::fromStdString(AppTitle()) + " - " + refusal);
       QVERIFY(QString::fromStdString(boxes_->shown[0].text).startsWith(refusal + "..."));
-      QVERIFY(QString::fromStdString(boxes_->shown[0].text).contains(QString("on... May %1, 2026").arg(day)));
+      const QString date = day >= 1 ? QString("May %1, 2026").arg(day) : QString("April %1, 2026").arg(30 + day);
+      QVERIFY(QString::fromStdString(boxes_->shown[0].text).contains("\r\non... " + date + "\r\n"));
     }
   }
 

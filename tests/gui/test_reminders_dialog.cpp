@@ -239,6 +239,9 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(Boxes(kFrequencyTitle), 0);
     d->lvwReminders()->setFocus();
     d->cmdOK()->setFocus();
+    QCOMPARE(Boxes(kFrequencyTitle), 0);  // OK checks for itself when pressed
+    d->lvwReminders()->setFocus();
+    d->optReminder(1)->setFocus();
     QCOMPARE(Boxes(kFrequencyTitle), 1);
     d->cmdCancel()->click();
   }

@@ -93,6 +93,21 @@ TEST(SetQuickReminder, ALineThatCannotBeTracedIsLeftWithoutAWord) {
   EXPECT_TRUE(QuickReminderMessage(r.outcome, "\r\nSomething else", "May 12, 2026").empty());
 }
 
+TEST(SetQuickReminder, ABoxOfTheNeighbouringMonthsHasNoEvent) {
+  // May 2026 with weeks from Sunday: box 0 is 26 April, greyed, its text a bare line break, even
+  // though 26 April has an event in its own month.
+  EventStore events = Store({"26/04/2026000000=A"});
+  MonthView m;
+  Settings s;
+  m.SetToday(kToday);
+  m.ShowMonthTitle(kToday, s);
+  m.FillMonthGrid(kToday, s, events);
+  ASSERT_EQ(m.DayCellText(0), "\r\n");
+  EXPECT_EQ(SetQuickReminder(events, m.DayCellText(0), DateSerial(2026, 4, 26), kToday, "010000").outcome,
+            QuickReminderOutcome::NoEvent);
+  EXPECT_EQ(events.EventRecords[1], "26/04/2026000000=A");
+}
+
 TEST(QuickReminderCodes, NineItems) {
   const std::string expected[3][3] = {{"010000", "020000", "030000"}, {"000100", "000200", "000300"},
                                       {"000010", "000020", "000030"}};
