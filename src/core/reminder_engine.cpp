@@ -37,17 +37,26 @@ void FillFromLine(Reminder& r, std::string_view line, std::string_view field, in
 }  // namespace
 
 std::string Reminder::ReminderText() const { return TildesToLineBreaks(TextField(ReminderLine)); }
+std::string DueReminder::ReminderText() const { return TildesToLineBreaks(TextField(ReminderLine)); }
 
 void BuildReminderList(ReminderState& state, const EventStore& events, Date today) {
-  std::vector<Reminder> old = std::move(state.List);
+  // The old list's views stay valid while its store lives: a moved vector keeps its buffer.
+  const std::vector<Reminder> old = std::move(state.List);
+  const std::vector<char> oldStore = std::move(state.LineStore);
   state.List.clear();
+  state.LineStore.clear();
+
   const int last = StoredLineCount(events);
-  // Room for every line: a list that grows by doubling copies itself a dozen times at 32000.
+  const auto at = [&events](int i) -> const std::string& { return events.EventRecords[static_cast<std::size_t>(i)]; };
+  // Room for every line at once: neither the list nor the store may move while views are taken.
+  std::size_t room = 0;
+  for (int i = 1; i <= last; ++i) room += at(i).size();
+  state.LineStore.reserve(room);
   state.List.reserve(static_cast<std::size_t>(last));
 
-  // A rebuild mostly finds the lines where they stood: such a line takes its old entry's text
-  // (no copy) and its Shown flag. Lines that moved (an edit removed or added lines before them)
-  // are paired by their text afterwards, equal lines one for one in file order.
+  // A rebuild mostly finds the lines where they stood: such a line takes its Shown flag at once.
+  // Lines that moved (an edit removed or added lines before them) are paired by their text
+  // afterwards, equal lines one for one in file order.
   std::vector<int> oldAt;  // old list position by line index, -1 where none
   for (std::size_t k = 0; k < old.size(); ++k) {
     const auto index = static_cast<std::size_t>(old[k].EventIndex);
@@ -58,21 +67,21 @@ void BuildReminderList(ReminderState& state, const EventStore& events, Date toda
   std::vector<std::size_t> unpaired;
 
   for (int i = 1; i <= last; ++i) {
-    const std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+    const std::string& line = at(i);
     const std::string_view field = ReminderField(line);
     if (field == kNoReminder) continue;
     Reminder& r = state.List.emplace_back();
+    const std::size_t offset = state.LineStore.size();
+    state.LineStore.insert(state.LineStore.end(), line.begin(), line.end());
+    r.ReminderLine = std::string_view(state.LineStore.data() + offset, line.size());
+    FillFromLine(r, line, field, i, today);
     const int o = static_cast<std::size_t>(i) < oldAt.size() ? oldAt[static_cast<std::size_t>(i)] : -1;
-    if (o >= 0 && old[static_cast<std::size_t>(o)].ReminderLine == line) {
-      Reminder& before = old[static_cast<std::size_t>(o)];
-      r.ReminderLine = std::move(before.ReminderLine);
-      r.ReminderShown = before.ReminderShown;
+    if (o >= 0 && old[static_cast<std::size_t>(o)].ReminderLine == r.ReminderLine) {
+      r.ReminderShown = old[static_cast<std::size_t>(o)].ReminderShown;
       oldUsed[static_cast<std::size_t>(o)] = true;
     } else {
-      r.ReminderLine = line;
       unpaired.push_back(state.List.size() - 1);
     }
-    FillFromLine(r, line, field, i, today);
   }
 
   if (unpaired.empty()) return;
@@ -116,13 +125,13 @@ std::vector<DueReminder> CheckReminders(ReminderState& state, const DateTime& no
   const Date today = now.date;
   for (Reminder& r : state.List) {
     if (r.ReminderDays > std::chrono::days{0} && !r.ReminderShown && InReminderWindow(r, today)) {
-      due.push_back({r, ReminderKind::DaysBefore});
+      due.emplace_back(r, ReminderKind::DaysBefore);
       r.ReminderShown = true;
     }
   }
   for (const Reminder& r : state.List) {
     const int every = static_cast<int>(r.ReminderMinutes.count());
-    if (every > 0 && InReminderWindow(r, today) && now.minute % every == 0) due.push_back({r, ReminderKind::Minutes});
+    if (every > 0 && InReminderWindow(r, today) && now.minute % every == 0) due.emplace_back(r, ReminderKind::Minutes);
   }
 
   if (now.date == state.Start.date && now.hour == state.Start.hour) return due;
@@ -131,7 +140,7 @@ std::vector<DueReminder> CheckReminders(ReminderState& state, const DateTime& no
   state.LastCheckHour = hour;
   for (const Reminder& r : state.List) {
     const int every = static_cast<int>(r.ReminderHours.count());
-    if (every > 0 && InReminderWindow(r, today) && now.hour % every == 0) due.push_back({r, ReminderKind::Hours});
+    if (every > 0 && InReminderWindow(r, today) && now.hour % every == 0) due.emplace_back(r, ReminderKind::Hours);
   }
   return due;
 }

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calendar_date.h"
@@ -32,9 +33,11 @@ struct EventStore;
 // Why an alert is shown; the numbers are the index of the alert window's green check.
 enum class ReminderKind { DaysBefore = 0, Hours = 1, Minutes = 2 };
 
+// One entry of the list. ReminderLine views the list's own copy of the line, which lives until the
+// next BuildReminderList; whatever must outlive a rebuild copies it (see DueReminder).
 struct Reminder {
   int EventIndex = 0;                 // the line's index in EventRecords when the list was built
-  std::string ReminderLine;           // the whole event line
+  std::string_view ReminderLine;      // the whole event line
   std::optional<Date> ReminderDate;   // next occurrence as of the build; none: the line has no day
   std::chrono::days ReminderDays{0};  // alert once a day from this many days before; also the window
   std::chrono::hours ReminderHours{0};      // every N hours (0: never)
@@ -42,16 +45,28 @@ struct Reminder {
   int ReminderSound = 0;              // index into the sound table
   bool ReminderShown = false;         // the days-before alert was shown since the last reset
 
-  // The event text with "~" turned into CR LF; made when an alert needs it, not for every line of
-  // every rebuild.
+  // The event text with "~" turned into CR LF; made when it is needed, not for every line of every
+  // rebuild.
   std::string ReminderText() const;
 };
 
-// One alert to show: a copy of its reminder as it was when it fell due, so that a rebuild while
-// the alert waits its turn cannot change what it says.
+// One alert to show, with its own copy of everything it says, so that a rebuild while it waits
+// its turn changes nothing of it.
 struct DueReminder {
-  Reminder reminder;
+  std::string ReminderLine;
+  std::optional<Date> ReminderDate;
+  std::chrono::days ReminderDays{0};
+  std::chrono::hours ReminderHours{0};
+  std::chrono::minutes ReminderMinutes{0};
+  int ReminderSound = 0;
   ReminderKind kind = ReminderKind::DaysBefore;
+
+  DueReminder() = default;
+  DueReminder(const Reminder& r, ReminderKind why)
+      : ReminderLine(r.ReminderLine), ReminderDate(r.ReminderDate), ReminderDays(r.ReminderDays),
+        ReminderHours(r.ReminderHours), ReminderMinutes(r.ReminderMinutes), ReminderSound(r.ReminderSound),
+        kind(why) {}
+  std::string ReminderText() const;
 };
 
 // The start of the run, as far as the check cares: the hour pass skips this hour on this date.
@@ -62,6 +77,9 @@ struct ReminderStart {
 
 struct ReminderState {
   std::vector<Reminder> List;  // slot r of the reminder list is List[r - 1]
+  // The text of every listed line, one after another; List's ReminderLine views point into it. Kept
+  // in one piece so that a rebuild of 32000 lines makes one allocation instead of 32000.
+  std::vector<char> LineStore;
   ReminderStart Start;
   // The minute and the hour of the last check that ran; none before the first.
   std::optional<std::chrono::sys_time<std::chrono::minutes>> LastCheckMinute;

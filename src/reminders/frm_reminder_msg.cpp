@@ -71,7 +71,7 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
   setObjectName(QStringLiteral("frmReminderMsg"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromStdString(AppTitle() + " - Reminder Message  "));
-  const Reminder& r = due_.reminder;
+  const DueReminder& r = due_;
   const Settings& s = app.settings;
 
   Frame1_ = new QGroupBox(QStringLiteral("Reminder Message about..."), this);
@@ -165,7 +165,7 @@ void frmReminderMsg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (soundPlayed_) return;
   soundPlayed_ = true;
-  PlayReminderSound(due_.reminder.ReminderSound, app_.Sounds);
+  PlayReminderSound(due_.ReminderSound, app_.Sounds);
 }
 
 void frmReminderMsg::cmdOK_Click() { accept(); }

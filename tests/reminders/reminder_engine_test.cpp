@@ -52,7 +52,7 @@ class LongRun {
       if (today_ != Date{}) ReminderNewDay(state_, events_, now_.date);
       today_ = now_.date;
     }
-    for (const DueReminder& d : CheckReminders(state_, now_, c)) fired.push_back({now_, d.kind, d.reminder.ReminderText()});
+    for (const DueReminder& d : CheckReminders(state_, now_, c)) fired.push_back({now_, d.kind, d.ReminderText()});
   }
   void Advance() {
     if (++now_.minute == 60) {
