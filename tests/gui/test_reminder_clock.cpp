@@ -297,6 +297,30 @@ class TestReminderClock : public QObject {
     QCOMPARE(Count("Old", 0), 2);
   }
 
+  void aWaitingAlertKeepsItsWordsThroughAnEditAndComesWhileHidden() {
+    WriteEvents({"12/05/2026010010=First", "12/05/2026010000=Second"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    w.hide();  // in the notification area, say
+    clock_->Set(At(2026, 5, 12, 9, 40));
+    w.TimerDate_Timer();
+    QVERIFY(w.Alerts().Current() && w.Alerts().Current()->isVisible());
+    QCOMPARE(w.Alerts().Waiting(), 2);
+    // An edit replaces every line while the alerts wait.
+    app_->events.EventRecords[1] = "12/05/2026000000=Changed";
+    app_->events.EventRecords[2] = "12/05/2026000000=Gone";
+    w.EventsChanged(true);
+    QCOMPARE(app_->reminders.ReminderCount(), 0);
+    QStringList texts;
+    while (w.Alerts().Showing()) {
+      if (frmReminderMsg* a = w.Alerts().Current()) {
+        texts << a->lblMsg()->text();
+        a->cmdOK()->click();
+      }
+      QCoreApplication::processEvents();
+    }
+    QCOMPARE(texts, (QStringList{"First", "Second", "First"}));
+  }
+
   void exitDropsWaitingAlerts() {
     WriteEvents({"12/05/2026010010=A", "12/05/2026010010=B"});
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
