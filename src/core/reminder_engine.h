@@ -86,6 +86,13 @@ struct ReminderState {
   std::optional<std::chrono::sys_time<std::chrono::hours>> LastCheckHour;
 
   int ReminderCount() const { return static_cast<int>(List.size()); }
+
+  // A copy would view the original's lines; a move keeps its store and so its views.
+  ReminderState() = default;
+  ReminderState(const ReminderState&) = delete;
+  ReminderState& operator=(const ReminderState&) = delete;
+  ReminderState(ReminderState&&) = default;
+  ReminderState& operator=(ReminderState&&) = default;
 };
 
 // What may stop a check from running at all.
