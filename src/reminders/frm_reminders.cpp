@@ -522,7 +522,10 @@ bool frmReminders::ApplyReminders() {
 // ------------------------------------------------------------------------------------ window
 
 bool frmReminders::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lvwReminders_ && event->type() == QEvent::FocusOut) {
+  // Another window taking the focus (a message box, another program) is no leaving of the list.
+  if (watched == lvwReminders_ && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     // Leaving the list checks the row left, except for Cancel, for the row's own settings, and for
     // OK and Apply, which check it themselves when pressed.
     QWidget* next = QApplication::focusWidget();

@@ -243,6 +243,11 @@ class TestRemindersDialog : public QObject {
     d->lvwReminders()->setFocus();
     d->optReminder(1)->setFocus();
     QCOMPARE(Boxes(kFrequencyTitle), 1);
+    // Another window taking the focus says nothing.
+    d->lvwReminders()->setFocus();
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(d->lvwReminders(), &away);
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
     d->cmdCancel()->click();
   }
 
