@@ -13,6 +13,17 @@ ReminderCode ReminderCode::Parse(std::string_view field) {
                       DigitAt(field, 5)};
 }
 
+std::string ReminderCode::ToField() const {
+  const auto clamp = [](int v, int high) { return v < 0 ? 0 : (v > high ? high : v); };
+  const int days = clamp(Days, 99);
+  const int hours = clamp(Hours, 99);
+  const int tens = clamp(Minutes / 10, 9);
+  const int sound = clamp(Sound, 9);
+  return std::string{static_cast<char>('0' + days / 10), static_cast<char>('0' + days % 10),
+                     static_cast<char>('0' + hours / 10), static_cast<char>('0' + hours % 10),
+                     static_cast<char>('0' + tens), static_cast<char>('0' + sound)};
+}
+
 std::string ReminderIntervalText(std::string_view code) {
   const ReminderCode r = ReminderCode::Parse(code);
   std::string text;

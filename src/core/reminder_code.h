@@ -17,6 +17,11 @@ struct ReminderCode {
   // The six characters as they are; anything but six digits gives the empty code.
   static ReminderCode Parse(std::string_view field);
   bool IsEmpty() const { return Days == 0 && Hours == 0 && Minutes == 0 && Sound == 0; }
+  // Days, hours and minutes all zero: a reminder that would never alert.
+  bool AllSettingsZero() const { return Days == 0 && Hours == 0 && Minutes == 0; }
+  // The six characters: two digits of days and of hours, the tens of minutes, the sound digit.
+  // Values beyond what a field holds are cut to its largest value.
+  std::string ToField() const;
   friend bool operator==(const ReminderCode&, const ReminderCode&) = default;
 };
 

@@ -8,6 +8,7 @@
 
 #include "core/clock.h"
 #include "core/events_file.h"
+#include "core/reminder_engine.h"
 #include "core/settings.h"
 #include "monthview/month_view.h"
 #include "platform/settings_store.h"
@@ -30,6 +31,8 @@ struct AppContext {
   DateTime StartTime;  // when the main window loaded
   int StartHour = 0;
   bool RemindersDialogOpen = false;
+  // The reminder list and the record of the last check.
+  ReminderState reminders;
 };
 
 }  // namespace orlevant

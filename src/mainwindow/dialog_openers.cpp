@@ -3,6 +3,7 @@
 #include "entry/data_entry_openers.h"
 #include "preferences/open_preferences.h"
 #include "printing/frm_print_options.h"
+#include "reminders/frm_reminders.h"
 
 namespace orlevant {
 
@@ -12,6 +13,7 @@ void RegisterDialogs(DialogOpeners& openers) {
   openers.ClearAllDay = ClearAllOfDay;
   openers.Preferences = OpenPreferences;
   openers.Print = OpenPrintOptions;
+  openers.Reminders = OpenReminders;
 }
 
 }  // namespace orlevant

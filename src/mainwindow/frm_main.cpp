@@ -23,6 +23,8 @@
 #include "mainwindow/todays_events.h"
 #include "platform/date_format.h"
 #include "platform/qt/twips.h"
+#include "reminders/quick_reminders.h"
+#include "reminders/reminder_alerts.h"
 
 namespace orlevant {
 
@@ -59,6 +61,9 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   CreateControls();
   ConnectMenus();
   InstallInputTable();
+  // Reminders: the alerts of the clock's checks, and the nine lead times of the day menu.
+  alerts_ = new ReminderAlerts(app_, this);
+  ConnectQuickReminders(*this);
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
   connect(&tray_, &TrayIcon::AvailabilityChanged, this, &frmMain::ApplyTrayAvailability);
@@ -180,6 +185,10 @@ void frmMain::Form_Load() {
   m.ShowMonthTitle(m.Today, s);
   m.ShowWeekdayHeadings(0, s);
   m.FillMonthGrid(m.Today, s, app_.events);
+  // Reminders: the list as of today, none shown yet; the hour of the start is not checked today.
+  app_.reminders.Start = {app_.StartTime.date, app_.StartHour};
+  BuildReminderList(app_.reminders, app_.events, m.Today);
+  ResetReminderShown(app_.reminders);
   NewDayPending_ = false;
   // The window stands where the model placed it before it collapses or expands from there.
   DrawMonth();
@@ -213,6 +222,7 @@ void frmMain::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   TimerDate_.stop();
+  alerts_->CloseAll();
   if (MenuHooked_) {
     MenuObject_.DetachMenus(this);
     MenuHooked_ = false;
@@ -242,6 +252,8 @@ void frmMain::TimerDate_Timer() {
     NewDayPending_ = true;
     m.SetToday(now);
     m.ShowMonthTitle(m.Today, s);
+    // Reminders start the day unshown, and recurring events move on to their next occurrence.
+    ReminderNewDay(app_.reminders, app_.events, m.Today);
     if (m.CompactMode) {
       // The hidden grid keeps the month it shows until the next expand; today's events are found
       // on a fill of today's month made apart from it, so each is announced exactly once.
@@ -256,9 +268,18 @@ void frmMain::TimerDate_Timer() {
     }
     DrawTitle();
     ShowTodaysEvents();
-    return;
+  } else {
+    DrawTitle();
   }
-  DrawTitle();
+  // Always last. The greeting above may have run a message box; a tick inside it has then
+  // checked this minute already.
+  CheckReminders();
+}
+
+void frmMain::CheckReminders() {
+  if (unloaded_) return;
+  const CheckConditions conditions{app_.settings.Reminders == 1, app_.RemindersDialogOpen, alerts_->Showing()};
+  alerts_->Enqueue(orlevant::CheckReminders(app_.reminders, AppClock().Now(), conditions));
 }
 
 void frmMain::ShowTodaysEvents() {
@@ -407,8 +428,10 @@ void frmMain::ShowRemindersOnOff() {
 // ------------------------------------------------------------------------------------ refresh paths
 
 void frmMain::EventsChanged(bool linesRemoved) {
-  (void)linesRemoved;  // the reminder list is rebuilt here once it exists
   MonthView& m = app_.month;
+  BuildReminderList(app_.reminders, app_.events, m.Today);
+  // Removed lines start every reminder over, as the entry dialog tells the user.
+  if (linesRemoved) ResetReminderShown(app_.reminders);
   m.FillMonthGrid(m.ShownMonthDate, app_.settings, app_.events);
   DrawMonth();
 }

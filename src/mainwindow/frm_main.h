@@ -35,6 +35,7 @@ class QLabel;
 namespace orlevant {
 
 struct AppContext;
+class ReminderAlerts;
 
 // What the window reaches outside itself, replaceable so that tests run without a desktop.
 struct FrmMainServices {
@@ -77,6 +78,10 @@ class frmMain : public QWidget {
 
   // The greeting with today's events, when there are any and the user wants it.
   void ShowTodaysEvents();
+
+  // One reminder check of the clock: what it finds due goes to the alerts, shown one at a time.
+  void CheckReminders();
+  ReminderAlerts& Alerts() { return *alerts_; }
 
   // Stores the window's place (the expanded window's left edge also while collapsed).
   void SavePosition();
@@ -228,6 +233,7 @@ class frmMain : public QWidget {
   FrmMainServices services_;
   DialogOpeners dialogs_;
   int LastBoxIndex_ = 0;
+  ReminderAlerts* alerts_ = nullptr;  // a child of the window
 
   MainMenus menus_;
   MenuStyler MenuObject_;

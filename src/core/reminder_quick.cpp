@@ -1,0 +1,141 @@
+#include "core/reminder_quick.h"
+
+#include "core/date_engine.h"
+#include "core/event_line.h"
+#include "core/events_file.h"
+
+namespace orlevant {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kTenBlanks = "          ";
+
+bool IsBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
+
+int NonBlankLines(std::string_view text) {
+  int count = 0;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find(kCrLf, start);
+    if (!IsBlank(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start))) ++count;
+    if (end == std::string_view::npos) break;
+    start = end + kCrLf.size();
+  }
+  return count;
+}
+
+// The event falls on `day` exactly when its first occurrence on or after that day is the day
+// itself; one-off events have their own date whatever the day.
+bool FallsOn(std::string_view line, Date day) {
+  const std::string_view field = DateField(line);
+  if (IsOneOffCode(CodeField(line))) return OneOffDateOf(field) == day;
+  return NextOccurrence(field, day) == day;
+}
+
+std::string Code(char a, char b, char c, char d, char e, char f) { return std::string{a, b, c, d, e, f}; }
+
+char Digit(int n) { return static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)); }
+
+}  // namespace
+
+std::string QuickDaysCode(int n) { return Code('0', Digit(n), '0', '0', '0', '0'); }
+std::string QuickHoursCode(int n) { return Code('0', '0', '0', Digit(n), '0', '0'); }
+std::string QuickMinutesCode(int n) { return Code('0', '0', '0', '0', Digit(n), '0'); }
+
+QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellText, Date day, Date today,
+                                     std::string_view code) {
+  QuickReminderResult result;
+  if (cellText.empty()) {
+    result.outcome = QuickReminderOutcome::NoEvent;
+    return result;
+  }
+  std::string t(cellText);
+  if (const std::size_t first = t.find(kCrLf); first != std::string::npos) t.erase(first, kCrLf.size());
+  if (!t.empty() && t.front() == '.') {
+    result.outcome = QuickReminderOutcome::ReminderSet;
+    return result;
+  }
+  // A box of the neighbouring months holds a bare line break: no event, not several.
+  const int lines = NonBlankLines(t);
+  if (lines != 1) {
+    result.outcome = lines == 0 ? QuickReminderOutcome::NoEvent : QuickReminderOutcome::MultipleEvents;
+    return result;
+  }
+
+  const int last = StoredLineCount(events);
+  for (int i = 1; i <= last; ++i) {
+    std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+    if (line.size() < 17 || line[16] != '=' || TextField(line) != t) continue;
+    if (ReminderField(line) != kNoReminder) continue;
+    if (!FallsOn(line, day)) continue;
+    if (IsOneOffCode(CodeField(line)) && day < today) {
+      result.outcome = QuickReminderOutcome::PastEvent;
+      return result;
+    }
+    result.outcome = QuickReminderOutcome::Written;
+    result.eventIndex = i;
+    result.previousLine = line;
+    line = std::string(DateField(line)) + std::string(code) + std::string(ColumnsFrom(line, 17));
+    return result;
+  }
+  result.outcome = QuickReminderOutcome::NotFound;
+  return result;
+}
+
+std::string QuickReminderMsgHeader(std::string_view kind, std::string_view cellText, std::string_view dateText) {
+  std::string text;
+  text.append(kind).append("...").append(cellText).append(kCrLf);
+  text.append("on... ").append(dateText).append(kCrLf);
+  text.append(30, '_').append(kTenBlanks).append(kCrLf).append(kCrLf);
+  return text;
+}
+
+std::string QuickReminderMessage(QuickReminderOutcome outcome, std::string_view cellText, std::string_view dateText) {
+  const std::string_view kind = QuickReminderKind(outcome);
+  if (kind.empty()) return {};
+  std::string text = QuickReminderMsgHeader(kind, cellText, dateText);
+  const auto line = [&text](std::string_view s, int breaks, bool widen) {
+    text.append(s);
+    if (widen) text.append(kTenBlanks);
+    for (int i = 0; i < breaks; ++i) text.append(kCrLf);
+  };
+  switch (outcome) {
+    case QuickReminderOutcome::MultipleEvents:
+      line("Since this day has Multiple Events you", 1, true);
+      line("may not use Quick Reminders.", 2, true);
+      line("You must apply the Reminder using the", 1, true);
+      line("Reminders Dialog Box.", 2, false);
+      break;
+    case QuickReminderOutcome::ReminderSet:
+      line("Since this Event already has a Reminder", 1, true);
+      line("you may not use Quick Reminders.", 2, true);
+      line("You must edit the Reminder using the", 1, true);
+      line("Reminders Dialog Box.", 2, false);
+      break;
+    case QuickReminderOutcome::PastEvent:
+      line("Since this Event has passed and is not", 1, true);
+      line("a Weekly, Monthly, Quarterly or Yearly Event", 1, true);
+      line("no Reminder will be set.", 2, false);
+      break;
+    case QuickReminderOutcome::NoEvent:
+      line("Since there is no Event for this day", 1, true);
+      line("an Event Reminder will not be set.", 2, true);
+      break;
+    default:
+      break;
+  }
+  return text;
+}
+
+std::string_view QuickReminderKind(QuickReminderOutcome outcome) {
+  switch (outcome) {
+    case QuickReminderOutcome::MultipleEvents: return "Multiple Events";
+    case QuickReminderOutcome::PastEvent: return "Past Event";
+    case QuickReminderOutcome::ReminderSet: return "Reminder Set";
+    case QuickReminderOutcome::NoEvent: return "No Event";
+    default: return {};
+  }
+}
+
+}  // namespace orlevant

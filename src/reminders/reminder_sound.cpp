@@ -1,0 +1,108 @@
+#include "reminders/reminder_sound.h"
+
+#include <canberra.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/paths.h"
+
+namespace orlevant {
+
+namespace {
+
+CanberraSoundPlayer& DesktopPlayer() {
+  static CanberraSoundPlayer player;
+  return player;
+}
+
+SoundPlayer* installed = nullptr;
+
+// Whether the kernel knows any sound card at all. Without one, the low-level sound library would
+// only print complaints on every request.
+bool HasSoundCard() {
+  std::ifstream cards("/proc/asound/cards");
+  std::string first;
+  if (!cards || !std::getline(cards, first)) return false;
+  return first.find("no soundcards") == std::string::npos;
+}
+
+ca_context* NewContext() {
+  ca_context* context = nullptr;
+  if (ca_context_create(&context) != CA_SUCCESS) return nullptr;
+  ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Orlevant", CA_PROP_APPLICATION_ID, "orlevant", nullptr);
+  return context;
+}
+
+// The desktop's sound server first; the sound card directly only where there is one.
+ca_context* OpenContext() {
+  if (ca_context* context = NewContext()) {
+    if (ca_context_set_driver(context, "pulse") == CA_SUCCESS && ca_context_open(context) == CA_SUCCESS) return context;
+    ca_context_destroy(context);
+  }
+  if (!HasSoundCard()) return nullptr;
+  return NewContext();
+}
+
+}  // namespace
+
+CanberraSoundPlayer::~CanberraSoundPlayer() {
+  if (context_) ca_context_destroy(static_cast<ca_context*>(context_));
+}
+
+void CanberraSoundPlayer::Play(const SoundRequest& request) {
+  if (failed_) return;
+  if (!context_) {
+    context_ = OpenContext();
+    if (!context_) {
+      failed_ = true;
+      return;
+    }
+  }
+  auto* context = static_cast<ca_context*>(context_);
+  // Both calls return at once and the sound plays on; a missing device is an error code that
+  // nobody needs to hear about.
+  if (request.desktopDefault) {
+    ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr);
+  } else {
+    ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, request.file.c_str(), CA_PROP_EVENT_DESCRIPTION, "Reminder",
+                    nullptr);
+  }
+}
+
+SoundPlayer& AppSoundPlayer() { return installed ? *installed : DesktopPlayer(); }
+void SetAppSoundPlayer(SoundPlayer* player) { installed = player; }
+
+std::vector<std::string> SoundFolders() {
+  const std::filesystem::path exe = ExecutableFolder();
+  std::vector<std::string> folders;
+  folders.push_back((exe / "Sounds").string() + "/");
+  folders.push_back((exe.parent_path().parent_path() / "share" / "orlevant" / "Sounds").string() + "/");
+  return folders;
+}
+
+SoundRequest ReminderSoundRequest(int index, const std::array<std::string, 11>& sounds,
+                                  const std::vector<std::string>& folders) {
+  SoundRequest request;
+  if (index < 1 || index >= static_cast<int>(sounds.size())) return request;
+  const std::string& name = sounds[static_cast<std::size_t>(index)];
+  // A name with a folder in it would reach outside the sounds folders.
+  if (name.empty() || name.find('/') != std::string::npos) return request;
+  for (const std::string& folder : folders) {
+    std::error_code ec;
+    const std::string path = folder + name;
+    if (std::filesystem::is_regular_file(path, ec)) {
+      request.desktopDefault = false;
+      request.file = path;
+      return request;
+    }
+  }
+  return request;
+}
+
+void PlayReminderSound(int index, const std::array<std::string, 11>& sounds, const std::vector<std::string>& folders) {
+  AppSoundPlayer().Play(ReminderSoundRequest(index, sounds, folders));
+}
+
+}  // namespace orlevant

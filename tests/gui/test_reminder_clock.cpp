@@ -1,0 +1,419 @@
+// Reminders through the main window's clock: a two-day run minute by minute with the real alert
+// window, one alert at a time, the sound asked for once per alert, suppressed checks, the refresh
+// after an edit, and the quick-reminder items of the day menu. Offscreen, with a fixed clock,
+// scripted message boxes, a recording sound player and a temporary home.
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/events_file.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/frm_main.h"
+#include "platform/date_format.h"
+#include "platform/paths.h"
+#include "reminders/frm_reminder_msg.h"
+#include "reminders/reminder_alerts.h"
+#include "reminders/reminder_sound.h"
+#include "support/scripted_message_boxes.h"
+#include "support/temp_home.h"
+
+using namespace orlevant;
+using orlevant::testing::ScriptedMessageBoxes;
+using orlevant::testing::TempHome;
+
+namespace {
+
+DateTime At(int y, int mo, int d, int h, int mi) { return DateTime{DateSerial(y, mo, d), h, mi, 0}; }
+
+DateTime NextMinute(DateTime t) {
+  if (++t.minute == 60) {
+    t.minute = 0;
+    if (++t.hour == 24) {
+      t.hour = 0;
+      t.date += std::chrono::days{1};
+    }
+  }
+  return t;
+}
+
+void WriteEvents(const std::vector<std::string>& lines) {
+  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
+  for (const std::string& line : lines) out << line << "\r\n";
+}
+
+std::vector<std::string> ReadEvents() {
+  std::ifstream in(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+class RecordingPlayer final : public SoundPlayer {
+ public:
+  RecordingPlayer() { SetAppSoundPlayer(this); }
+  ~RecordingPlayer() override { SetAppSoundPlayer(nullptr); }
+  void Play(const SoundRequest& request) override { played.push_back(request); }
+  std::vector<SoundRequest> played;
+};
+
+struct Alert {
+  DateTime when;
+  int kind;
+  QString text;
+};
+
+int OpenAlertWindows() {
+  int n = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<frmReminderMsg*>(w) && w->isVisible()) ++n;
+  return n;
+}
+
+}  // namespace
+
+class TestReminderClock : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempHome> home_;
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<ScriptedMessageBoxes> boxes_;
+  std::unique_ptr<RecordingPlayer> player_;
+  std::unique_ptr<AppContext> app_;
+  std::unique_ptr<frmMain> window_;
+  std::vector<Alert> alerts_;
+  int mostAtOnce_ = 0;
+
+  frmMain& Load(DateTime now, bool remindersOn = true) {
+    if (!app_->store.Write("Reminders", remindersOn ? "1" : "0")) QTest::qFail("settings not written", __FILE__, __LINE__);
+    clock_->Set(now);
+    FrmMainServices services;
+    services.trayAvailable = [] { return true; };
+    services.beep = [] {};
+    window_ = std::make_unique<frmMain>(*app_, services);
+    window_->Form_Load();
+    window_->TimerDate().stop();  // the test drives the clock
+    return *window_;
+  }
+
+  // One tick at `t`; every alert it brings is read and answered with OK, one after another.
+  void TickAt(DateTime t) {
+    clock_->Set(t);
+    window_->TimerDate_Timer();
+    ReminderAlerts& a = window_->Alerts();
+    while (a.Showing()) {
+      mostAtOnce_ = std::max(mostAtOnce_, OpenAlertWindows());
+      frmReminderMsg* alert = a.Current();
+      if (!alert) {
+        QCoreApplication::processEvents();  // the next alert opens from the event loop
+        continue;
+      }
+      int kind = -1;
+      for (int i = 0; i < 3; ++i)
+        if (alert->imgCheckGreen(i)->isVisibleTo(alert)) kind = i;
+      alerts_.push_back({t, kind, alert->lblMsg()->text()});
+      alert->cmdOK()->click();
+    }
+  }
+
+  int Count(const QString& text, int kind) const {
+    return static_cast<int>(std::count_if(alerts_.begin(), alerts_.end(),
+                                          [&](const Alert& a) { return a.text == text && a.kind == kind; }));
+  }
+  bool FiredAt(DateTime t, const QString& text, int kind) const {
+    return std::any_of(alerts_.begin(), alerts_.end(),
+                       [&](const Alert& a) { return a.when == t && a.text == text && a.kind == kind; });
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<TempHome>();
+    clock_ = std::make_unique<FixedClock>(At(2026, 5, 12, 9, 30));
+    SetAppClock(clock_.get());
+    boxes_ = std::make_unique<ScriptedMessageBoxes>();
+    player_ = std::make_unique<RecordingPlayer>();
+    app_ = std::make_unique<AppContext>();
+    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
+      return FormatDate(when, pattern, EnglishLocaleNames());
+    };
+    alerts_.clear();
+    mostAtOnce_ = 0;
+  }
+
+  void cleanup() {
+    window_.reset();
+    app_.reset();
+    player_.reset();
+    boxes_.reset();
+    SetAppClock(nullptr);
+    clock_.reset();
+    home_.reset();
+  }
+
+  void twoDaysMinuteByMinute() {
+    // Tuesday 12 May 2026, started 09:30.
+    WriteEvents({"13/05/2026010130=Flight", "12/05/2026000300=Pills", "14/05/9995010000=Gym",
+                 "15/05/2026020000=Dentist", "12/05/2026000000=No reminder"});
+    Load(At(2026, 5, 12, 9, 30));
+    for (DateTime t = At(2026, 5, 12, 9, 30);; t = NextMinute(t)) {
+      TickAt(t);
+      if (t == At(2026, 5, 13, 23, 59)) break;
+    }
+    QCOMPARE(mostAtOnce_, 1);
+    // 010130 tomorrow: once a day both days, minutes 0 and 30, every hour but 09 on the start day.
+    QCOMPARE(Count("Flight", 0), 2);
+    QCOMPARE(Count("Flight", 2), 29 + 48);
+    QCOMPARE(Count("Flight", 1), 14 + 24);
+    QVERIFY(FiredAt(At(2026, 5, 13, 9, 0), "Flight", 1));
+    QVERIFY(FiredAt(At(2026, 5, 13, 0, 0), "Flight", 1));
+    QVERIFY(!FiredAt(At(2026, 5, 12, 9, 30), "Flight", 1));
+    // 000300 today: 12, 15, 18, 21 (09 is the start hour); nothing the next day.
+    QCOMPARE(Count("Pills", 1), 4);
+    // Weekly Thursday, one day before: Wednesday and Thursday.
+    QCOMPARE(Count("Gym", 0), 1);
+    QVERIFY(FiredAt(At(2026, 5, 13, 0, 0), "Gym", 0));
+    // 020000 three days ahead: from the 13th.
+    QCOMPARE(Count("Dentist", 0), 1);
+    QVERIFY(FiredAt(At(2026, 5, 13, 0, 0), "Dentist", 0));
+    QCOMPARE(Count("No reminder", 0) + Count("No reminder", 1) + Count("No reminder", 2), 0);
+    // At midnight one check found five alerts; they came in order: days, minutes, hours.
+    std::vector<Alert> midnight;
+    for (const Alert& a : alerts_)
+      if (a.when == At(2026, 5, 13, 0, 0)) midnight.push_back(a);
+    QCOMPARE(midnight.size(), std::size_t{5});
+    QCOMPARE(midnight[0].text, QString("Flight"));
+    QCOMPARE(midnight[0].kind, 0);
+    QCOMPARE(midnight[1].text, QString("Gym"));
+    QCOMPARE(midnight[2].text, QString("Dentist"));
+    QCOMPARE(midnight[3].kind, 2);
+    QCOMPARE(midnight[4].kind, 1);
+    // One sound per alert, asked for when it was shown.
+    QCOMPARE(player_->played.size(), alerts_.size());
+  }
+
+  void aWeeklyEventRemindsInItsSecondWeek() {
+    WriteEvents({"14/05/9995010000=Gym"});
+    Load(At(2026, 5, 12, 9, 30));
+    for (DateTime t = At(2026, 5, 12, 9, 30); t.date <= DateSerial(2026, 5, 21); t = NextMinute(t)) {
+      // Ten days minute by minute would be slow for nothing: a check at each hour's start does.
+      if (t.minute == 0 || t == At(2026, 5, 12, 9, 30)) TickAt(t);
+    }
+    QCOMPARE(Count("Gym", 0), 4);
+    QVERIFY(FiredAt(At(2026, 5, 20, 0, 0), "Gym", 0));
+    QVERIFY(FiredAt(At(2026, 5, 21, 0, 0), "Gym", 0));
+  }
+
+  void theAlertSaysWhatCameAndWhen() {
+    WriteEvents({"13/05/2026020159=Call Ann~about the trip"});
+    Load(At(2026, 5, 12, 9, 30));
+    clock_->Set(At(2026, 5, 12, 9, 50));
+    window_->TimerDate_Timer();
+    frmReminderMsg* alert = window_->Alerts().Current();
+    QVERIFY(alert);
+    QVERIFY(alert->isVisible());
+    QCOMPARE(alert->windowTitle(), QString::fromStdString(AppTitle() + " - Reminder Message  "));
+    QCOMPARE(alert->lblMsg()->text(), QString("Call Ann\nabout the trip"));
+    QCOMPARE(alert->lblMsg()->textFormat(), Qt::PlainText);
+    QCOMPARE(alert->lblDaysBefore()->text(), QString("2"));
+    QCOMPARE(alert->lblHours()->text(), QString("1"));
+    QCOMPARE(alert->lblMins()->text(), QString("50"));
+    QCOMPARE(alert->lblDate()->text(), QString::fromStdString(FormatDate(At(2026, 5, 13, 0, 0), app_->settings.DateFormat, EnglishLocaleNames())));
+    QVERIFY(alert->lblNow()->text().endsWith(QString::fromStdString(
+        "    " + FormatDate(At(2026, 5, 12, 9, 50), app_->settings.TimeFormat, EnglishLocaleNames()))));
+    QCOMPARE(alert->lblStartDate()->text(), QString("9:30:00 AM"));
+    QVERIFY(alert->imgCheckGreen(0)->isVisibleTo(alert));
+    QVERIFY(!alert->imgCheckGreen(1)->isVisibleTo(alert));
+    // The days-before alert came first; the minutes alert (50) waits its turn.
+    QCOMPARE(window_->Alerts().Waiting(), 1);
+    // The sound digit 9 is asked for once; no file of that name lies beside the test, so the
+    // desktop's own sound plays.
+    QCOMPARE(player_->played.size(), std::size_t{1});
+    QVERIFY(player_->played[0].desktopDefault);
+    // Ticks while the alerts are open check nothing and open nothing.
+    const auto last = app_->reminders.LastCheckMinute;
+    clock_->Set(At(2026, 5, 12, 10, 0));
+    window_->TimerDate_Timer();
+    QCOMPARE(app_->reminders.LastCheckMinute, last);
+    QCOMPARE(OpenAlertWindows(), 1);
+    alert->cmdOK()->click();
+    QCoreApplication::processEvents();
+    frmReminderMsg* next = window_->Alerts().Current();
+    QVERIFY(next && next != alert);
+    QVERIFY(next->imgCheckGreen(2)->isVisibleTo(next));
+    QCOMPARE(player_->played.size(), std::size_t{2});
+    next->cmdOK()->click();
+    QCoreApplication::processEvents();
+    QVERIFY(!window_->Alerts().Showing());
+  }
+
+  void offOrDialogOpenChecksNothing_data() {
+    QTest::addColumn<bool>("off");
+    QTest::newRow("reminders off") << true;
+    QTest::newRow("reminders dialog open") << false;
+  }
+  void offOrDialogOpenChecksNothing() {
+    QFETCH(bool, off);
+    WriteEvents({"12/05/2026000010=Tea"});
+    Load(At(2026, 5, 12, 9, 30), !off);
+    app_->RemindersDialogOpen = !off;
+    for (DateTime t = At(2026, 5, 12, 9, 30); t != At(2026, 5, 12, 11, 0); t = NextMinute(t)) TickAt(t);
+    QVERIFY(alerts_.empty());
+    QVERIFY(!app_->reminders.LastCheckMinute.has_value());
+    if (off) {
+      window_->mnuQuickReminderOn_Click();
+    } else {
+      app_->RemindersDialogOpen = false;
+    }
+    TickAt(At(2026, 5, 12, 11, 0));
+    QCOMPARE(alerts_.size(), std::size_t{1});
+  }
+
+  void anEditRebuildsTheListAndKeepsTheShownFlags() {
+    WriteEvents({"13/05/2026010000=Old"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    TickAt(At(2026, 5, 12, 9, 30));
+    QCOMPARE(Count("Old", 0), 1);
+    AppendEvent(app_->events, "13/05/2026010000=New");
+    QVERIFY(SaveEvents(app_->events).ok);
+    w.EventsChanged(false);
+    QCOMPARE(app_->reminders.ReminderCount(), 2);
+    TickAt(At(2026, 5, 12, 9, 31));
+    QCOMPARE(Count("Old", 0), 1);
+    QCOMPARE(Count("New", 0), 1);
+    // Lines removed: every reminder starts over.
+    w.EventsChanged(true);
+    TickAt(At(2026, 5, 12, 9, 32));
+    QCOMPARE(Count("Old", 0), 2);
+  }
+
+  void aWaitingAlertKeepsItsWordsThroughAnEditAndComesWhileHidden() {
+    WriteEvents({"12/05/2026010010=First", "12/05/2026010000=Second"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    w.hide();  // in the notification area, say
+    clock_->Set(At(2026, 5, 12, 9, 40));
+    w.TimerDate_Timer();
+    QVERIFY(w.Alerts().Current() && w.Alerts().Current()->isVisible());
+    QCOMPARE(w.Alerts().Waiting(), 2);
+    // An edit replaces every line while the alerts wait.
+    app_->events.EventRecords[1] = "12/05/2026000000=Changed";
+    app_->events.EventRecords[2] = "12/05/2026000000=Gone";
+    w.EventsChanged(true);
+    QCOMPARE(app_->reminders.ReminderCount(), 0);
+    QStringList texts;
+    while (w.Alerts().Showing()) {
+      if (frmReminderMsg* a = w.Alerts().Current()) {
+        texts << a->lblMsg()->text();
+        a->cmdOK()->click();
+      }
+      QCoreApplication::processEvents();
+    }
+    QCOMPARE(texts, (QStringList{"First", "Second", "First"}));
+  }
+
+  void exitDropsWaitingAlerts() {
+    WriteEvents({"12/05/2026010010=A", "12/05/2026010010=B"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    clock_->Set(At(2026, 5, 12, 9, 40));
+    w.TimerDate_Timer();
+    QVERIFY(w.Alerts().Waiting() > 0);
+    w.mnuExit_Click();
+    QCoreApplication::processEvents();
+    QVERIFY(!w.Alerts().Showing());
+    QCOMPARE(OpenAlertWindows(), 0);
+  }
+
+  // ------------------------------------------------------------------ quick reminders
+
+  void quickReminderItems_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("days 2 on today's event") << "12/05/2026000000=Dentist" << 12 << "days" << 2
+                                             << "12/05/2026020000=Dentist" << "";
+    QTest::newRow("hours 3") << "14/05/2026000000=Dentist" << 14 << "hours" << 3 << "14/05/2026000300=Dentist" << "";
+    QTest::newRow("minutes 10") << "14/05/9995000000=Gym" << 28 << "mins" << 1 << "14/05/9995000010=Gym" << "";
+    QTest::newRow("yesterday") << "11/05/2026000000=Dentist" << 11 << "days" << 1 << "11/05/2026000000=Dentist"
+                               << "Past Event";
+    QTest::newRow("two lines") << "12/05/2026000000=A~B" << 12 << "days" << 1 << "12/05/2026000000=A~B"
+                               << "Multiple Events";
+    QTest::newRow("already set") << "12/05/2026000100=A" << 12 << "days" << 1 << "12/05/2026000100=A"
+                                 << "Reminder Set";
+    QTest::newRow("empty day") << "12/05/2026000000=A" << 13 << "days" << 1 << "12/05/2026000000=A" << "No Event";
+    // The first box of May 2026 (weeks from Sunday) is 26 April.
+    QTest::newRow("a box of the month before") << "12/05/2026000000=A" << -4 << "days" << 1 << "12/05/2026000000=A"
+                                               << "No Event";
+  }
+  void quickReminderItems() {
+    QFETCH(QString, line);
+    QFETCH(int, day);
+    QFETCH(QString, item);
+    QFETCH(int, n);
+    QFETCH(QString, written);
+    QFETCH(QString, refusal);
+    WriteEvents({line.toStdString()});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    const int box = app_->month.BoxOfDay(day);
+    w.SetLastBoxIndex(box);
+    MainMenus& menus = w.Menus();
+    QAction* action = item == "days" ? menus.mnuQRDays(n) : item == "hours" ? menus.mnuQRHours(n) : menus.mnuQRMins(n);
+    QVERIFY(action->isEnabled());
+    action->trigger();
+    QCOMPARE(QString::fromStdString(ReadEvents().at(0)), written);
+    if (refusal.isEmpty()) {
+      QVERIFY(boxes_->shown.empty());
+      QVERIFY(app_->month.DayCellText(box).starts_with("\r\n."));
+      QVERIFY(app_->month.imgRemind[static_cast<std::size_t>(box)].Visible);
+      QVERIFY(w.imgRemind(box)->isVisibleTo(&w));
+      QCOMPARE(app_->reminders.ReminderCount(), 1);
+    } else {
+      QCOMPARE(boxes_->shown.size(), std::size_t{1});
+      QCOMPARE(QString::fromStdString(boxes_->shown[0].title), QString::fromStdString(AppTitle()) + " - " + refusal);
+      QVERIFY(QString::fromStdString(boxes_->shown[0].text).startsWith(refusal + "..."));
+      const QString date = day >= 1 ? QString("May %1, 2026").arg(day) : QString("April %1, 2026").arg(30 + day);
+      QVERIFY(QString::fromStdString(boxes_->shown[0].text).contains("\r\non... " + date + "\r\n"));
+    }
+  }
+
+  void quickReminderLeadTimesFollowTheSwitch() {
+    frmMain& w = Load(At(2026, 5, 12, 9, 30), false);
+    MainMenus& menus = w.Menus();
+    for (QMenu* lead : {menus.mnuQuickReminderDays(), menus.mnuQuickReminderHours(), menus.mnuQuickReminderMinutes()})
+      QVERIFY(!lead->menuAction()->isEnabled());
+    menus.mnuQuickReminderOn()->trigger();
+    for (QMenu* lead : {menus.mnuQuickReminderDays(), menus.mnuQuickReminderHours(), menus.mnuQuickReminderMinutes()})
+      QVERIFY(lead->menuAction()->isEnabled());
+  }
+
+  void aFailedSaveKeepsTheLineAndSaysSo() {
+    WriteEvents({"12/05/2026000000=Dentist"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    // The events file's place becomes a folder: the save cannot replace it.
+    const std::string path = app_->events.Path;
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    std::filesystem::create_directory(path + "/keep");
+    w.SetLastBoxIndex(app_->month.BoxOfDay(12));
+    w.Menus().mnuQRDays(1)->trigger();
+    QCOMPARE(app_->events.EventRecords[1], std::string("12/05/2026000000=Dentist"));
+    QCOMPARE(boxes_->shown.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(boxes_->shown[0].title), QString::fromStdString(AppTitle() + " - Events File"));
+    QCOMPARE(app_->reminders.ReminderCount(), 0);
+  }
+};
+
+QTEST_MAIN(TestReminderClock)
+#include "test_reminder_clock.moc"

@@ -1,0 +1,344 @@
+// The reminders dialog: the codes it writes into exactly the lines whose rows changed, its
+// refusals, Cancel and On/Off, an empty list, the Test button's sound and how it is opened.
+// Offscreen, with a fixed clock, scripted message boxes, a recording sound player and a temporary
+// home.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/events_file.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/frm_main.h"
+#include "platform/date_format.h"
+#include "platform/paths.h"
+#include "reminders/frm_reminders.h"
+#include "reminders/reminder_sound.h"
+#include "support/scripted_message_boxes.h"
+#include "support/temp_home.h"
+
+using namespace orlevant;
+using orlevant::testing::ScriptedMessageBoxes;
+using orlevant::testing::TempHome;
+
+namespace {
+
+DateTime At(int y, int mo, int d, int h, int mi) { return DateTime{DateSerial(y, mo, d), h, mi, 0}; }
+
+void WriteEvents(const std::vector<std::string>& lines) {
+  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
+  for (const std::string& line : lines) out << line << "\r\n";
+}
+
+QStringList ReadEvents() {
+  std::ifstream in(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
+  QStringList lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines << QString::fromStdString(line);
+  }
+  return lines;
+}
+
+class RecordingPlayer final : public SoundPlayer {
+ public:
+  RecordingPlayer() { SetAppSoundPlayer(this); }
+  ~RecordingPlayer() override { SetAppSoundPlayer(nullptr); }
+  void Play(const SoundRequest& request) override { played.push_back(request); }
+  std::vector<SoundRequest> played;
+};
+
+const char* kFrequencyTitle = " - Reminder Frequency Error";
+
+}  // namespace
+
+class TestRemindersDialog : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TempHome> home_;
+  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<ScriptedMessageBoxes> boxes_;
+  std::unique_ptr<RecordingPlayer> player_;
+  std::unique_ptr<AppContext> app_;
+  std::unique_ptr<frmMain> window_;
+
+  // The program loaded on Tuesday 12 May 2026 with these lines, and the dialog open.
+  frmReminders* Open(const std::vector<std::string>& lines, bool remindersOn = true) {
+    WriteEvents(lines);
+    if (!app_->store.Write("Reminders", remindersOn ? "1" : "0")) return nullptr;
+    FrmMainServices services;
+    services.trayAvailable = [] { return true; };
+    services.beep = [] {};
+    window_ = std::make_unique<frmMain>(*app_, services);
+    window_->Form_Load();
+    window_->TimerDate().stop();
+    auto* dialog = new frmReminders(*window_, window_.get());
+    dialog->show();
+    return dialog;
+  }
+
+  int Boxes(const std::string& titleEnd) const {
+    int n = 0;
+    for (const auto& b : boxes_->shown)
+      if (b.title == AppTitle() + titleEnd) ++n;
+    return n;
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<TempHome>();
+    clock_ = std::make_unique<FixedClock>(At(2026, 5, 12, 9, 30));
+    SetAppClock(clock_.get());
+    boxes_ = std::make_unique<ScriptedMessageBoxes>();
+    player_ = std::make_unique<RecordingPlayer>();
+    app_ = std::make_unique<AppContext>();
+    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
+      return FormatDate(when, pattern, EnglishLocaleNames());
+    };
+  }
+
+  void cleanup() {
+    window_.reset();
+    app_.reset();
+    player_.reset();
+    boxes_.reset();
+    SetAppClock(nullptr);
+    clock_.reset();
+    home_.reset();
+  }
+
+  void loadsTheFutureEventsInDateOrder() {
+    frmReminders* d = Open({"20/05/2026000000=Later", "11/05/2026010000=Past", "14/05/2026010000=Soon~two lines",
+                            "01/01/9995000000=Gym"});
+    QVERIFY(d);
+    QCOMPARE(d->windowTitle(), QString::fromStdString(AppTitle() + " - Reminders  "));
+    QCOMPARE(d->lvwReminders()->topLevelItemCount(), 3);
+    QCOMPARE(d->lvwReminders()->topLevelItem(0)->text(0), QString("2026/05/14 - Soon  two lines"));
+    QCOMPARE(d->lvwReminders()->topLevelItem(0)->checkState(0), Qt::Checked);
+    QCOMPARE(d->lvwReminders()->topLevelItem(2)->text(0), QString("Weekly/Thursdays(All) - Gym"));
+    QCOMPARE(d->lblFutureEvents()->text(), QString("3"));
+    QCOMPARE(d->lblReminderNum()->text(), QString("1"));
+    QCOMPARE(d->lblReminderText()->text(), QString("Soon~two lines\n\non... May 14, 2026"));
+    QCOMPARE(d->lblMsg()->text(), QString("Event is 2 day(s) in the future.\n\nYou will be reminded about this event "
+                                          "according to your settings above."));
+    QCOMPARE(d->txtDays()->value(), 1);
+    QVERIFY(d->txtDays()->isEnabled());  // row 1 is checked: its settings open as it is shown
+    QVERIFY(!d->cmdApply()->isEnabled());
+    QVERIFY(app_->RemindersDialogOpen);
+    d->cmdCancel()->click();
+    QVERIFY(!app_->RemindersDialogOpen);
+  }
+
+  void writesTheCodeOfTheRowIntoItsOwnLine_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("hours");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("sound");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("days 2, minutes 20, Complete.wav")
+        << QStringList{"20/05/2026000000=Dentist"} << 0 << true << 2 << 0 << 20 << 4
+        << QStringList{"20/05/2026020024=Dentist"};
+    QTest::newRow("unchecked") << QStringList{"20/05/2026010300=Dentist"} << 0 << false << 1 << 3 << 0 << 0
+                               << QStringList{"20/05/2026000000=Dentist"};
+    QTest::newRow("a text with ^") << QStringList{"20/05/2026000000=Tom^Jerry", "21/05/2026000000=Tom"} << 0 << true
+                                   << 0 << 2 << 0 << 0
+                                   << QStringList{"20/05/2026000200=Tom^Jerry", "21/05/2026000000=Tom"};
+    QTest::newRow("two equal lines, one changed")
+        << QStringList{"20/05/2026000000=Same", "20/05/2026000000=Same"} << 1 << true << 3 << 0 << 0 << 0
+        << QStringList{"20/05/2026000000=Same", "20/05/2026030000=Same"};
+  }
+  void writesTheCodeOfTheRowIntoItsOwnLine() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, row);
+    QFETCH(bool, check);
+    QFETCH(int, days);
+    QFETCH(int, hours);
+    QFETCH(int, minutes);
+    QFETCH(int, sound);
+    QFETCH(QStringList, after);
+    std::vector<std::string> raw;
+    for (const QString& l : lines) raw.push_back(l.toStdString());
+    frmReminders* d = Open(raw);
+    d->ClickRow(row);
+    QCOMPARE(d->CurrentRow(), row);
+    if (check) {
+      d->CheckRow(row, true);
+      d->txtDays()->setValue(days);
+      d->txtHours()->setValue(hours);
+      d->txtMins()->setValue(minutes);
+      d->cboSound()->setCurrentIndex(sound);
+    } else {
+      d->CheckRow(row, false);
+    }
+    QVERIFY(d->cmdApply()->isEnabled());
+    QCOMPARE(ReadEvents(), lines);  // nothing is written before Apply
+    d->cmdApply()->click();
+    QCOMPARE(ReadEvents(), after);
+    QVERIFY(!d->cmdApply()->isEnabled());
+    QVERIFY(d->isVisible());  // Apply refreshes in place
+    QCOMPARE(d->lvwReminders()->topLevelItemCount(), lines.size());
+    QCOMPARE(app_->reminders.ReminderCount(), check ? 1 : 0);
+    d->cmdOK()->click();
+    QVERIFY(!app_->RemindersDialogOpen);
+  }
+
+  void aCheckedRowWithNothingSetIsRefused() {
+    // No reminder exists yet: Apply and OK refuse all the same.
+    frmReminders* d = Open({"20/05/2026000000=A", "21/05/2026000000=B"});
+    QPointer<frmReminders> alive(d);
+    d->CheckRow(0, true);
+    d->cmdOK()->click();
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    QVERIFY(alive && d->isVisible());
+    d->cmdApply()->click();
+    QCOMPARE(Boxes(kFrequencyTitle), 2);
+    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000000=A", "21/05/2026000000=B"}));
+    // Leaving the row goes back to it.
+    d->ClickRow(1);
+    QCOMPARE(Boxes(kFrequencyTitle), 3);
+    QCOMPARE(d->CurrentRow(), 0);
+    QCOMPARE(d->lvwReminders()->currentItem(), d->lvwReminders()->topLevelItem(0));
+    const std::string text = boxes_->shown.back().text;
+    QVERIFY(text.starts_with("Sorry, unable to apply this Reminder since the Frequency Setting is\r\nnot allowed."));
+    QVERIFY(text.find("Your Setting: Days= 0   Hours= 0   Minutes= 0\r\nFor: A\r\n\r\non... May 20, 2026\r\n") !=
+            std::string::npos);
+    QVERIFY(text.ends_with("You must change the Frequency Setting or remove the Check.\r\n\r\n"));
+    // With a frequency set the row may be left and written.
+    d->txtHours()->setValue(1);
+    d->ClickRow(1);
+    QCOMPARE(d->CurrentRow(), 1);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000100=A", "21/05/2026000000=B"}));
+    QVERIFY(!app_->RemindersDialogOpen);
+  }
+
+  void leavingTheListChecksTheRowUnlessForCancelOrItsSettings() {
+    frmReminders* d = Open({"20/05/2026000000=A"});
+    QApplication::setActiveWindow(d);
+    d->CheckRow(0, true);
+    d->lvwReminders()->setFocus();
+    d->txtDays()->setFocus();
+    QCOMPARE(Boxes(kFrequencyTitle), 0);
+    d->lvwReminders()->setFocus();
+    d->cmdCancel()->setFocus();
+    QCOMPARE(Boxes(kFrequencyTitle), 0);
+    d->lvwReminders()->setFocus();
+    d->cmdOK()->setFocus();
+    QCOMPARE(Boxes(kFrequencyTitle), 0);  // OK checks for itself when pressed
+    d->lvwReminders()->setFocus();
+    d->optReminder(1)->setFocus();
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    // Another window taking the focus says nothing.
+    d->lvwReminders()->setFocus();
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(d->lvwReminders(), &away);
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    d->cmdCancel()->click();
+  }
+
+  void cancelWritesNothing() {
+    frmReminders* d = Open({"20/05/2026010000=A"});
+    d->CheckRow(0, false);
+    d->optReminder(0)->click();
+    d->cmdCancel()->click();
+    QCOMPARE(ReadEvents(), QStringList{"20/05/2026010000=A"});
+    QCOMPARE(QString::fromStdString(app_->store.Read("Reminders", "")), QString("1"));
+    QCOMPARE(app_->settings.Reminders, 1);
+    QVERIFY(window_->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
+  }
+
+  void offAndApplySavesTheSettingAndNoLine() {
+    frmReminders* d = Open({"20/05/2026010000=A"});
+    const auto stamp = std::filesystem::last_write_time(EventFilePath(DefaultAllUsersPath()));
+    d->optReminder(0)->click();
+    QVERIFY(!d->imgBall(0)->isVisibleTo(d));
+    QVERIFY(d->imgBall(1)->isVisibleTo(d));
+    QVERIFY(!d->lvwReminders()->isEnabled());
+    d->cmdApply()->click();
+    QCOMPARE(QString::fromStdString(app_->store.Read("Reminders", "")), QString("0"));
+    QCOMPARE(app_->settings.Reminders, 0);
+    QCOMPARE(app_->month.imgRemind[0].Picture, kReminderOffPicture);
+    QVERIFY(!window_->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
+    QCOMPARE(ReadEvents(), QStringList{"20/05/2026010000=A"});
+    QCOMPARE(std::filesystem::last_write_time(EventFilePath(DefaultAllUsersPath())), stamp);
+    d->cmdCancel()->click();
+  }
+
+  void anEmptyListStillOpensAndCloses() {
+    // A reminder exists but its event has passed since the start: nothing is listed.
+    frmReminders* d = Open({"12/05/2026010000=Today"});
+    d->cmdCancel()->click();
+    clock_->Set(At(2026, 5, 13, 0, 1));
+    window_->TimerDate_Timer();
+    QCOMPARE(app_->reminders.ReminderCount(), 1);
+    boxes_->shown.clear();
+    auto* again = new frmReminders(*window_, window_.get());
+    again->show();
+    QCOMPARE(again->lvwReminders()->topLevelItemCount(), 0);
+    QCOMPARE(Boxes(""), 1);  // "You do not have any Future Events entered."
+    QVERIFY(boxes_->shown[0].text.starts_with("You do not have any Future Events entered."));
+    QVERIFY(!again->txtDays()->isEnabled());
+    QVERIFY(!again->cmdTestSound()->isEnabled());
+    again->cmdApply()->click();
+    again->cmdOK()->click();
+    QVERIFY(!app_->RemindersDialogOpen);
+  }
+
+  void testPlaysTheRowsSound() {
+    frmReminders* d = Open({"20/05/2026000007=A", "21/05/2026000000=B"});
+    d->cmdTestSound()->click();
+    QCOMPARE(player_->played.size(), std::size_t{1});
+    // Sound 7 is a file; beside this test there is none, so the desktop's own sound plays.
+    QVERIFY(player_->played[0].desktopDefault);
+    d->cmdCancel()->click();
+  }
+
+  void oneDialogAtATimeAndModalFromTheMenu() {
+    frmReminders* d = Open({"20/05/2026000000=A"});
+    d->cmdCancel()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!OpenRemindersDialog());
+    QVERIFY(window_->Dialogs().Reminders);
+    window_->Dialogs().Reminders(*window_, false);
+    frmReminders* first = OpenRemindersDialog();
+    QVERIFY(first && first->isVisible() && !first->isModal());
+    window_->Dialogs().Reminders(*window_, false);
+    QCOMPARE(OpenRemindersDialog(), first);
+    first->cmdCancel()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    bool sawModal = false;
+    QRect geometry;
+    QTimer::singleShot(0, [&] {
+      frmReminders* modal = OpenRemindersDialog();
+      sawModal = modal && modal->isModal() && app_->RemindersDialogOpen;
+      if (modal) {
+        geometry = modal->frameGeometry();
+        modal->cmdCancel()->click();
+      }
+    });
+    window_->Dialogs().Reminders(*window_, true);
+    QVERIFY(sawModal);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QVERIFY(qAbs(geometry.center().x() - screen.center().x()) <= 2);
+    QVERIFY(!app_->RemindersDialogOpen);
+  }
+};
+
+QTEST_MAIN(TestRemindersDialog)
+#include "test_reminders_dialog.moc"
