@@ -279,6 +279,24 @@ class TestEntryDialog : public QObject {
     if (stillOpen) QCOMPARE(d->txtEvent[kRowToday]->toPlainText(), QStringLiteral("Dentist"));
   }
 
+  // The clock may bring a new day, and with it another month into the window, while the dialog is
+  // open: Clear All still asks about the day the dialog holds, and clears it.
+  void clearAllAfterTheWindowMovedOn() {
+    app_->settings.ShowClearAllMsg = 1;
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {"01/05/2026000000=Dentist", "01/06/2026000000=June"});
+    auto d = Open(day);
+    d->show();
+    MonthView& m = app_->month;
+    m.ShowMonthTitle(DateSerial(2026, 7, 1), app_->settings);
+    m.FillMonthGrid(m.ShownMonthDate, app_->settings, app_->events);  // the dialog's box is empty now
+    boxes_->Answer(MsgAnswer::Yes);
+    d->cmdClearAll_Click();
+    QCOMPARE(Boxes(AppTitle() + " - No Events!"), 0);
+    QCOMPARE(Boxes(AppTitle() + " - Clear All Events!"), 1);
+    QCOMPARE(File(), FileOf({"01/06/2026000000=June"}));
+  }
+
   void anEntryErrorKeepsTheDialogAndTheTexts() {
     const Date day = DateSerial(2026, 5, 1);
     Show(day, {"01/05/2026000000=Dentist"});
