@@ -17,24 +17,22 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
 #include "core/events_file.h"
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "entry/frm_data_entry.h"
+#include "gui/main_window_fixture.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
 #include "platform/date_format.h"
 #include "platform/paths.h"
 #include "support/file_helpers.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
 
 using namespace orlevant;
+using orlevant::testing::MainWindowFixture;
 using orlevant::testing::Put;
 using orlevant::testing::ScriptedMessageBoxes;
 using orlevant::testing::Slurp;
-using orlevant::testing::TempHome;
 
 namespace {
 
@@ -54,10 +52,11 @@ class TestEntryDialog : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
-  std::unique_ptr<AppContext> app_;
+  // A temporary home, the clock at 9:30 on Friday 1 May 2026, scripted message boxes and English
+  // date names; no window: each test shows the month it needs.
+  std::unique_ptr<MainWindowFixture> f_;
+  AppContext* app_ = nullptr;
+  ScriptedMessageBoxes* boxes_ = nullptr;
   std::filesystem::path file_;
 
   // The month of `day` shown over the lines of the file, as the main window would show it.
@@ -84,23 +83,12 @@ class TestEntryDialog : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 5, 1), 9, 30, 0});
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
-    file_ = home_->Data() / "ann.dat";
+    f_ = std::make_unique<MainWindowFixture>(DateTime{DateSerial(2026, 5, 1), 9, 30, 0});
+    app_ = &f_->app;
+    boxes_ = &f_->boxes;
+    file_ = f_->home->Data() / "ann.dat";
   }
-  void cleanup() {
-    app_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
-  }
+  void cleanup() { f_.reset(); }
 
   void rowsAndCaptionsOfTheClickedDay() {
     const Date day = DateSerial(2026, 5, 1);  // a Friday
@@ -398,7 +386,11 @@ class TestEntryDialog : public QObject {
     bool sawDialog = false;
     QTimer::singleShot(0, [&] {
       auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
-      if (!d) return;
+      if (!d) {
+        // Whatever else came up is closed, so that the test fails rather than waits.
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+        return;
+      }
       sawDialog = true;
       d->txtEvent[kRowYearly]->setPlainText("Birthday");
       d->cmdOK_Click();
