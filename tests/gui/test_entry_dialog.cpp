@@ -371,6 +371,36 @@ class TestEntryDialog : public QObject {
     QCOMPARE(app_->store.Read("ShowConflictingEventsMsg", "unset"), std::string("unset"));
   }
 
+  // Exit while the dialog is open ends it as Cancel would: what it had not saved is not written,
+  // and the window is gone when the dialog's opener goes on.
+  void exitWhileTheDialogIsOpen() {
+    const std::string path = EventFilePath(DefaultAllUsersPath());
+    Put(path, FileOf({"01/05/2026000000=Dentist"}));
+    QVERIFY(app_->store.Write("ShowSplash", "0"));
+    frmMain w(*app_);
+    w.Form_Load();
+    w.TimerDate().stop();
+    bool typed = false, closedByExit = false;
+    QTimer::singleShot(0, [&] {
+      auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
+      if (!d) {
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+        return;
+      }
+      typed = true;
+      d->txtEvent[kRowToday]->setPlainText("Dentist at ten");
+      w.mnuExit_Click();
+      closedByExit = !d->isVisible();
+      if (!closedByExit) d->reject();  // fail, rather than wait
+    });
+    w.SetLastBoxIndex(app_->month.BoxOfDay(1));
+    w.EditSelectedDay();
+    QVERIFY(typed);
+    QVERIFY(closedByExit);
+    QVERIFY(w.IsUnloaded());
+    QCOMPARE(Slurp(path), FileOf({"01/05/2026000000=Dentist"}));
+  }
+
   // The month window's slots: the dialog opens on the box's day and the month shows the result.
   void openersRefillTheMonth() {
     Put(EventFilePath(DefaultAllUsersPath()), FileOf({"01/05/2026000000=Dentist", "01/05/9998000000=Rent"}));
