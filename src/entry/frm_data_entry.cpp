@@ -235,7 +235,8 @@ void frmDataEntry::Form_Load() {
   chkShowConflictingEventsMsg->setChecked(app_.settings.ShowConflictingEventsMsg == 1);
   ShowCaptions();
   const EventStore& events = app_.events;
-  rows_.Load(events.EventRecords, events.EventCount, app_.month.DayCellText(box_));
+  cellText_ = app_.month.DayCellText(box_);
+  rows_.Load(events.EventRecords, events.EventCount, cellText_);
   for (int r = 0; r < kEntryRowCount; ++r) ShowRow(r);
   Loading_ = false;
 }
@@ -403,10 +404,9 @@ void frmDataEntry::cmdOK_Click() {
 void frmDataEntry::cmdCancel_Click() { reject(); }
 
 void frmDataEntry::cmdClearAll_Click() {
-  const std::string& cellText = app_.month.DayCellText(box_);
   if (app_.settings.ShowClearAllMsg == 1) {
     const std::string day = DayText();
-    if (cellText.empty()) {
+    if (cellText_.empty()) {
       AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, AppTitle() + " - No Events!",
                              "There are no Events to Clear for" + std::string(kTenBlanks) + "\r\n" + day + "." +
                                  std::string(kTenBlanks) + "\r\n\r\n");

@@ -95,6 +95,9 @@ class frmDataEntry : public QDialog {
 
   AppContext& app_;
   int box_ = 0;
+  // The day box's text as the load read it: the window may show another month by the time Clear
+  // All asks whether the day has events (the clock's new day refills it).
+  std::string cellText_;
   Date clickedDay_{};
   EntryRows rows_;
   bool Loading_ = false;

@@ -95,8 +95,12 @@ void frmMessage::Fill(const std::string& date, const std::string& message, const
   const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
   const int extra = messageHeight - kMessageHeight;
   lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, messageHeight));
+  // The last line ends the window: where the desktop's font is taller than designed, the window
+  // grows rather than cut it.
   lblFuture->setGeometry(Px(0, kFutureTop + extra, labelWidth, kFutureHeight));
-  heightTwips_ = kEventPopupHeight + extra;
+  const int futureHeight = NeededHeightTwips(*lblFuture, kFutureHeight);
+  lblFuture->setGeometry(Px(0, kFutureTop + extra, labelWidth, futureHeight));
+  heightTwips_ = kEventPopupHeight + extra + futureHeight - kFutureHeight;
 }
 
 void frmMessage::ShowAt(int left, int top) { ShowPopupAt(*this, left, top, widthTwips_, heightTwips_); }

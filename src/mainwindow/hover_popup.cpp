@@ -42,7 +42,9 @@ int NeededHeightTwips(const QLabel& label, int designHeight) {
   const QRect room(0, 0, std::max(1, label.width() - 2 * label.indent()), 100000);
   const QRect needed = label.fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                                                         label.text());
-  return std::max(designHeight, PixelsToTwips(needed.height() + 2));
+  // A top-aligned label starts its text one indent down; two pixels keep the last line's
+  // descenders clear of the window's frame.
+  return std::max(designHeight, PixelsToTwips(label.indent() + needed.height() + 2));
 }
 
 int NeededWidthTwips(const QLabel& label) {

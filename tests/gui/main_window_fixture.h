@@ -2,6 +2,7 @@
 // A loaded month window for the input, navigation and pop-up tests: a temporary home, a fixed
 // clock, scripted message boxes, events written before the load, every dialog slot recording
 // what reached it, and mouse gestures sent straight to a control as the window system would.
+// Without `Load` it is the same surroundings for a dialog tested on its own.
 
 #include <QApplication>
 #include <QDialog>

@@ -17,24 +17,22 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
 #include "core/events_file.h"
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "entry/frm_data_entry.h"
+#include "gui/main_window_fixture.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
 #include "platform/date_format.h"
 #include "platform/paths.h"
 #include "support/file_helpers.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
 
 using namespace orlevant;
+using orlevant::testing::MainWindowFixture;
 using orlevant::testing::Put;
 using orlevant::testing::ScriptedMessageBoxes;
 using orlevant::testing::Slurp;
-using orlevant::testing::TempHome;
 
 namespace {
 
@@ -54,10 +52,11 @@ class TestEntryDialog : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
-  std::unique_ptr<AppContext> app_;
+  // A temporary home, the clock at 9:30 on Friday 1 May 2026, scripted message boxes and English
+  // date names; no window: each test shows the month it needs.
+  std::unique_ptr<MainWindowFixture> f_;
+  AppContext* app_ = nullptr;
+  ScriptedMessageBoxes* boxes_ = nullptr;
   std::filesystem::path file_;
 
   // The month of `day` shown over the lines of the file, as the main window would show it.
@@ -84,23 +83,12 @@ class TestEntryDialog : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 5, 1), 9, 30, 0});
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
-    file_ = home_->Data() / "ann.dat";
+    f_ = std::make_unique<MainWindowFixture>(DateTime{DateSerial(2026, 5, 1), 9, 30, 0});
+    app_ = &f_->app;
+    boxes_ = &f_->boxes;
+    file_ = f_->home->Data() / "ann.dat";
   }
-  void cleanup() {
-    app_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
-  }
+  void cleanup() { f_.reset(); }
 
   void rowsAndCaptionsOfTheClickedDay() {
     const Date day = DateSerial(2026, 5, 1);  // a Friday
@@ -279,6 +267,24 @@ class TestEntryDialog : public QObject {
     if (stillOpen) QCOMPARE(d->txtEvent[kRowToday]->toPlainText(), QStringLiteral("Dentist"));
   }
 
+  // The clock may bring a new day, and with it another month into the window, while the dialog is
+  // open: Clear All still asks about the day the dialog holds, and clears it.
+  void clearAllAfterTheWindowMovedOn() {
+    app_->settings.ShowClearAllMsg = 1;
+    const Date day = DateSerial(2026, 5, 1);
+    Show(day, {"01/05/2026000000=Dentist", "01/06/2026000000=June"});
+    auto d = Open(day);
+    d->show();
+    MonthView& m = app_->month;
+    m.ShowMonthTitle(DateSerial(2026, 7, 1), app_->settings);
+    m.FillMonthGrid(m.ShownMonthDate, app_->settings, app_->events);  // the dialog's box is empty now
+    boxes_->Answer(MsgAnswer::Yes);
+    d->cmdClearAll_Click();
+    QCOMPARE(Boxes(AppTitle() + " - No Events!"), 0);
+    QCOMPARE(Boxes(AppTitle() + " - Clear All Events!"), 1);
+    QCOMPARE(File(), FileOf({"01/06/2026000000=June"}));
+  }
+
   void anEntryErrorKeepsTheDialogAndTheTexts() {
     const Date day = DateSerial(2026, 5, 1);
     Show(day, {"01/05/2026000000=Dentist"});
@@ -365,6 +371,36 @@ class TestEntryDialog : public QObject {
     QCOMPARE(app_->store.Read("ShowConflictingEventsMsg", "unset"), std::string("unset"));
   }
 
+  // Exit while the dialog is open ends it as Cancel would: what it had not saved is not written,
+  // and the window is gone when the dialog's opener goes on.
+  void exitWhileTheDialogIsOpen() {
+    const std::string path = EventFilePath(DefaultAllUsersPath());
+    Put(path, FileOf({"01/05/2026000000=Dentist"}));
+    QVERIFY(app_->store.Write("ShowSplash", "0"));
+    frmMain w(*app_);
+    w.Form_Load();
+    w.TimerDate().stop();
+    bool typed = false, closedByExit = false;
+    QTimer::singleShot(0, [&] {
+      auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
+      if (!d) {
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+        return;
+      }
+      typed = true;
+      d->txtEvent[kRowToday]->setPlainText("Dentist at ten");
+      w.mnuExit_Click();
+      closedByExit = !d->isVisible();
+      if (!closedByExit) d->reject();  // fail, rather than wait
+    });
+    w.SetLastBoxIndex(app_->month.BoxOfDay(1));
+    w.EditSelectedDay();
+    QVERIFY(typed);
+    QVERIFY(closedByExit);
+    QVERIFY(w.IsUnloaded());
+    QCOMPARE(Slurp(path), FileOf({"01/05/2026000000=Dentist"}));
+  }
+
   // The month window's slots: the dialog opens on the box's day and the month shows the result.
   void openersRefillTheMonth() {
     Put(EventFilePath(DefaultAllUsersPath()), FileOf({"01/05/2026000000=Dentist", "01/05/9998000000=Rent"}));
@@ -380,7 +416,11 @@ class TestEntryDialog : public QObject {
     bool sawDialog = false;
     QTimer::singleShot(0, [&] {
       auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
-      if (!d) return;
+      if (!d) {
+        // Whatever else came up is closed, so that the test fails rather than waits.
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+        return;
+      }
       sawDialog = true;
       d->txtEvent[kRowYearly]->setPlainText("Birthday");
       d->cmdOK_Click();

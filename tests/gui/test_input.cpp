@@ -282,6 +282,7 @@ class TestInput : public QObject {
     window("frmReminders")->show();
     window("frmReminderMsg")->show();
     window("Stranger")->show();
+    window("frmDataEntry")->show();
     OpenBothPopups(w);
     w.EventPopup()->installEventFilter(&recorder);
     w.ReminderPopup()->installEventFilter(&recorder);
@@ -299,7 +300,7 @@ class TestInput : public QObject {
     w.move(200, 100);
     w.mnuPreferences_Click();
     QVERIFY(returned);
-    const std::vector<std::string> expected = {"frmMessage", "frmPreferences", "frmReminderMsg", "frmReminderPop",
+    const std::vector<std::string> expected = {"frmDataEntry", "frmMessage", "frmPreferences", "frmReminderMsg", "frmReminderPop",
                                                "frmReminders", "frmTips", "Stranger", "Unloaded"};
     QCOMPARE(order, expected);
     QCOMPARE(unloaded.count(), 1);

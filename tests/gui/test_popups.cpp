@@ -25,6 +25,16 @@ const std::vector<std::string> kMay = {
     "31/05/2026000000=Far off",
 };
 
+// The text of `label` stands wholly inside it and the label inside its window's one-pixel frame.
+// A top-aligned label indents its text from the top as well as from the left.
+bool TextFitsFromTop(const QLabel& label) {
+  const QRect room(0, 0, label.width() - label.indent(), 100000);
+  const int flags = Qt::AlignLeft | Qt::AlignTop | (label.wordWrap() ? Qt::TextWordWrap : 0);
+  const QRect needed = label.fontMetrics().boundingRect(room, flags, label.text());
+  const int textEnd = label.y() + label.indent() + needed.height();  // the first row below the text
+  return textEnd <= label.y() + label.height() && textEnd <= label.parentWidget()->height() - 1;
+}
+
 }  // namespace
 
 class TestPopups : public QObject {
@@ -80,6 +90,9 @@ class TestPopups : public QObject {
     }
     QVERIFY(popup->imgBall->x() > popup->lblTitle->indent() + popup->lblTitle->fontMetrics().horizontalAdvance(
                                                                     popup->lblTitle->text()));
+    // ... and from top to bottom: no line is cut by the label's end or the window's frame.
+    for (QLabel* label : {popup->lblTitle, popup->lblDate, popup->lblMessage, popup->lblFuture})
+      QVERIFY2(TextFitsFromTop(*label), qPrintable(label->text()));
     // Moving on within the box keeps the one window; the next box refills it.
     Hover(w, day, QPoint(25, 25));
     QCOMPARE(w.EventPopup(), popup);
@@ -227,10 +240,7 @@ class TestPopups : public QObject {
     // All fifteen, not ten; the window is tall enough to show them.
     for (int i = 0; i < 15; ++i) QVERIFY(popup->lblMessage->text().contains(QString("Event %1\n").arg(i)));
     QVERIFY(popup->HeightTwips() > kReminderPopupHeight);
-    QVERIFY(popup->lblMessage->geometry().bottom() < popup->height());
-    const QRect needed = popup->lblMessage->fontMetrics().boundingRect(
-        QRect(0, 0, popup->lblMessage->width(), 100000), Qt::TextWordWrap, popup->lblMessage->text());
-    QVERIFY(popup->lblMessage->height() >= needed.height());
+    QVERIFY(TextFitsFromTop(*popup->lblMessage));
   }
 
   // What each move closes: the title, arrows, headings and surface both; the events the reminder
