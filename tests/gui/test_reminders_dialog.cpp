@@ -227,6 +227,56 @@ class TestRemindersDialog : public QObject {
     QVERIFY(!app_->RemindersDialogOpen);
   }
 
+  void minutesBelowTenSetNoReminder_data() {
+    QTest::addColumn<int>("sound");
+    QTest::newRow("default sound") << 0;
+    QTest::newRow("with a sound") << 4;  // would have been written as "000004": a mark that never alerts
+  }
+  void minutesBelowTenSetNoReminder() {
+    QFETCH(int, sound);
+    frmReminders* d = Open({"20/05/2026000000=A"});
+    d->CheckRow(0, true);
+    d->cboSound()->setCurrentIndex(sound);
+    d->txtMins()->setValue(5);  // typed: the box takes it, the code keeps tens only
+    d->cmdOK()->click();
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    QVERIFY(d->isVisible());
+    QCOMPARE(ReadEvents(), QStringList{"20/05/2026000000=A"});
+    d->cmdCancel()->click();
+  }
+
+  void typedMinutesShowWhatIsStored() {
+    frmReminders* d = Open({"20/05/2026000000=A"});
+    d->CheckRow(0, true);
+    d->txtMins()->setValue(25);
+    emit d->txtMins()->editingFinished();
+    QCOMPARE(d->txtMins()->value(), 20);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEvents(), QStringList{"20/05/2026000020=A"});
+  }
+
+  void checkingAnotherRowWhileThisOneIsRefusedTakesTheMarkBack() {
+    frmReminders* d = Open({"20/05/2026000000=A", "21/05/2026000000=B", "22/05/2026000000=C"});
+    d->CheckRow(0, true);  // checked, nothing set yet
+    d->CheckRow(2, true);  // a click on C's box
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    QCOMPARE(d->CurrentRow(), 0);
+    QCOMPARE(d->lvwReminders()->topLevelItem(2)->checkState(0), Qt::Unchecked);
+    QVERIFY(!d->Rows()[2].RowChecked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("1"));
+    // Once A has a frequency, C's box works and C's own settings come up.
+    d->txtDays()->setValue(1);
+    d->CheckRow(2, true);
+    QCOMPARE(d->CurrentRow(), 2);
+    QVERIFY(d->Rows()[2].RowChecked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("2"));
+    QVERIFY(d->txtDays()->isEnabled());
+    d->txtHours()->setValue(2);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEvents(),
+             (QStringList{"20/05/2026010000=A", "21/05/2026000000=B", "22/05/2026000200=C"}));
+  }
+
   void leavingTheListChecksTheRowUnlessForCancelOrItsSettings() {
     frmReminders* d = Open({"20/05/2026000000=A"});
     QApplication::setActiveWindow(d);
