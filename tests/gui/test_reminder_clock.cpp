@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "reminders/frm_reminder_msg.h"
 #include "reminders/reminder_alerts.h"
+#include "reminder_test_support.h"
 #include "reminders/reminder_sound.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_home.h"
@@ -49,23 +50,7 @@ void WriteEvents(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << "\r\n";
 }
 
-std::vector<std::string> ReadEvents() {
-  std::ifstream in(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-class RecordingPlayer final : public SoundPlayer {
- public:
-  RecordingPlayer() { SetAppSoundPlayer(this); }
-  ~RecordingPlayer() override { SetAppSoundPlayer(nullptr); }
-  void Play(const SoundRequest& request) override { played.push_back(request); }
-  std::vector<SoundRequest> played;
-};
+using orlevant::testing::RecordingPlayer;
 
 struct Alert {
   DateTime when;
@@ -372,7 +357,7 @@ class TestReminderClock : public QObject {
     QAction* action = item == "days" ? menus.mnuQRDays(n) : item == "hours" ? menus.mnuQRHours(n) : menus.mnuQRMins(n);
     QVERIFY(action->isEnabled());
     action->trigger();
-    QCOMPARE(QString::fromStdString(ReadEvents().at(0)), written);
+    QCOMPARE(orlevant::testing::ReadEventLines().at(0), written);
     if (refusal.isEmpty()) {
       QVERIFY(boxes_->shown.empty());
       QVERIFY(app_->month.DayCellText(box).starts_with("\r\n."));
