@@ -187,6 +187,33 @@ class TestReminderClock : public QObject {
     QCOMPARE(player_->played.size(), alerts_.size());
   }
 
+  void theNewDaysGreetingOpensAfterTheClockAndBeforeTheAlerts() {
+    WriteEvents({"13/05/2026010000=Flight"});
+    frmMain& w = Load(At(2026, 5, 12, 23, 58));
+    TickAt(At(2026, 5, 12, 23, 59));
+    boxes_->shown.clear();
+    std::vector<std::size_t> boxesWhenAlertCame;
+    connect(&w.Alerts(), &ReminderAlerts::Shown, this, [&] { boxesWhenAlertCame.push_back(boxes_->shown.size()); });
+
+    clock_->Set(At(2026, 5, 13, 0, 0));
+    w.TimerDate_Timer();
+    // Nothing modal ran inside the clock's slot: the greeting waits for the event loop, and the
+    // check waits for the greeting.
+    QVERIFY(boxes_->shown.empty());
+    QVERIFY(w.Alerts().Showing());
+    QCOMPARE(OpenAlertWindows(), 0);
+    QCOMPARE(w.Alerts().Waiting(), 0);
+
+    QCoreApplication::sendPostedEvents(&w.Alerts(), QEvent::MetaCall);
+    QCOMPARE(boxes_->shown.size(), std::size_t{1});
+    QCOMPARE(boxes_->shown[0].title, AppTitle() + " - Today's Event");
+    QVERIFY(boxes_->shown[0].text.find("Flight") != std::string::npos);
+    // Closed: the check of this minute follows at once, its alert after the greeting.
+    QCOMPARE(boxesWhenAlertCame, std::vector<std::size_t>{1});
+    QVERIFY(w.Alerts().Current());
+    w.Alerts().Current()->cmdOK()->click();
+  }
+
   void aWeeklyEventRemindsInItsSecondWeek() {
     WriteEvents({"14/05/9995010000=Gym"});
     Load(At(2026, 5, 12, 9, 30));
