@@ -300,6 +300,13 @@ void frmReminders::UpdateListView() {
   PreviousRow_ = 0;
   SelectRow(0);
   ShowReminderDetails();
+  // After an Apply the first row may be one without a check: its settings must not stay open
+  // from the row that was selected before.
+  if (RowIsChecked(0)) {
+    EnableSettings();
+  } else {
+    DisableSettings();
+  }
 }
 
 void frmReminders::SelectRow(int row) {

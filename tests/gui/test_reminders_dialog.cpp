@@ -226,6 +226,24 @@ class TestRemindersDialog : public QObject {
              (QStringList{"20/05/2026010000=A", "21/05/2026000000=B", "22/05/2026000200=C"}));
   }
 
+  void afterApplyTheFirstRowsSettingsFollowItsCheck() {
+    frmReminders* d = Open({"20/05/2026000000=A", "21/05/2026010000=B"});
+    d->ClickRow(1);
+    QVERIFY(d->txtHours()->isEnabled());
+    d->txtHours()->setValue(2);
+    d->cmdApply()->click();
+    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000000=A", "21/05/2026010200=B"}));
+    // The refreshed list shows its first row, A, which has no check: nothing of it can be set.
+    QCOMPARE(d->CurrentRow(), 0);
+    QVERIFY(!d->txtDays()->isEnabled());
+    QVERIFY(!d->txtHours()->isEnabled());
+    QVERIFY(!d->cboSound()->isEnabled());
+    d->ClickRow(1);
+    QVERIFY(d->txtHours()->isEnabled());
+    QCOMPARE(d->txtHours()->value(), 2);
+    d->cmdCancel()->click();
+  }
+
   void leavingTheListChecksTheRowUnlessForCancelOrItsSettings() {
     frmReminders* d = Open({"20/05/2026000000=A"});
     QApplication::setActiveWindow(d);
