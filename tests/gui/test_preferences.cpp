@@ -69,6 +69,7 @@ class TestPreferences : public QObject {
 
   int redraws_ = 0;
   QStringList runCalls_;
+  bool runEntryWorks_ = true;  // what the log-on entry's add and remove answer
   QList<bool> eventsChanged_;
   std::vector<std::uint32_t> colourAnswers_;  // given in order by the colour dialog; empty: cancel
   QList<QUrl> opened_;
@@ -92,11 +93,11 @@ class TestPreferences : public QObject {
     };
     services.addRunAtLogon = [this](std::string_view) {
       runCalls_ << "add";
-      return true;
+      return runEntryWorks_;
     };
     services.removeRunAtLogon = [this] {
       runCalls_ << "remove";
-      return true;
+      return runEntryWorks_;
     };
     services.chooseColour = [this](std::uint32_t, QWidget*) -> std::optional<std::uint32_t> {
       if (colourAnswers_.empty()) return std::nullopt;
@@ -120,6 +121,7 @@ class TestPreferences : public QObject {
               "16/06/2026000000=Tomorrow"});
     redraws_ = 0;
     runCalls_.clear();
+    runEntryWorks_ = true;
     eventsChanged_.clear();
     colourAnswers_.clear();
     opened_.clear();
@@ -205,6 +207,36 @@ class TestPreferences : public QObject {
     d.General()->chkShowSplash()->click();
     QVERIFY(d.ApplySettings());
     QCOMPARE(runCalls_, calls);
+  }
+
+  void aLogOnEntryThatCannotChangeIsReportedAndNotStored_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("add") << "0" << "add" << "could not be written";
+    QTest::newRow("remove") << "1" << "remove" << "could not be removed";
+  }
+  void aLogOnEntryThatCannotChangeIsReportedAndNotStored() {
+    QFETCH(QString, before);
+    QFETCH(QString, call);
+    QFETCH(QString, words);
+    f_->app.settings.RunStartup = before.toInt();
+    runEntryWorks_ = false;
+    frmPreferences& d = Open();
+    d.General()->chkRunStartup()->click();
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(runCalls_, QStringList{call});
+    // The setting keeps what is true of the entry, and the user is told.
+    QCOMPARE(Stored("RunStartup"), before);
+    QCOMPARE(f_->app.settings.RunStartup, before.toInt());
+    QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(f_->boxes.shown[0].text).contains(words));
+    // With the box still changed, the next Apply tries again.
+    runEntryWorks_ = true;
+    d.General()->chkShowSplash()->click();
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(runCalls_, (QStringList{call, call}));
+    QCOMPARE(Stored("RunStartup"), QString::number(1 - before.toInt()));
   }
 
   void cancelAfterApplyKeepsWhatApplyWrote() {
