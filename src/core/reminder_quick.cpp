@@ -33,6 +33,18 @@ bool FallsOn(std::string_view line, Date day) {
   return NextOccurrence(field, day) == day;
 }
 
+// The first line in file order with this text and no reminder that falls on `day`; 0 when none.
+int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) {
+  const int last = StoredLineCount(events);
+  for (int i = 1; i <= last; ++i) {
+    const std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+    if (line.size() < 17 || line[16] != '=' || TextField(line) != text) continue;
+    if (ReminderField(line) != kNoReminder) continue;
+    if (FallsOn(line, day)) return i;
+  }
+  return 0;
+}
+
 std::string Code(char a, char b, char c, char d, char e, char f) { return std::string{a, b, c, d, e, f}; }
 
 char Digit(int n) { return static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)); }
@@ -52,7 +64,10 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
   }
   std::string t(cellText);
   if (const std::size_t first = t.find(kCrLf); first != std::string::npos) t.erase(first, kCrLf.size());
-  if (!t.empty() && t.front() == '.') {
+  // A dot in front of the newest event is its reminder mark, unless the event's own text begins
+  // with one: such an event has no reminder and must not be refused as if it had.
+  const std::string_view newest = std::string_view(t).substr(0, t.find(kCrLf));
+  if (!t.empty() && t.front() == '.' && FindUnmarkedLine(events, newest, day) == 0) {
     result.outcome = QuickReminderOutcome::ReminderSet;
     return result;
   }
@@ -63,23 +78,20 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
     return result;
   }
 
-  const int last = StoredLineCount(events);
-  for (int i = 1; i <= last; ++i) {
-    std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
-    if (line.size() < 17 || line[16] != '=' || TextField(line) != t) continue;
-    if (ReminderField(line) != kNoReminder) continue;
-    if (!FallsOn(line, day)) continue;
-    if (IsOneOffCode(CodeField(line)) && day < today) {
-      result.outcome = QuickReminderOutcome::PastEvent;
-      return result;
-    }
-    result.outcome = QuickReminderOutcome::Written;
-    result.eventIndex = i;
-    result.previousLine = line;
-    line = std::string(DateField(line)) + std::string(code) + std::string(ColumnsFrom(line, 17));
+  const int i = FindUnmarkedLine(events, t, day);
+  if (i == 0) {
+    result.outcome = QuickReminderOutcome::NotFound;
     return result;
   }
-  result.outcome = QuickReminderOutcome::NotFound;
+  std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+  if (IsOneOffCode(CodeField(line)) && day < today) {
+    result.outcome = QuickReminderOutcome::PastEvent;
+    return result;
+  }
+  result.outcome = QuickReminderOutcome::Written;
+  result.eventIndex = i;
+  result.previousLine = line;
+  line = std::string(DateField(line)) + std::string(code) + std::string(ColumnsFrom(line, 17));
   return result;
 }
 

@@ -63,6 +63,8 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   InstallInputTable();
   // Reminders: the alerts of the clock's checks, and the nine lead times of the day menu.
   alerts_ = new ReminderAlerts(app_, this);
+  // The check held back by the new day's greeting runs as soon as the greeting is closed.
+  connect(alerts_, &ReminderAlerts::MessageClosed, this, &frmMain::CheckReminders);
   ConnectQuickReminders(*this);
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
@@ -267,12 +269,13 @@ void frmMain::TimerDate_Timer() {
       DrawMonth();
     }
     DrawTitle();
-    ShowTodaysEvents();
+    // The greeting is a modal box: it waits its turn with the alerts and opens once this slot has
+    // returned, so no event loop runs inside the clock. The check below waits for it.
+    alerts_->EnqueueMessage([this] { ShowTodaysEvents(); });
   } else {
     DrawTitle();
   }
-  // Always last. The greeting above may have run a message box; a tick inside it has then
-  // checked this minute already.
+  // Always last.
   CheckReminders();
 }
 

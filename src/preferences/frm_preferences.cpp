@@ -156,10 +156,19 @@ bool frmPreferences::ApplySettings() {
   }
   // Only when the box ended where it did not start does the log-on entry change.
   if (next.RunStartup != app_.settings.RunStartup) {
-    if (next.RunStartup == 1) {
-      services_.addRunAtLogon ? services_.addRunAtLogon(next.InstallPath) : AddRunAtLogon(next.InstallPath);
-    } else {
-      services_.removeRunAtLogon ? services_.removeRunAtLogon() : RemoveRunAtLogon();
+    const bool add = next.RunStartup == 1;
+    const bool done = add ? (services_.addRunAtLogon ? services_.addRunAtLogon(next.InstallPath)
+                                                     : AddRunAtLogon(next.InstallPath))
+                          : (services_.removeRunAtLogon ? services_.removeRunAtLogon() : RemoveRunAtLogon());
+    if (!done) {
+      // The entry is as it was: the setting goes on saying so, the box shows the truth the next
+      // time the dialog opens, and an Apply with the box still changed tries again.
+      next.RunStartup = app_.settings.RunStartup;
+      (void)SaveSetting(app_.store, "RunStartup", next.RunStartup);
+      AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, title,
+                             "The entry that starts " + ProductTitle() +
+                                 (add ? " when you log on could not be written:" : " when you log on could not be removed:") +
+                                 "          \r\n" + RunAtLogonEntryPath().string() + "          \r\n\r\n");
     }
   }
   app_.settings = next;

@@ -149,6 +149,7 @@ void frmReminders::CreateControls() {
   cmdTestSound_->setObjectName(QStringLiteral("cmdTestSound"));
   cmdTestSound_->setAutoDefault(false);
   auto* settings = new QGridLayout(fraSettings_);
+  settings->addWidget(TextLabel(fraSettings_, "Label3", QStringLiteral("Every:")), 0, 0);
   settings->addWidget(txtDays_, 0, 1);
   settings->addWidget(TextLabel(fraSettings_, "Label2", QStringLiteral("Day(s) Before Event")), 0, 2);
   settings->addWidget(TextLabel(fraSettings_, "Label7", QStringLiteral("Every:")), 1, 0);
@@ -221,6 +222,11 @@ void frmReminders::CreateControls() {
   connect(cmdTestSound_, &QPushButton::clicked, this, &frmReminders::cmdTestSound_Click);
   for (QSpinBox* box : {txtDays_, txtHours_, txtMins_})
     connect(box, &QSpinBox::valueChanged, this, &frmReminders::SettingChanged);
+  // The code keeps minutes in tens: a typed 25 is stored as 20, so the box shows 20 once it is
+  // left, and a typed 5 shows the 0 that the reminder would really get.
+  connect(txtMins_, &QSpinBox::editingFinished, this, [this] {
+    if (const int typed = txtMins_->value(); typed % 10 != 0) txtMins_->setValue(typed / 10 * 10);
+  });
   connect(cboSound_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (filling_ || CurrentRow_ < 0 || index < 0) return;
     rows_[static_cast<std::size_t>(CurrentRow_)].ReminderRowCode[5] = static_cast<char>('0' + index);
@@ -294,6 +300,13 @@ void frmReminders::UpdateListView() {
   PreviousRow_ = 0;
   SelectRow(0);
   ShowReminderDetails();
+  // After an Apply the first row may be one without a check: its settings must not stay open
+  // from the row that was selected before.
+  if (RowIsChecked(0)) {
+    EnableSettings();
+  } else {
+    DisableSettings();
+  }
 }
 
 void frmReminders::SelectRow(int row) {
@@ -383,22 +396,28 @@ void frmReminders::RowClicked(int row) {
 void frmReminders::CheckRow(int row, bool checked) {
   if (row < 0 || row >= static_cast<int>(rows_.size())) return;
   QTreeWidgetItem* item = lvwReminders_->topLevelItem(row);
-  if ((item->checkState(0) == Qt::Checked) != checked) {
+  const auto showMark = [this, item](bool on) {
+    if ((item->checkState(0) == Qt::Checked) == on) return;
     filling_ = true;
-    item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
     filling_ = false;
+  };
+  if (row != CurrentRow_) {
+    // A click on another row's box selects that row as a click on its text would. When the row
+    // left behind may not be left (checked with nothing set), the new mark is taken back: it
+    // would stand for a reminder that no setting of the dialog could ever reach.
+    ClickRow(row);
+    if (CurrentRow_ != row) {
+      showMark(rows_[static_cast<std::size_t>(row)].RowChecked);
+      return;
+    }
   }
+  showMark(checked);
   RowSettingsChanged_ = true;
   UpdateApplyButton();
   rows_[static_cast<std::size_t>(row)].RowChecked = checked;
   CheckedRowCount_ = std::max(0, CheckedRowCount_ + (checked ? 1 : -1));
   lblReminderNum_->setText(QString::number(CheckedRowCount_));
-  if (row != CurrentRow_) {
-    // A click on another row's box selects that row as a click on its text would; the row left
-    // behind is checked first.
-    ClickRow(row);
-    return;
-  }
   if (checked) {
     EnableSettings();
   } else {
@@ -408,7 +427,8 @@ void frmReminders::CheckRow(int row, bool checked) {
 }
 
 bool frmReminders::AllSettingsZero() const {
-  return txtDays_->value() == 0 && txtHours_->value() == 0 && txtMins_->value() == 0;
+  // Minutes count in tens, as they are stored: a box still showing 5 sets no reminder.
+  return txtDays_->value() == 0 && txtHours_->value() == 0 && txtMins_->value() / 10 == 0;
 }
 
 void frmReminders::ShowFrequencyError() {

@@ -13,11 +13,30 @@ ReminderAlerts::~ReminderAlerts() { CloseAll(); }
 void ReminderAlerts::Enqueue(std::vector<DueReminder> due) {
   if (closing_) return;
   for (DueReminder& d : due) waiting_.push_back(std::move(d));
-  if (!current_) ShowNext();
+  // A waiting message goes first, and it is shown from the event loop, not from here.
+  if (!current_ && messages_.empty() && !inMessage_) ShowNext();
+}
+
+void ReminderAlerts::EnqueueMessage(std::function<void()> show) {
+  if (closing_) return;
+  messages_.push_back(std::move(show));
+  QMetaObject::invokeMethod(this, &ReminderAlerts::ShowNext, Qt::QueuedConnection);
 }
 
 void ReminderAlerts::ShowNext() {
-  if (closing_ || current_ || waiting_.empty()) return;
+  if (closing_ || current_ || inMessage_) return;
+  if (!messages_.empty()) {
+    const std::function<void()> show = std::move(messages_.front());
+    messages_.pop_front();
+    inMessage_ = true;
+    show();
+    inMessage_ = false;
+    if (closing_) return;
+    emit MessageClosed();
+    QMetaObject::invokeMethod(this, &ReminderAlerts::ShowNext, Qt::QueuedConnection);
+    return;
+  }
+  if (waiting_.empty()) return;
   auto* alert = new frmReminderMsg(app_, waiting_.front(), owner_);
   waiting_.pop_front();
   alert->setWindowModality(Qt::ApplicationModal);
@@ -39,6 +58,7 @@ void ReminderAlerts::Closed() {
 void ReminderAlerts::CloseAll() {
   closing_ = true;
   waiting_.clear();
+  messages_.clear();
   if (current_) {
     frmReminderMsg* alert = current_;
     current_ = nullptr;

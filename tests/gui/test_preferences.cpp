@@ -35,13 +35,11 @@
 #include "preferences/menu_style_tab.h"
 #include "preferences/settings_tab.h"
 #include "preferences/statistics_tab.h"
+#include "main_window_fixture.h"
 #include "support/file_helpers.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
 
 using namespace orlevant;
-using orlevant::testing::ScriptedMessageBoxes;
-using orlevant::testing::TempHome;
+using orlevant::testing::MainWindowFixture;
 namespace fs = std::filesystem;
 
 namespace {
@@ -66,48 +64,40 @@ class TestPreferences : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
-  std::unique_ptr<AppContext> app_;
-  std::unique_ptr<frmMain> window_;
+  std::unique_ptr<MainWindowFixture> f_;
   std::unique_ptr<frmPreferences> dialog_;
 
   int redraws_ = 0;
   QStringList runCalls_;
+  bool runEntryWorks_ = true;  // what the log-on entry's add and remove answer
   QList<bool> eventsChanged_;
   std::vector<std::uint32_t> colourAnswers_;  // given in order by the colour dialog; empty: cancel
   QList<QUrl> opened_;
 
   Entries StoredEntries() const {
-    auto doc = IniDocument::Load(app_->store.FilePath());
+    auto doc = IniDocument::Load(f_->app.store.FilePath());
     if (!doc) return {};
     return doc->SectionEntries("Settings").value_or(Entries{});
   }
-  QString Stored(const char* key) const { return QString::fromStdString(app_->store.Read(key, "(missing)")); }
-
-  void WriteEvents(const std::vector<std::string>& lines) {
-    std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary | std::ios::trunc);
-    for (const auto& l : lines) out << l << "\r\n";
-  }
+  QString Stored(const char* key) const { return QString::fromStdString(f_->app.store.Read(key, "(missing)")); }
 
   frmPreferences& Open() {
     PreferencesServices services;
     services.settingsChanged = [this] {
       ++redraws_;
-      window_->SettingsChanged();
+      f_->window->SettingsChanged();
     };
     services.eventsChanged = [this](bool removed) {
       eventsChanged_ << removed;
-      window_->EventsChanged(removed);
+      f_->window->EventsChanged(removed);
     };
     services.addRunAtLogon = [this](std::string_view) {
       runCalls_ << "add";
-      return true;
+      return runEntryWorks_;
     };
     services.removeRunAtLogon = [this] {
       runCalls_ << "remove";
-      return true;
+      return runEntryWorks_;
     };
     services.chooseColour = [this](std::uint32_t, QWidget*) -> std::optional<std::uint32_t> {
       if (colourAnswers_.empty()) return std::nullopt;
@@ -119,37 +109,26 @@ class TestPreferences : public QObject {
       opened_ << url;
       return true;
     };
-    dialog_ = std::make_unique<frmPreferences>(*app_, services, window_.get());
+    dialog_ = std::make_unique<frmPreferences>(f_->app, services, f_->window.get());
     return *dialog_;
   }
 
  private slots:
   void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 6, 15), 9, 30, 0});
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
-    app_ = std::make_unique<AppContext>();
+    f_ = std::make_unique<MainWindowFixture>(DateTime{DateSerial(2026, 6, 15), 9, 30, 0});
     fs::create_directories(fs::path(EventFilePath(DefaultAllUsersPath())).parent_path());
-    WriteEvents({"14/03/2026000000=Dentist", "14/03/2025000000=Last year", "04/07/9999000000=Party",
-                 "16/06/2026000000=Tomorrow"});
-    window_ = std::make_unique<frmMain>(*app_, FrmMainServices{[] { return true; }, [] {}, {}});
-    window_->Form_Load();
-    window_->TimerDate().stop();
+    f_->Load({"14/03/2026000000=Dentist", "14/03/2025000000=Last year", "04/07/9999000000=Party",
+              "16/06/2026000000=Tomorrow"});
     redraws_ = 0;
     runCalls_.clear();
+    runEntryWorks_ = true;
     eventsChanged_.clear();
     colourAnswers_.clear();
     opened_.clear();
   }
   void cleanup() {
     dialog_.reset();
-    window_.reset();
-    app_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
+    f_.reset();
   }
 
   // ------------------------------------------------------------------ load, OK, Cancel
@@ -185,7 +164,7 @@ class TestPreferences : public QObject {
 
   void applyWithOneColourWritesTheFiftyNineKeysInOrder() {
     frmPreferences& d = Open();
-    fs::remove(app_->store.FilePath());
+    fs::remove(f_->app.store.FilePath());
     colourAnswers_ = {0x0000FF};
     d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Date, 0, Qt::RightButton);
     QVERIFY(d.cmdApply()->isEnabled());
@@ -194,11 +173,11 @@ class TestPreferences : public QObject {
     for (const auto& e : StoredEntries()) keys << QString::fromStdString(e.first);
     QCOMPARE(keys, kKeysInOrder);
     QCOMPARE(Stored("BackGroundDate"), QStringLiteral("255"));
-    QCOMPARE(app_->settings.BackGroundDate, 0x0000FFu);
-    QCOMPARE(window_->lblDate()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(f_->app.settings.BackGroundDate, 0x0000FFu);
+    QCOMPARE(f_->window->lblDate()->palette().color(QPalette::Window), QColor(255, 0, 0));
     // "dTheme" and "DTheme" are one value.
-    QCOMPARE(QString::fromStdString(app_->store.Read("DTheme", "")), QString::number(app_->settings.DTheme));
-    QCOMPARE(LoadSettings(app_->store).DTheme, app_->settings.DTheme);
+    QCOMPARE(QString::fromStdString(f_->app.store.Read("DTheme", "")), QString::number(f_->app.settings.DTheme));
+    QCOMPARE(LoadSettings(f_->app.store).DTheme, f_->app.settings.DTheme);
     QCOMPARE(redraws_, 1);
     QVERIFY(runCalls_.isEmpty());
     QVERIFY(!d.cmdApply()->isEnabled());
@@ -217,7 +196,7 @@ class TestPreferences : public QObject {
     QFETCH(int, clicks);
     QFETCH(QStringList, calls);
     QFETCH(QString, stored);
-    QCOMPARE(app_->settings.RunStartup, 1);
+    QCOMPARE(f_->app.settings.RunStartup, 1);
     frmPreferences& d = Open();
     for (int i = 0; i < clicks; ++i) d.General()->chkRunStartup()->click();
     d.General()->chkShowSplash()->click();  // something else changed, so Apply writes
@@ -230,6 +209,36 @@ class TestPreferences : public QObject {
     QCOMPARE(runCalls_, calls);
   }
 
+  void aLogOnEntryThatCannotChangeIsReportedAndNotStored_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("add") << "0" << "add" << "could not be written";
+    QTest::newRow("remove") << "1" << "remove" << "could not be removed";
+  }
+  void aLogOnEntryThatCannotChangeIsReportedAndNotStored() {
+    QFETCH(QString, before);
+    QFETCH(QString, call);
+    QFETCH(QString, words);
+    f_->app.settings.RunStartup = before.toInt();
+    runEntryWorks_ = false;
+    frmPreferences& d = Open();
+    d.General()->chkRunStartup()->click();
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(runCalls_, QStringList{call});
+    // The setting keeps what is true of the entry, and the user is told.
+    QCOMPARE(Stored("RunStartup"), before);
+    QCOMPARE(f_->app.settings.RunStartup, before.toInt());
+    QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(f_->boxes.shown[0].text).contains(words));
+    // With the box still changed, the next Apply tries again.
+    runEntryWorks_ = true;
+    d.General()->chkShowSplash()->click();
+    QVERIFY(d.ApplySettings());
+    QCOMPARE(runCalls_, (QStringList{call, call}));
+    QCOMPARE(Stored("RunStartup"), QString::number(1 - before.toInt()));
+  }
+
   void cancelAfterApplyKeepsWhatApplyWrote() {
     frmPreferences& d = Open();
     d.General()->optBoxStyle(2)->click();
@@ -239,14 +248,14 @@ class TestPreferences : public QObject {
     d.cmdCancel()->click();
     QCOMPARE(d.result(), int(QDialog::Rejected));
     QCOMPARE(Stored("BoxStyle"), QStringLiteral("2"));
-    QCOMPARE(app_->settings.BoxStyle, 2);
-    QCOMPARE(app_->settings.FirstDay, 1);
+    QCOMPARE(f_->app.settings.BoxStyle, 2);
+    QCOMPARE(f_->app.settings.FirstDay, 1);
     QCOMPARE(Stored("FirstDay"), QStringLiteral("1"));
   }
 
   void cancelWithoutApplyWritesOnlyLastTab() {
     const Entries before = StoredEntries();
-    const Settings settingsBefore = app_->settings;
+    const Settings settingsBefore = f_->app.settings;
     frmPreferences& d = Open();
     d.General()->optPosition(4)->click();
     d.Format()->optWeekDay(2)->click();
@@ -256,9 +265,9 @@ class TestPreferences : public QObject {
     for (const auto& e : StoredEntries())
       if (e.first != "LastTab") after.push_back(e);
     QVERIFY(after == before);
-    QCOMPARE(app_->settings.Position, settingsBefore.Position);
-    QCOMPARE(app_->settings.WeekDayLength, settingsBefore.WeekDayLength);
-    QCOMPARE(app_->settings.MenuStyle, settingsBefore.MenuStyle);
+    QCOMPARE(f_->app.settings.Position, settingsBefore.Position);
+    QCOMPARE(f_->app.settings.WeekDayLength, settingsBefore.WeekDayLength);
+    QCOMPARE(f_->app.settings.MenuStyle, settingsBefore.MenuStyle);
     QCOMPARE(redraws_, 0);
   }
 
@@ -266,14 +275,14 @@ class TestPreferences : public QObject {
     frmPreferences& d = Open();
     d.General()->optBoxStyle(2)->click();
     // The settings folder is a regular file: the store cannot be written.
-    const fs::path folder = app_->store.FilePath().parent_path();
+    const fs::path folder = f_->app.store.FilePath().parent_path();
     fs::remove_all(folder);
     orlevant::testing::Put(folder, "not a folder");
-    boxes_->shown.clear();
+    f_->boxes.shown.clear();
     QVERIFY(!d.ApplySettings());
-    QCOMPARE(boxes_->shown.size(), size_t(1));
-    QVERIFY(boxes_->shown[0].text.find("could not be saved") != std::string::npos);
-    QCOMPARE(app_->settings.BoxStyle, 1);
+    QCOMPARE(f_->boxes.shown.size(), size_t(1));
+    QVERIFY(f_->boxes.shown[0].text.find("could not be saved") != std::string::npos);
+    QCOMPARE(f_->app.settings.BoxStyle, 1);
     QCOMPARE(redraws_, 0);
     QVERIFY(d.cmdApply()->isEnabled());
     // OK keeps the dialog open when its apply fails.
@@ -282,9 +291,9 @@ class TestPreferences : public QObject {
   }
 
   void aStoredFormatOrSchemeOutsideTheListsIsKept() {
-    app_->settings.DateFormat = "d.m.yyyy";
-    app_->settings.TimeFormat = "";
-    app_->settings.Scheme = "Purple";
+    f_->app.settings.DateFormat = "d.m.yyyy";
+    f_->app.settings.TimeFormat = "";
+    f_->app.settings.Scheme = "Purple";
     frmPreferences& d = Open();
     QCOMPARE(d.Format()->cboDateFormat()->currentText(), QStringLiteral("d.m.yyyy"));
     QCOMPARE(d.Format()->cboDateFormat()->count(), 11);
@@ -351,11 +360,11 @@ class TestPreferences : public QObject {
     c->cboScheme()->setCurrentText(QStringLiteral("Green"));
     QCOMPARE(c->WorkColours()[kBackDate], 0x9D00u);
     for (int i = kForeWeek; i <= kForeEntry; ++i) QCOMPARE(c->WorkColours()[static_cast<std::size_t>(i)], 0u);
-    boxes_->shown.clear();
+    f_->boxes.shown.clear();
     colourAnswers_ = {0x123456};
     c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Week, 3, Qt::LeftButton);
-    QCOMPARE(boxes_->shown.size(), size_t(1));
-    QCOMPARE(boxes_->shown[0].text, ColoursTab::SchemeLockMessage());
+    QCOMPARE(f_->boxes.shown.size(), size_t(1));
+    QCOMPARE(f_->boxes.shown[0].text, ColoursTab::SchemeLockMessage());
     QCOMPARE(colourAnswers_.size(), size_t(1));  // the colour dialog never opened
     // Unchecked, the scheme's colours stay as the user's own.
     c->chkUseScheme()->click();
@@ -369,22 +378,22 @@ class TestPreferences : public QObject {
   void blankBoxesRefuseATextColourButTakeABackground() {
     frmPreferences& d = Open();
     ColoursTab* c = d.Colours();
-    boxes_->shown.clear();
+    f_->boxes.shown.clear();
     c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Data, 3, Qt::LeftButton);
-    QCOMPARE(boxes_->shown.size(), size_t(1));
-    QCOMPARE(boxes_->shown[0].text, ColoursTab::BlankRefusalMessage());
+    QCOMPARE(f_->boxes.shown.size(), size_t(1));
+    QCOMPARE(f_->boxes.shown[0].text, ColoursTab::BlankRefusalMessage());
     QVERIFY(!d.SettingsChanged());
     colourAnswers_ = {0x00FF00};
     c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Data, 5, Qt::RightButton);
     QCOMPARE(c->WorkColours()[kBackData], 0x00FF00u);
     for (int i : {1, 3, 5, 6}) QCOMPARE(c->lblData(i)->BackColour(), 0x00FF00u);
-    QCOMPARE(c->lblData(2)->BackColour(), app_->settings.BackGroundEntry);
+    QCOMPARE(c->lblData(2)->BackColour(), f_->app.settings.BackGroundEntry);
     QVERIFY(d.SettingsChanged());
   }
 
   void theCommittedColourDoesNotEnableApply() {
     frmPreferences& d = Open();
-    colourAnswers_ = {app_->settings.BackGroundToday};
+    colourAnswers_ = {f_->app.settings.BackGroundToday};
     d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::RightButton);
     QVERIFY(!d.cmdApply()->isEnabled());
     colourAnswers_ = {};  // cancelled: the colour stays
@@ -399,12 +408,12 @@ class TestPreferences : public QObject {
   }
   void restoreColoursAsksAndAppliesAtOnce() {
     QFETCH(bool, ok);
-    app_->settings.BackGroundToday = 0x00FF00;
-    app_->settings.TransparentWeek = 1;
-    app_->settings.UseScheme = 1;
-    app_->settings.Scheme = "Red";
+    f_->app.settings.BackGroundToday = 0x00FF00;
+    f_->app.settings.TransparentWeek = 1;
+    f_->app.settings.UseScheme = 1;
+    f_->app.settings.Scheme = "Red";
     frmPreferences& d = Open();
-    boxes_->Answer(ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
+    f_->boxes.Answer(ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
     d.Colours()->cmdRestoreColours()->click();
     if (!ok) {
       QCOMPARE(redraws_, 0);
@@ -425,7 +434,7 @@ class TestPreferences : public QObject {
   // ------------------------------------------------------------------ menu style
 
   void menuPresetsStoreTheirColoursAndKeepTheUserColours() {
-    app_->settings.XPLeftBackColourUser = 0x112233;
+    f_->app.settings.XPLeftBackColourUser = 0x112233;
     frmPreferences& d = Open();
     MenuStyleTab* m = d.MenuStyle();
     m->optMenuStyle(2)->click();
@@ -438,7 +447,7 @@ class TestPreferences : public QObject {
     QCOMPARE(Stored("XPLeftBackColour"), QStringLiteral("15262949"));
     QCOMPARE(Stored("XPLeftBackColourUser"), QString::number(0x112233));
     QCOMPARE(Stored("MenuStyle"), QStringLiteral("2"));
-    QCOMPARE(window_->MenuObject().Look().MenuStyle, 2);
+    QCOMPARE(f_->window->MenuObject().Look().MenuStyle, 2);
   }
 
   void theUserThreeDColourGoesToBothValues() {
@@ -456,8 +465,8 @@ class TestPreferences : public QObject {
   }
 
   void matchingTheUserColoursMarksTheDialogChanged() {
-    app_->settings.TopColourUser = 0x0000FF;
-    app_->settings.BottomColourUser = 0x00FF00;
+    f_->app.settings.TopColourUser = 0x0000FF;
+    f_->app.settings.BottomColourUser = 0x00FF00;
     frmPreferences& d = Open();
     QVERIFY(!d.cmdApply()->isEnabled());
     d.MenuStyle()->cmdCoordinateColours()->click();
@@ -498,53 +507,53 @@ class TestPreferences : public QObject {
   }
   void purgeAllAsksThenEmptiesAndRedraws() {
     QFETCH(bool, ok);
-    const std::string before = orlevant::testing::Slurp(app_->events.Path);
+    const std::string before = orlevant::testing::Slurp(f_->app.events.Path);
     frmPreferences& d = Open();
-    boxes_->Answer(ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
+    f_->boxes.Answer(ok ? MsgAnswer::Ok : MsgAnswer::Cancel);
     d.Maintenance()->cmdPurgeAll()->click();
-    QCOMPARE(boxes_->shown[0].title, AppTitle() + " - Delete All Events");
-    QCOMPARE(boxes_->shown[0].text, MaintenanceTab::PurgeAllQuestion());
+    QCOMPARE(f_->boxes.shown[0].title, AppTitle() + " - Delete All Events");
+    QCOMPARE(f_->boxes.shown[0].text, MaintenanceTab::PurgeAllQuestion());
     if (!ok) {
-      QCOMPARE(orlevant::testing::Slurp(app_->events.Path), before);
+      QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), before);
       QVERIFY(eventsChanged_.isEmpty());
       return;
     }
-    QCOMPARE(app_->events.EventCount, 0);
-    QCOMPARE(orlevant::testing::Slurp(app_->events.Path), std::string());
+    QCOMPARE(f_->app.events.EventCount, 0);
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), std::string());
     QCOMPARE(eventsChanged_, QList<bool>{true});
-    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Purge of Database File!"));
-    QVERIFY(window_->lblData(0)->text().indexOf(QStringLiteral("Tomorrow")) < 0);
+    QVERIFY(f_->boxes.shown.back().text.starts_with("Successfull Purge of Database File!"));
+    QVERIFY(f_->window->lblData(0)->text().indexOf(QStringLiteral("Tomorrow")) < 0);
   }
 
   void backupPurgeYearsRestore() {
     frmPreferences& d = Open();
     MaintenanceTab* m = d.Maintenance();
     QCOMPARE(m->cmdPurgeYears()->text(), QStringLiteral("Delete Events Before 2026"));
-    QCOMPARE(m->lblDBasePath()->text().toStdString(), app_->events.Path);
+    QCOMPARE(m->lblDBasePath()->text().toStdString(), f_->app.events.Path);
     m->cmdRestore()->click();
-    QCOMPARE(boxes_->shown.back().title, AppTitle() + " - No Backup File");
+    QCOMPARE(f_->boxes.shown.back().title, AppTitle() + " - No Backup File");
     m->cmdBackup()->click();
-    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Backup of Database File!"));
-    const std::string saved = orlevant::testing::Slurp(app_->events.Path);
+    QVERIFY(f_->boxes.shown.back().text.starts_with("Successfull Backup of Database File!"));
+    const std::string saved = orlevant::testing::Slurp(f_->app.events.Path);
     m->cmdPurgeYears()->click();
-    QCOMPARE(app_->events.EventCount, 3);
-    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Purge of Previous Years!"));
+    QCOMPARE(f_->app.events.EventCount, 3);
+    QVERIFY(f_->boxes.shown.back().text.starts_with("Successfull Purge of Previous Years!"));
     m->cmdPurgeYears()->click();
-    QVERIFY(boxes_->shown.back().text.starts_with("There are no events in Previous Years."));
+    QVERIFY(f_->boxes.shown.back().text.starts_with("There are no events in Previous Years."));
     m->cmdRestore()->click();
-    QVERIFY(boxes_->shown.back().text.starts_with("Successfull Restore of Backup Database File!"));
-    QCOMPARE(orlevant::testing::Slurp(app_->events.Path), saved);
-    QCOMPARE(app_->events.EventCount, 4);
+    QVERIFY(f_->boxes.shown.back().text.starts_with("Successfull Restore of Backup Database File!"));
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), saved);
+    QCOMPARE(f_->app.events.EventCount, 4);
     QCOMPARE(eventsChanged_, (QList<bool>{true, true}));
   }
 
   void aFailedBackupIsShownAndTheFileStays() {
     frmPreferences& d = Open();
-    const std::string before = orlevant::testing::Slurp(app_->events.Path);
-    fs::create_directories(BackupFilePath(app_->events.Path));
+    const std::string before = orlevant::testing::Slurp(f_->app.events.Path);
+    fs::create_directories(BackupFilePath(f_->app.events.Path));
     d.Maintenance()->cmdBackup()->click();
-    QCOMPARE(boxes_->shown.back().icon, MsgIcon::Critical);
-    QCOMPARE(orlevant::testing::Slurp(app_->events.Path), before);
+    QCOMPARE(f_->boxes.shown.back().icon, MsgIcon::Critical);
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), before);
   }
 
   // ------------------------------------------------------------------ about
@@ -570,18 +579,18 @@ class TestPreferences : public QObject {
   // ------------------------------------------------------------------ the window behind
 
   void applyRedrawsACollapsedWindowAsItsTitleStrip() {
-    window_->ToggleExpand();
-    QVERIFY(window_->CompactMode());
-    const int stripHeight = window_->height();
+    f_->window->ToggleExpand();
+    QVERIFY(f_->window->CompactMode());
+    const int stripHeight = f_->window->height();
     frmPreferences& d = Open();
     d.General()->optBoxStyle(2)->click();
     QVERIFY(d.ApplySettings());
-    QVERIFY(window_->CompactMode());
-    QCOMPARE(window_->height(), stripHeight);
-    QCOMPARE(window_->width(), TwipsToPixels(app_->month.lblDate.Geometry.Width));
-    window_->ToggleExpand();
-    QCOMPARE(window_->width(), TwipsToPixels(app_->month.ExpandedWidth));
-    QVERIFY(app_->month.mnuLarge);
+    QVERIFY(f_->window->CompactMode());
+    QCOMPARE(f_->window->height(), stripHeight);
+    QCOMPARE(f_->window->width(), TwipsToPixels(f_->app.month.lblDate.Geometry.Width));
+    f_->window->ToggleExpand();
+    QCOMPARE(f_->window->width(), TwipsToPixels(f_->app.month.ExpandedWidth));
+    QVERIFY(f_->app.month.mnuLarge);
   }
 };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "mainwindow/app_context.h"
+#include "reminder_test_support.h"
 #include "reminders/reminder_sound.h"
 #include "support/temp_home.h"
 
@@ -29,13 +30,7 @@ void Touch(const std::filesystem::path& p) {
   std::ofstream(p) << "RIFF";
 }
 
-class RecordingPlayer final : public SoundPlayer {
- public:
-  RecordingPlayer() { SetAppSoundPlayer(this); }
-  ~RecordingPlayer() override { SetAppSoundPlayer(nullptr); }
-  void Play(const SoundRequest& request) override { played.push_back(request); }
-  std::vector<SoundRequest> played;
-};
+using orlevant::testing::RecordingPlayer;
 
 }  // namespace
 

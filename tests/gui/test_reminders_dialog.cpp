@@ -12,52 +12,23 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <fstream>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/events_file.h"
-#include "mainwindow/app_context.h"
-#include "mainwindow/frm_main.h"
-#include "platform/date_format.h"
-#include "platform/paths.h"
+#include "main_window_fixture.h"
+#include "mainwindow/dialog_openers.h"
+#include "reminder_test_support.h"
 #include "reminders/frm_reminders.h"
-#include "reminders/reminder_sound.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
 
 using namespace orlevant;
-using orlevant::testing::ScriptedMessageBoxes;
-using orlevant::testing::TempHome;
+using orlevant::testing::MainWindowFixture;
+using orlevant::testing::RecordingPlayer;
 
 namespace {
 
-DateTime At(int y, int mo, int d, int h, int mi) { return DateTime{DateSerial(y, mo, d), h, mi, 0}; }
-
-void WriteEvents(const std::vector<std::string>& lines) {
-  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-  for (const std::string& line : lines) out << line << "\r\n";
-}
-
-QStringList ReadEvents() {
-  std::ifstream in(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-  QStringList lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines << QString::fromStdString(line);
-  }
-  return lines;
-}
-
-class RecordingPlayer final : public SoundPlayer {
- public:
-  RecordingPlayer() { SetAppSoundPlayer(this); }
-  ~RecordingPlayer() override { SetAppSoundPlayer(nullptr); }
-  void Play(const SoundRequest& request) override { played.push_back(request); }
-  std::vector<SoundRequest> played;
-};
+QStringList ReadEvents() { return orlevant::testing::ReadEventLines(); }
 
 const char* kFrequencyTitle = " - Reminder Frequency Error";
 
@@ -67,56 +38,34 @@ class TestRemindersDialog : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
+  std::unique_ptr<MainWindowFixture> f_;
   std::unique_ptr<RecordingPlayer> player_;
-  std::unique_ptr<AppContext> app_;
-  std::unique_ptr<frmMain> window_;
 
-  // The program loaded on Tuesday 12 May 2026 with these lines, and the dialog open.
+  // The program loaded on Tuesday 12 May 2026 at 09:30 with these lines, and the dialog open.
   frmReminders* Open(const std::vector<std::string>& lines, bool remindersOn = true) {
-    WriteEvents(lines);
-    if (!app_->store.Write("Reminders", remindersOn ? "1" : "0")) return nullptr;
-    FrmMainServices services;
-    services.trayAvailable = [] { return true; };
-    services.beep = [] {};
-    window_ = std::make_unique<frmMain>(*app_, services);
-    window_->Form_Load();
-    window_->TimerDate().stop();
-    auto* dialog = new frmReminders(*window_, window_.get());
+    f_->Set("Reminders", remindersOn ? "1" : "0");
+    frmMain& window = f_->Load(lines);
+    auto* dialog = new frmReminders(window, &window);
     dialog->show();
     return dialog;
   }
 
   int Boxes(const std::string& titleEnd) const {
     int n = 0;
-    for (const auto& b : boxes_->shown)
+    for (const auto& b : f_->boxes.shown)
       if (b.title == AppTitle() + titleEnd) ++n;
     return n;
   }
 
  private slots:
   void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(At(2026, 5, 12, 9, 30));
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
+    f_ = std::make_unique<MainWindowFixture>(DateTime{DateSerial(2026, 5, 12), 9, 30, 0});
     player_ = std::make_unique<RecordingPlayer>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
   }
 
   void cleanup() {
-    window_.reset();
-    app_.reset();
     player_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
+    f_.reset();
   }
 
   void loadsTheFutureEventsInDateOrder() {
@@ -136,9 +85,9 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(d->txtDays()->value(), 1);
     QVERIFY(d->txtDays()->isEnabled());  // row 1 is checked: its settings open as it is shown
     QVERIFY(!d->cmdApply()->isEnabled());
-    QVERIFY(app_->RemindersDialogOpen);
+    QVERIFY(f_->app.RemindersDialogOpen);
     d->cmdCancel()->click();
-    QVERIFY(!app_->RemindersDialogOpen);
+    QVERIFY(!f_->app.RemindersDialogOpen);
   }
 
   void writesTheCodeOfTheRowIntoItsOwnLine_data() {
@@ -192,9 +141,9 @@ class TestRemindersDialog : public QObject {
     QVERIFY(!d->cmdApply()->isEnabled());
     QVERIFY(d->isVisible());  // Apply refreshes in place
     QCOMPARE(d->lvwReminders()->topLevelItemCount(), lines.size());
-    QCOMPARE(app_->reminders.ReminderCount(), check ? 1 : 0);
+    QCOMPARE(f_->app.reminders.ReminderCount(), check ? 1 : 0);
     d->cmdOK()->click();
-    QVERIFY(!app_->RemindersDialogOpen);
+    QVERIFY(!f_->app.RemindersDialogOpen);
   }
 
   void aCheckedRowWithNothingSetIsRefused() {
@@ -213,7 +162,7 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(Boxes(kFrequencyTitle), 3);
     QCOMPARE(d->CurrentRow(), 0);
     QCOMPARE(d->lvwReminders()->currentItem(), d->lvwReminders()->topLevelItem(0));
-    const std::string text = boxes_->shown.back().text;
+    const std::string text = f_->boxes.shown.back().text;
     QVERIFY(text.starts_with("Sorry, unable to apply this Reminder since the Frequency Setting is\r\nnot allowed."));
     QVERIFY(text.find("Your Setting: Days= 0   Hours= 0   Minutes= 0\r\nFor: A\r\n\r\non... May 20, 2026\r\n") !=
             std::string::npos);
@@ -224,7 +173,75 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(d->CurrentRow(), 1);
     d->cmdOK()->click();
     QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000100=A", "21/05/2026000000=B"}));
-    QVERIFY(!app_->RemindersDialogOpen);
+    QVERIFY(!f_->app.RemindersDialogOpen);
+  }
+
+  void minutesBelowTenSetNoReminder_data() {
+    QTest::addColumn<int>("sound");
+    QTest::newRow("default sound") << 0;
+    QTest::newRow("with a sound") << 4;  // would have been written as "000004": a mark that never alerts
+  }
+  void minutesBelowTenSetNoReminder() {
+    QFETCH(int, sound);
+    frmReminders* d = Open({"20/05/2026000000=A"});
+    d->CheckRow(0, true);
+    d->cboSound()->setCurrentIndex(sound);
+    d->txtMins()->setValue(5);  // typed: the box takes it, the code keeps tens only
+    d->cmdOK()->click();
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    QVERIFY(d->isVisible());
+    QCOMPARE(ReadEvents(), QStringList{"20/05/2026000000=A"});
+    d->cmdCancel()->click();
+  }
+
+  void typedMinutesShowWhatIsStored() {
+    frmReminders* d = Open({"20/05/2026000000=A"});
+    d->CheckRow(0, true);
+    d->txtMins()->setValue(25);
+    emit d->txtMins()->editingFinished();
+    QCOMPARE(d->txtMins()->value(), 20);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEvents(), QStringList{"20/05/2026000020=A"});
+  }
+
+  void checkingAnotherRowWhileThisOneIsRefusedTakesTheMarkBack() {
+    frmReminders* d = Open({"20/05/2026000000=A", "21/05/2026000000=B", "22/05/2026000000=C"});
+    d->CheckRow(0, true);  // checked, nothing set yet
+    d->CheckRow(2, true);  // a click on C's box
+    QCOMPARE(Boxes(kFrequencyTitle), 1);
+    QCOMPARE(d->CurrentRow(), 0);
+    QCOMPARE(d->lvwReminders()->topLevelItem(2)->checkState(0), Qt::Unchecked);
+    QVERIFY(!d->Rows()[2].RowChecked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("1"));
+    // Once A has a frequency, C's box works and C's own settings come up.
+    d->txtDays()->setValue(1);
+    d->CheckRow(2, true);
+    QCOMPARE(d->CurrentRow(), 2);
+    QVERIFY(d->Rows()[2].RowChecked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("2"));
+    QVERIFY(d->txtDays()->isEnabled());
+    d->txtHours()->setValue(2);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEvents(),
+             (QStringList{"20/05/2026010000=A", "21/05/2026000000=B", "22/05/2026000200=C"}));
+  }
+
+  void afterApplyTheFirstRowsSettingsFollowItsCheck() {
+    frmReminders* d = Open({"20/05/2026000000=A", "21/05/2026010000=B"});
+    d->ClickRow(1);
+    QVERIFY(d->txtHours()->isEnabled());
+    d->txtHours()->setValue(2);
+    d->cmdApply()->click();
+    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000000=A", "21/05/2026010200=B"}));
+    // The refreshed list shows its first row, A, which has no check: nothing of it can be set.
+    QCOMPARE(d->CurrentRow(), 0);
+    QVERIFY(!d->txtDays()->isEnabled());
+    QVERIFY(!d->txtHours()->isEnabled());
+    QVERIFY(!d->cboSound()->isEnabled());
+    d->ClickRow(1);
+    QVERIFY(d->txtHours()->isEnabled());
+    QCOMPARE(d->txtHours()->value(), 2);
+    d->cmdCancel()->click();
   }
 
   void leavingTheListChecksTheRowUnlessForCancelOrItsSettings() {
@@ -257,9 +274,9 @@ class TestRemindersDialog : public QObject {
     d->optReminder(0)->click();
     d->cmdCancel()->click();
     QCOMPARE(ReadEvents(), QStringList{"20/05/2026010000=A"});
-    QCOMPARE(QString::fromStdString(app_->store.Read("Reminders", "")), QString("1"));
-    QCOMPARE(app_->settings.Reminders, 1);
-    QVERIFY(window_->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
+    QCOMPARE(QString::fromStdString(f_->app.store.Read("Reminders", "")), QString("1"));
+    QCOMPARE(f_->app.settings.Reminders, 1);
+    QVERIFY(f_->window->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
   }
 
   void offAndApplySavesTheSettingAndNoLine() {
@@ -270,10 +287,10 @@ class TestRemindersDialog : public QObject {
     QVERIFY(d->imgBall(1)->isVisibleTo(d));
     QVERIFY(!d->lvwReminders()->isEnabled());
     d->cmdApply()->click();
-    QCOMPARE(QString::fromStdString(app_->store.Read("Reminders", "")), QString("0"));
-    QCOMPARE(app_->settings.Reminders, 0);
-    QCOMPARE(app_->month.imgRemind[0].Picture, kReminderOffPicture);
-    QVERIFY(!window_->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
+    QCOMPARE(QString::fromStdString(f_->app.store.Read("Reminders", "")), QString("0"));
+    QCOMPARE(f_->app.settings.Reminders, 0);
+    QCOMPARE(f_->app.month.imgRemind[0].Picture, kReminderOffPicture);
+    QVERIFY(!f_->window->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
     QCOMPARE(ReadEvents(), QStringList{"20/05/2026010000=A"});
     QCOMPARE(std::filesystem::last_write_time(EventFilePath(DefaultAllUsersPath())), stamp);
     d->cmdCancel()->click();
@@ -283,20 +300,20 @@ class TestRemindersDialog : public QObject {
     // A reminder exists but its event has passed since the start: nothing is listed.
     frmReminders* d = Open({"12/05/2026010000=Today"});
     d->cmdCancel()->click();
-    clock_->Set(At(2026, 5, 13, 0, 1));
-    window_->TimerDate_Timer();
-    QCOMPARE(app_->reminders.ReminderCount(), 1);
-    boxes_->shown.clear();
-    auto* again = new frmReminders(*window_, window_.get());
+    f_->SetNow(DateTime{DateSerial(2026, 5, 13), 0, 1, 0});
+    f_->window->TimerDate_Timer();
+    QCOMPARE(f_->app.reminders.ReminderCount(), 1);
+    f_->boxes.shown.clear();
+    auto* again = new frmReminders(f_->Window(), f_->window.get());
     again->show();
     QCOMPARE(again->lvwReminders()->topLevelItemCount(), 0);
     QCOMPARE(Boxes(""), 1);  // "You do not have any Future Events entered."
-    QVERIFY(boxes_->shown[0].text.starts_with("You do not have any Future Events entered."));
+    QVERIFY(f_->boxes.shown[0].text.starts_with("You do not have any Future Events entered."));
     QVERIFY(!again->txtDays()->isEnabled());
     QVERIFY(!again->cmdTestSound()->isEnabled());
     again->cmdApply()->click();
     again->cmdOK()->click();
-    QVERIFY(!app_->RemindersDialogOpen);
+    QVERIFY(!f_->app.RemindersDialogOpen);
   }
 
   void testPlaysTheRowsSound() {
@@ -313,11 +330,14 @@ class TestRemindersDialog : public QObject {
     d->cmdCancel()->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!OpenRemindersDialog());
-    QVERIFY(window_->Dialogs().Reminders);
-    window_->Dialogs().Reminders(*window_, false);
+    DialogOpeners registered;
+    RegisterDialogs(registered);
+    QVERIFY(registered.Reminders);
+    f_->window->Dialogs().Reminders = registered.Reminders;
+    f_->window->Dialogs().Reminders(f_->Window(), false);
     frmReminders* first = OpenRemindersDialog();
     QVERIFY(first && first->isVisible() && !first->isModal());
-    window_->Dialogs().Reminders(*window_, false);
+    f_->window->Dialogs().Reminders(f_->Window(), false);
     QCOMPARE(OpenRemindersDialog(), first);
     first->cmdCancel()->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -326,17 +346,17 @@ class TestRemindersDialog : public QObject {
     QRect geometry;
     QTimer::singleShot(0, [&] {
       frmReminders* modal = OpenRemindersDialog();
-      sawModal = modal && modal->isModal() && app_->RemindersDialogOpen;
+      sawModal = modal && modal->isModal() && f_->app.RemindersDialogOpen;
       if (modal) {
         geometry = modal->frameGeometry();
         modal->cmdCancel()->click();
       }
     });
-    window_->Dialogs().Reminders(*window_, true);
+    f_->window->Dialogs().Reminders(f_->Window(), true);
     QVERIFY(sawModal);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QVERIFY(qAbs(geometry.center().x() - screen.center().x()) <= 2);
-    QVERIFY(!app_->RemindersDialogOpen);
+    QVERIFY(!f_->app.RemindersDialogOpen);
   }
 };
 

@@ -70,6 +70,13 @@ TEST(SetQuickReminder, FindsTheDaysOwnLineOrRefuses) {
       {"the newest already has a reminder", {"12/05/2026000000=A", "12/05/2026010000=B"}, kToday, "020000",
        QuickReminderOutcome::ReminderSet, {"12/05/2026000000=A", "12/05/2026010000=B"}},
       {"empty day", {"13/05/2026000000=A"}, kToday, "020000", QuickReminderOutcome::NoEvent, {"13/05/2026000000=A"}},
+      // A text of its own that begins with a dot looks like the reminder mark in the box.
+      {"a text beginning with a dot, no reminder", {"12/05/2026000000=.NET meeting"}, kToday, "000100",
+       QuickReminderOutcome::Written, {"12/05/2026000100=.NET meeting"}},
+      {"a text beginning with a dot, with a reminder", {"12/05/2026010000=.NET meeting"}, kToday, "000100",
+       QuickReminderOutcome::ReminderSet, {"12/05/2026010000=.NET meeting"}},
+      {"a dotted text newest, another event after it", {"12/05/2026000000=A", "12/05/2026000000=.B"}, kToday,
+       "000100", QuickReminderOutcome::MultipleEvents, {"12/05/2026000000=A", "12/05/2026000000=.B"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
