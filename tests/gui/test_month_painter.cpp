@@ -155,6 +155,38 @@ class TestMonthPainter : public QObject {
     QVERIFY(label->text().contains(QStringLiteral("Line 0")) && label->text().contains(QStringLiteral("Line 59")));
   }
 
+  // A day's number carries its box's tooltip, escaped, and follows it when the day's events change;
+  // a day without events and a window without tooltips carry none.
+  void dayNumberCarriesItsBoxsToolTip_data() {
+    QTest::addColumn<QString>("showToolTips");
+    QTest::newRow("tooltips on") << "1";
+    QTest::newRow("tooltips off") << "0";
+  }
+  void dayNumberCarriesItsBoxsToolTip() {
+    QFETCH(QString, showToolTips);
+    const bool shown = showToolTips == QLatin1String("1");
+    f_->Set("ShowToolTips", showToolTips.toStdString());
+    frmMain& w = f_->Load({"12/05/2026000000=<b>Dentist</b> & \"Ann\"~at ten", "20/05/2026000000=Call Ann"});
+    auto check = [&](int day, const QString& text) {
+      const QString tip = w.lblData(f_->Box(day))->toolTip();
+      QCOMPARE(w.lblDay(f_->Box(day))->toolTip(), tip);
+      if (shown && !text.isEmpty())
+        QVERIFY2(tip.contains(text), qPrintable(tip));
+      else
+        QVERIFY2(tip.isEmpty(), qPrintable(tip));
+    };
+    check(12, QStringLiteral("&lt;b&gt;Dentist&lt;/b&gt; &amp; &quot;Ann&quot;<br>at ten</p>"));
+    check(20, QStringLiteral("Call Ann"));
+    check(13, {});
+
+    // The 12th's event moves to the 13th; the 20th keeps its own.
+    f_->app.events.EventRecords[1] = "13/05/2026000000=Dentist moved";
+    w.EventsChanged(false);
+    check(12, {});
+    check(13, QStringLiteral("Dentist moved"));
+    check(20, QStringLiteral("Call Ann"));
+  }
+
   // The lines of a text that fit a box: whole, in order, wrapped at words, long words broken.
   void fittingText_data() {
     QTest::addColumn<QString>("text");
