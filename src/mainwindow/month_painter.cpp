@@ -28,16 +28,25 @@ QString PlainToolTip(const std::string& text) {
   QString tip;
   tip.reserve(shown.size() + shown.size() / 8 + 48);
   tip += QStringLiteral("<p style='white-space:pre'>");
-  for (const QChar c : shown) {
-    switch (c.unicode()) {
-      case u'<': tip += QLatin1String("&lt;"); break;
-      case u'>': tip += QLatin1String("&gt;"); break;
-      case u'&': tip += QLatin1String("&amp;"); break;
-      case u'"': tip += QLatin1String("&quot;"); break;
-      case u'\n': tip += QLatin1String("<br>"); break;
-      default: tip += c;
+  // Plain runs are copied whole: a busy day's text is hundreds of kilobytes, and one character at
+  // a time it cost more than loading the events.
+  const QStringView view(shown);
+  qsizetype runStart = 0;
+  for (qsizetype i = 0; i < view.size(); ++i) {
+    QLatin1String escaped;
+    switch (view[i].unicode()) {
+      case u'<': escaped = QLatin1String("&lt;"); break;
+      case u'>': escaped = QLatin1String("&gt;"); break;
+      case u'&': escaped = QLatin1String("&amp;"); break;
+      case u'"': escaped = QLatin1String("&quot;"); break;
+      case u'\n': escaped = QLatin1String("<br>"); break;
+      default: continue;
     }
+    tip += view.mid(runStart, i - runStart);
+    tip += escaped;
+    runStart = i + 1;
   }
+  tip += view.mid(runStart);
   tip += QLatin1String("</p>");
   return tip;
 }
@@ -47,8 +56,10 @@ constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room 
 
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
+// A label whose tooltip text is the same as that of `sameToolTipAs` takes that label's tooltip as
+// it stands instead of converting and escaping the text again.
 void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
-                MonthPainter::ShownText* shown = nullptr) {
+                MonthPainter::ShownText* shown = nullptr, const QLabel* sameToolTipAs = nullptr) {
   QPalette pal = label->palette();
   const QColor back = ColourFromBgr(state.BackColor);
   const QColor fore = ColourFromBgr(state.ForeColor);
@@ -62,7 +73,8 @@ void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
   label->setEnabled(state.Enabled);
   // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
   if (!shown || shown->caption != state.Caption) label->setText(DisplayText(state.Caption));
-  if (!shown || shown->toolTip != state.ToolTipText) label->setToolTip(PlainToolTip(state.ToolTipText));
+  if (!shown || shown->toolTip != state.ToolTipText)
+    label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText));
   if (shown) *shown = {state.Caption, state.ToolTipText};
   label->setGeometry(geometry);
   label->setVisible(state.Visible);
@@ -153,9 +165,13 @@ void MonthPainter::DrawBoxes(const MonthView& m) {
   const MonthPixels px = LayOutMonthPixels(m);
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
-    PaintLabel(window_.lblData(i), m.lblData[b], PxRect(px.boxes[b]), &shownText_[b]);
+    QLabel* data = window_.lblData(i);
+    PaintLabel(data, m.lblData[b], PxRect(px.boxes[b]), &shownText_[b]);
     QLabel* day = window_.lblDay(i);
-    PaintLabel(day, m.lblDay[b], PxRect(px.days[b]));
+    // The number's tooltip is its box's: a busy day's runs to many kilobytes, so it is made once
+    // for both, and again only when it has changed.
+    const bool sameToolTip = m.lblDay[b].ToolTipText == m.lblData[b].ToolTipText;
+    PaintLabel(day, m.lblDay[b], PxRect(px.days[b]), &shownDayText_[b], sameToolTip ? data : nullptr);
     // The number keeps its room on the left; in a box as low as the Small calendar's it starts at
     // the top, or it would sit on the border below.
     const int top = px.days[b].height >= kRoomyDayHeight ? kDayIndent : 0;

@@ -52,7 +52,8 @@ class MonthPainter {
   };
 
   frmMain& window_;
-  std::array<ShownText, 42> shownText_{};
+  std::array<ShownText, 42> shownText_{};     // the event-text labels
+  std::array<ShownText, 42> shownDayText_{};  // the day-number labels
   // The model's place as last drawn; while the model still says the same, it asks for no move.
   std::optional<Place> drawnPlace_;
 };

@@ -7,7 +7,9 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/twips.h"
 #include "monthview/events_list.h"
@@ -35,27 +37,59 @@ QSize PrintableTwips(const QPrinter& printer) {
           static_cast<int>(std::lround(points.height() * kTwipsPerPoint))};
 }
 
+namespace {
+
+// The longest start of text that fits, at least one character and never half of a surrogate pair
+// (half a character prints as a stray mark). Grown by doubling, then narrowed by halving, so a
+// piece costs measures about as long as itself however long the word is: measuring every shorter
+// start from the word's full length down took half a minute for a pasted word of 4000 letters.
+template <typename Fits>
+qsizetype FittingStart(QStringView text, const Fits& fits) {
+  const qsizetype size = text.size();
+  qsizetype good = 1;      // fits, or the one character a piece always takes
+  qsizetype bad = size + 1;
+  for (qsizetype n = 2; good < size; n *= 2) {
+    const qsizetype probe = std::min(n, size);
+    if (!fits(text.left(probe))) {
+      bad = probe;
+      break;
+    }
+    good = probe;
+  }
+  while (bad - good > 1) {
+    const qsizetype middle = good + (bad - good) / 2;
+    (fits(text.left(middle)) ? good : bad) = middle;
+  }
+  if (good < size && good > 1 && text[good - 1].isHighSurrogate()) --good;
+  return good;
+}
+
+}  // namespace
+
 QStringList WrapToWidth(const QString& text, const QFontMetricsF& metrics, double width) {
   QStringList lines;
   QString line;
-  auto fits = [&](const QString& s) { return metrics.horizontalAdvance(s) <= width; };
+  auto fits = [&](QStringView s) { return metrics.horizontalAdvance(s.toString()) <= width; };
   const QStringList words = text.split(QLatin1Char(' '));
   for (qsizetype w = 0; w < words.size(); ++w) {
     const QString& word = words[w];
-    const QString joined = w == 0 ? word : line + QLatin1Char(' ') + word;
-    if (w == 0 || fits(joined)) {
-      line = joined;
-    } else {
+    if (w > 0) {
+      QString joined = line + QLatin1Char(' ') + word;
+      if (fits(joined)) {
+        line = std::move(joined);
+        continue;
+      }
       lines << line;
-      line = word;
     }
+    line = word;
+    if (line.size() <= 1 || fits(line)) continue;
     // A word wider than the line on its own is broken where it must be.
-    while (!fits(line) && line.size() > 1) {
-      qsizetype n = line.size() - 1;
-      while (n > 1 && !fits(line.left(n))) --n;
-      lines << line.left(n);
-      line = line.mid(n);
+    QStringView rest(line);
+    for (qsizetype n = FittingStart(rest, fits); n < rest.size(); n = FittingStart(rest, fits)) {
+      lines << rest.left(n).toString();
+      rest = rest.mid(n);
     }
+    line = rest.toString();
   }
   lines << line;
   return lines;

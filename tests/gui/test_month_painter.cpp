@@ -8,23 +8,15 @@
 #include <QtTest>
 
 #include <cmath>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "mainwindow/app_context.h"
+#include "main_window_fixture.h"
 #include "mainwindow/day_text_label.h"
-#include "mainwindow/frm_main.h"
-#include "platform/date_format.h"
-#include "platform/paths.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
 
 using namespace orlevant;
-using orlevant::testing::ScriptedMessageBoxes;
-using orlevant::testing::TempHome;
+using orlevant::testing::MainWindowFixture;
 
 namespace {
 
@@ -34,11 +26,6 @@ struct SizeRow {
   int year, month, firstDay;
   int rows;  // rows the month needs
 };
-
-void WriteEvents(const std::vector<std::string>& lines) {
-  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-  for (const std::string& line : lines) out << line << "\r\n";
-}
 
 // Every day of the month has an event with a reminder, and the 9th many lines of text.
 std::vector<std::string> BusyMonth(int year, int month) {
@@ -63,48 +50,27 @@ class TestMonthPainter : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
-  std::unique_ptr<AppContext> app_;
-  std::unique_ptr<frmMain> window_;
+  std::unique_ptr<MainWindowFixture> f_;
 
+  // The window of the row's size, on the 9th of the row's month, with every day of it busy; its
+  // layout redone for the row's screen.
   frmMain& Load(const SizeRow& row) {
-    app_->store.Write("BoxStyle", std::to_string(row.boxStyle));
-    app_->store.Write("FirstDay", std::to_string(row.firstDay));
-    app_->store.Write("Reminders", "1");
-    app_->store.Write("Position", "3");
-    clock_->Set(DateTime{DateSerial(row.year, row.month, 9), 12, 0, 0});
-    window_ = std::make_unique<frmMain>(*app_, FrmMainServices{[] { return true; }, [] {}, {}});
-    window_->Form_Load();
-    window_->TimerDate().stop();
+    f_->Set("BoxStyle", std::to_string(row.boxStyle));
+    f_->Set("FirstDay", std::to_string(row.firstDay));
+    f_->Set("Reminders", "1");
+    f_->Set("Position", "3");
+    f_->SetNow(testing::At(row.year, row.month, 9));
+    frmMain& w = f_->Load(BusyMonth(row.year, row.month));
     // The screen the layout sizes the Large calendar by.
-    app_->month.ScreenWidth = PixelsToTwips(row.screenWidth);
-    app_->month.ScreenHeight = PixelsToTwips(row.screenHeight);
-    window_->SettingsChanged();
-    return *window_;
+    f_->Month().ScreenWidth = PixelsToTwips(row.screenWidth);
+    f_->Month().ScreenHeight = PixelsToTwips(row.screenHeight);
+    w.SettingsChanged();
+    return w;
   }
 
  private slots:
-  void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 5, 12), 12, 0, 0});
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
-  }
-
-  void cleanup() {
-    window_.reset();
-    app_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
-  }
+  void init() { f_ = std::make_unique<MainWindowFixture>(); }
+  void cleanup() { f_.reset(); }
 
   void gridLinesAndMarks_data() {
     QTest::addColumn<SizeRow>("row");
@@ -123,9 +89,7 @@ class TestMonthPainter : public QObject {
   }
   void gridLinesAndMarks() {
     QFETCH(SizeRow, row);
-    WriteEvents(BusyMonth(row.year, row.month));
     frmMain& w = Load(row);
-    w.show();
     const QSize size = w.size();
     const int last = row.rows * 7 - 1;
 
@@ -170,10 +134,8 @@ class TestMonthPainter : public QObject {
   }
   void eventTextIsCutAtWholeLines() {
     QFETCH(int, boxStyle);
-    WriteEvents(BusyMonth(2026, 5));
     frmMain& w = Load(SizeRow{boxStyle, 1920, 1080, 2026, 5, 1, 6});
-    w.show();
-    QLabel* label = w.lblData(app_->month.BoxOfDay(9));
+    QLabel* label = w.lblData(f_->Box(9));
     const QImage image = label->grab().toImage();
     const QColor back = label->palette().color(QPalette::Window);
     const QFontMetrics metrics(label->font());
@@ -191,6 +153,38 @@ class TestMonthPainter : public QObject {
              qPrintable(QStringLiteral("ink at row %1 of %2").arg(lowestInk).arg(area.bottom())));
     // The label still holds the day's whole text.
     QVERIFY(label->text().contains(QStringLiteral("Line 0")) && label->text().contains(QStringLiteral("Line 59")));
+  }
+
+  // A day's number carries its box's tooltip, escaped, and follows it when the day's events change;
+  // a day without events and a window without tooltips carry none.
+  void dayNumberCarriesItsBoxsToolTip_data() {
+    QTest::addColumn<QString>("showToolTips");
+    QTest::newRow("tooltips on") << "1";
+    QTest::newRow("tooltips off") << "0";
+  }
+  void dayNumberCarriesItsBoxsToolTip() {
+    QFETCH(QString, showToolTips);
+    const bool shown = showToolTips == QLatin1String("1");
+    f_->Set("ShowToolTips", showToolTips.toStdString());
+    frmMain& w = f_->Load({"12/05/2026000000=<b>Dentist</b> & \"Ann\"~at ten", "20/05/2026000000=Call Ann"});
+    auto check = [&](int day, const QString& text) {
+      const QString tip = w.lblData(f_->Box(day))->toolTip();
+      QCOMPARE(w.lblDay(f_->Box(day))->toolTip(), tip);
+      if (shown && !text.isEmpty())
+        QVERIFY2(tip.contains(text), qPrintable(tip));
+      else
+        QVERIFY2(tip.isEmpty(), qPrintable(tip));
+    };
+    check(12, QStringLiteral("&lt;b&gt;Dentist&lt;/b&gt; &amp; &quot;Ann&quot;<br>at ten</p>"));
+    check(20, QStringLiteral("Call Ann"));
+    check(13, {});
+
+    // The 12th's event moves to the 13th; the 20th keeps its own.
+    f_->app.events.EventRecords[1] = "13/05/2026000000=Dentist moved";
+    w.EventsChanged(false);
+    check(12, {});
+    check(13, QStringLiteral("Dentist moved"));
+    check(20, QStringLiteral("Call Ann"));
   }
 
   // The lines of a text that fit a box: whole, in order, wrapped at words, long words broken.

@@ -145,6 +145,33 @@ class TestPrintJob : public QObject {
     QCOMPARE(first + second, expected);
   }
 
+  // A word wider than the line is broken between characters, each piece within the width, whatever
+  // the word is made of.
+  void wideWordsAreBrokenBetweenCharacters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one long word") << QString(1200, QLatin1Char('x'));
+    QString plane;  // mathematical letters, two UTF-16 units each
+    for (int i = 0; i < 400; ++i) plane += QString::fromUcs4(U"\U0001D400\U0001D41A");
+    QTest::newRow("letters outside the basic plane") << plane;
+    QTest::newRow("words, then a long one") << QStringLiteral("a few words first ") + QString(700, QLatin1Char('y')) +
+                                                    QStringLiteral(" and after");
+  }
+  void wideWordsAreBrokenBetweenCharacters() {
+    QFETCH(QString, text);
+    QFont font;
+    font.setPointSize(12);
+    const QFontMetricsF metrics(font);
+    const double width = 300;
+    const QStringList pieces = WrapToWidth(text, metrics, width);
+    QVERIFY(pieces.size() >= 3);
+    for (const QString& piece : pieces) {
+      QVERIFY(!piece.isEmpty());
+      QVERIFY2(metrics.horizontalAdvance(piece) <= width, qPrintable(piece));
+      QVERIFY2(!piece.back().isHighSurrogate() && !piece.front().isLowSurrogate(), "a character was cut in two");
+    }
+    QCOMPARE(pieces.join(QString()).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')));
+  }
+
   // A line wider than the page is broken, not cut off.
   void aLongDayIsBrokenOverLines() {
     std::string text;
