@@ -23,6 +23,8 @@ struct ListCase {
   std::vector<std::string> lines;  // event lines, in file order
   std::vector<std::string> expected;
 };
+// The case's name alone, so that test names stay short and the same from run to run.
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 
 class EventsList : public ::testing::TestWithParam<ListCase> {};
 

@@ -17,6 +17,8 @@ struct PositionCase {
   double pageWidth, pageHeight, width, height;
   int left, top;
 };
+// The case's name alone, so that test names stay short and the same from run to run.
+void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.name; }
 
 class PagePositionTable : public ::testing::TestWithParam<PositionCase> {};
 
@@ -63,6 +65,7 @@ struct FitCase {
   int position, centring, pageWidth, pageHeight, pictureWidth, pictureHeight;
   PicturePlacement expected;
 };
+void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
 
 class PictureOnPage : public ::testing::TestWithParam<FitCase> {};
 
@@ -133,6 +136,7 @@ struct ListCase {
   int lines, lineHeight, firstTop, firstBottom, pageHeight;
   std::vector<ListLinePlace> expected;
 };
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 
 class ListOverPages : public ::testing::TestWithParam<ListCase> {};
 
@@ -180,6 +184,7 @@ struct PreviewCase {
   int position, centring;
   PreviewPlacement expected;
 };
+void PrintTo(const PreviewCase& c, std::ostream* os) { *os << c.name; }
 
 class PreviewTable : public ::testing::TestWithParam<PreviewCase> {};
 
