@@ -68,11 +68,6 @@ const WeekCombination* FindWeekCombination(std::string_view code) {
   return nullptr;
 }
 
-int TwoDigits(std::string_view s) {
-  const int high = DigitAt(s, 0);
-  const int low = DigitAt(s, 1);
-  return high < 0 || low < 0 ? -1 : high * 10 + low;
-}
 
 bool IsValidEventLine(std::string_view line) {
   if (line.size() < 10 || line[2] != '/' || line[5] != '/') return false;
