@@ -79,7 +79,9 @@ bool IsValidEventLine(std::string_view line) {
   if (year < 1000) return false;
   // One-off: a real date of that year. Recurring: the code is no year, so judge day and month
   // against a leap year.
-  const int daysInMonth = IsOneOffCode(code) ? DaysInMonthOf(year, month) : DaysInMonthOf(2000, month);
+  // The code is four digits here, so its first digit decides unless it is a "4".
+  const bool oneOff = code[0] != '4' ? code[0] < '4' : IsOneOffCode(code);
+  const int daysInMonth = oneOff ? DaysInMonthOf(year, month) : DaysInMonthOf(2000, month);
   return day <= daysInMonth;
 }
 
