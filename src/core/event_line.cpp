@@ -68,7 +68,6 @@ const WeekCombination* FindWeekCombination(std::string_view code) {
   return nullptr;
 }
 
-
 bool IsValidEventLine(std::string_view line) {
   if (line.size() < 10 || line[2] != '/' || line[5] != '/') return false;
   const int day = TwoDigits(line.substr(0, 2));

@@ -187,8 +187,8 @@ void frmMain::Form_Load() {
   m.ShowMonthTitle(m.Today, s);
   m.ShowWeekdayHeadings(0, s);
   m.FillMonthGrid(m.Today, s, app_.events);
-  // Reminders: the hour of the start is not checked today. The list itself is built once the first
-  // day box has been painted (or by its first reader, whichever comes first): the month needs none of it.
+  // Reminders: the hour of the start is not checked today. The month needs none of the list, so it
+  // is built once the first day box has been painted, or by its first reader if that comes sooner.
   app_.reminders.Start = {app_.StartTime.date, app_.StartHour};
   startRemindersPending_ = true;
   startRemindersQueued_ = false;
