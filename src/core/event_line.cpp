@@ -68,12 +68,6 @@ const WeekCombination* FindWeekCombination(std::string_view code) {
   return nullptr;
 }
 
-int TwoDigits(std::string_view s) {
-  const int high = DigitAt(s, 0);
-  const int low = DigitAt(s, 1);
-  return high < 0 || low < 0 ? -1 : high * 10 + low;
-}
-
 bool IsValidEventLine(std::string_view line) {
   if (line.size() < 10 || line[2] != '/' || line[5] != '/') return false;
   const int day = TwoDigits(line.substr(0, 2));
@@ -84,7 +78,9 @@ bool IsValidEventLine(std::string_view line) {
   if (year < 1000) return false;
   // One-off: a real date of that year. Recurring: the code is no year, so judge day and month
   // against a leap year.
-  const int daysInMonth = IsOneOffCode(code) ? DaysInMonthOf(year, month) : DaysInMonthOf(2000, month);
+  // The code is four digits here, so its first digit decides unless it is a "4".
+  const bool oneOff = code[0] != '4' ? code[0] < '4' : IsOneOffCode(code);
+  const int daysInMonth = oneOff ? DaysInMonthOf(year, month) : DaysInMonthOf(2000, month);
   return day <= daysInMonth;
 }
 

@@ -27,7 +27,17 @@ inline std::string_view TextField(std::string_view line) { return ColumnsFrom(li
 inline constexpr std::string_view kNoReminder = "000000";
 // Columns 11-16; anything but six digits counts as no reminder.
 std::string_view ReminderField(std::string_view line);
-inline bool HasReminder(std::string_view line) { return ReminderField(line) != kNoReminder; }
+// Asked of every line at every start and fill: read in place rather than through ReminderField.
+inline bool HasReminder(std::string_view line) {
+  if (line.size() < 16) return false;
+  bool set = false;
+  for (std::size_t i = 10; i < 16; ++i) {
+    const char c = line[i];
+    if (c < '0' || c > '9') return false;
+    set = set || c != '0';
+  }
+  return set;
+}
 
 // A code that compares below "4000" is the year of a one-off event.
 inline bool IsOneOffCode(std::string_view code) { return code < std::string_view("4000"); }
@@ -72,6 +82,10 @@ inline int DigitAt(std::string_view s, std::size_t i) {
 }
 
 // Two-digit number at the start of s, or -1 when s does not start with two digits.
-int TwoDigits(std::string_view s);
+inline int TwoDigits(std::string_view s) {
+  const int high = DigitAt(s, 0);
+  const int low = DigitAt(s, 1);
+  return high < 0 || low < 0 ? -1 : high * 10 + low;
+}
 
 }  // namespace orlevant

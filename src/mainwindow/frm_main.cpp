@@ -187,10 +187,11 @@ void frmMain::Form_Load() {
   m.ShowMonthTitle(m.Today, s);
   m.ShowWeekdayHeadings(0, s);
   m.FillMonthGrid(m.Today, s, app_.events);
-  // Reminders: the list as of today, none shown yet; the hour of the start is not checked today.
+  // Reminders: the hour of the start is not checked today. The month needs none of the list, so it
+  // is built once the first day box has been painted, or by its first reader if that comes sooner.
   app_.reminders.Start = {app_.StartTime.date, app_.StartHour};
-  BuildReminderList(app_.reminders, app_.events, m.Today);
-  ResetReminderShown(app_.reminders);
+  startRemindersPending_ = true;
+  startRemindersQueued_ = false;
   NewDayPending_ = false;
   // The window stands where the model placed it before it collapses or expands from there.
   DrawMonth();
@@ -198,6 +199,14 @@ void frmMain::Form_Load() {
 
   // 15.
   app_.RemindersDialogOpen = false;
+}
+
+void frmMain::FinishStartReminders() {
+  if (!startRemindersPending_) return;
+  startRemindersPending_ = false;
+  // The list as of the start's day, none shown yet.
+  BuildReminderList(app_.reminders, app_.events, app_.month.Today);
+  ResetReminderShown(app_.reminders);
 }
 
 void frmMain::LoadEventsFile() {
@@ -243,6 +252,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------------------------------ the clock
 
 void frmMain::TimerDate_Timer() {
+  // The list of the start is built before the day can move on.
+  FinishStartReminders();
   Settings& s = app_.settings;
   MonthView& m = app_.month;
   m.ShowMonthTitle(m.ShownMonthDate, s);
@@ -281,6 +292,7 @@ void frmMain::TimerDate_Timer() {
 
 void frmMain::CheckReminders() {
   if (unloaded_) return;
+  FinishStartReminders();
   const CheckConditions conditions{app_.settings.Reminders == 1, app_.RemindersDialogOpen, alerts_->Showing()};
   alerts_->Enqueue(orlevant::CheckReminders(app_.reminders, AppClock().Now(), conditions));
 }
@@ -432,6 +444,7 @@ void frmMain::ShowRemindersOnOff() {
 
 void frmMain::EventsChanged(bool linesRemoved) {
   MonthView& m = app_.month;
+  FinishStartReminders();
   BuildReminderList(app_.reminders, app_.events, m.Today);
   // Removed lines start every reminder over, as the entry dialog tells the user.
   if (linesRemoved) ResetReminderShown(app_.reminders);

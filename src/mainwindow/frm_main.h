@@ -140,6 +140,11 @@ class frmMain : public QWidget {
 
   bool InTray() const { return InTray_; }
   bool NewDayPending() const { return NewDayPending_; }
+  // The start builds the reminder list once the month is on screen (a busy file makes it a sizeable
+  // part of the start); every reader of the list calls this first, so none can see it unbuilt.
+  // Does nothing once the list of the start exists.
+  void FinishStartReminders();
+  bool StartRemindersPending() const { return startRemindersPending_; }
   bool CompactMode() const;
   bool MenuHooked() const { return MenuHooked_; }
   bool IsUnloaded() const { return unloaded_; }
@@ -254,6 +259,8 @@ class frmMain : public QWidget {
   bool MenuHooked_ = false;
   bool InTray_ = false;
   bool NewDayPending_ = false;
+  bool startRemindersPending_ = false;
+  bool startRemindersQueued_ = false;
   bool unloaded_ = false;
 
   // A drag of the title: the mouse position inside the title when it began.

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -193,6 +194,13 @@ void frmMain::showEvent(QShowEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   const auto found = inputTargets_.constFind(watched);
   if (found == inputTargets_.cend()) return QWidget::eventFilter(watched, event);
+  // The first day box painted: the month goes on screen in this paint pass, and the reminder list
+  // of the start is built right after it.
+  if (event->type() == QEvent::Paint && found->control == InputControl::Data && startRemindersPending_ &&
+      !startRemindersQueued_) {
+    startRemindersQueued_ = true;
+    QTimer::singleShot(0, this, &frmMain::FinishStartReminders);
+  }
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

@@ -2,6 +2,7 @@
 // the text, colours, icon and tooltip of each box that receives events (DayCellText).
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/event_line.h"
 #include "core/events_file.h"
@@ -37,13 +38,17 @@ bool IsOneOff(std::string_view code) {
 // Copies an event text to out with each stored "~" turned back into a line break; returns the
 // end of what was written.
 char* CopyWithLineBreaks(char* out, std::string_view text) {
-  for (const char c : text) {
-    if (c == '~') {
-      *out++ = '\r';
-      *out++ = '\n';
-    } else {
-      *out++ = c;
-    }
+  // Most texts hold no "~" at all: the runs between them are copied whole.
+  const char* from = text.data();
+  const char* const end = from + text.size();
+  while (from != end) {
+    const auto* tilde = static_cast<const char*>(std::memchr(from, '~', static_cast<std::size_t>(end - from)));
+    const char* runEnd = tilde ? tilde : end;
+    out = std::copy(from, runEnd, out);
+    if (!tilde) break;
+    *out++ = '\r';
+    *out++ = '\n';
+    from = tilde + 1;
   }
   return out;
 }

@@ -87,6 +87,7 @@ frmReminders::frmReminders(frmMain& main, QWidget* parent) : QDialog(parent), ma
   setObjectName(QStringLiteral("frmReminders"));
   setAttribute(Qt::WA_DeleteOnClose);
   AppContext& app = app_;
+  main.FinishStartReminders();
   CreateControls();
 
   setWindowTitle(QString::fromStdString(AppTitle() + " - Reminders  "));

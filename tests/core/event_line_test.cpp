@@ -18,6 +18,20 @@ TEST(EventLineColumns, ShortLinesGiveEmptyFieldsAndNoReminder) {
   EXPECT_EQ(Column("", 1, 2), "");
 }
 
+TEST(EventLineColumns, OnlySixDigitsOtherThanNoughtsAreAReminder) {
+  struct Case { std::string_view line; bool reminder; };
+  const Case cases[] = {
+      {"05/12/2026010002=x", true},  {"05/12/2026000001", true},   {"05/12/2026100000=", true},
+      {"05/12/2026000000=x", false}, {"05/12/202600000", false},   {"05/12/2026", false},
+      {"05/12/20260a0000=x", false}, {"05/12/202600000/=x", false}, {"05/12/2026:00000=x", false},
+      {"05/12/2026 10000=x", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(HasReminder(c.line), c.reminder) << c.line;
+    EXPECT_EQ(HasReminder(c.line), ReminderField(c.line) != kNoReminder) << c.line;
+  }
+}
+
 TEST(EventLineKinds, TailDecidesTheKind) {
   struct Case { std::string_view code; RecurrenceKind kind; };
   const Case cases[] = {
@@ -42,6 +56,10 @@ TEST(EventLineValidity, DatesAndAnchors) {
       {"5/12/2026000000=x", false},              {"05/12/0999000000=x", false},
       {"05/12/20a6000000=x", false},             {"Meeting at noon", false},
       {"", false},
+      // Codes at the edge of the years: 3999 is a year (no leap year), 4000 and above are anchors.
+      {"29/02/3999000000=x", false},             {"29/02/3996000000=x", true},
+      {"29/02/4000000000=x", true},              {"29/02/4099000000=x", true},
+      {"31/04/4000000000=x", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsValidEventLine(c.line), c.valid) << c.line;
 }

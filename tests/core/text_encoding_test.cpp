@@ -31,6 +31,12 @@ TEST(TextEncoding, Windows1252Lines) {
       {"\x8A\x9A\x9F\xFF", "\xC5\xA0\xC5\xA1\xC5\xB8\xC3\xBF"},
       {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},  // undefined: kept as controls
       {"\xA0\xDF\xF7", "\xC2\xA0\xC3\x9F\xC3\xB7"},
+      // One high byte anywhere in a longer line: in the first eight bytes, the last eight, the rest.
+      {"\xE9" "abcdefghijklmnop", "\xC3\xA9" "abcdefghijklmnop"},
+      {"abcdefgh\xE9", "abcdefgh\xC3\xA9"},
+      {"abcdefghijklmno\xE9", "abcdefghijklmno\xC3\xA9"},
+      {"abcdefghijklmnop\xFF", "abcdefghijklmnop\xC3\xBF"},
+      {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopqrstuvwxyz"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Windows1252ToUtf8(c.in), c.out) << c.in;

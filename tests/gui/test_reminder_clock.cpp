@@ -20,6 +20,7 @@
 #include "platform/date_format.h"
 #include "platform/paths.h"
 #include "reminders/frm_reminder_msg.h"
+#include "reminders/frm_reminders.h"
 #include "reminders/reminder_alerts.h"
 #include "reminder_test_support.h"
 #include "reminders/reminder_sound.h"
@@ -289,6 +290,66 @@ class TestReminderClock : public QObject {
     }
     TickAt(At(2026, 5, 12, 11, 0));
     QCOMPARE(alerts_.size(), std::size_t{1});
+  }
+
+  // The start leaves the reminder list to just after the month is painted; each reader that may come
+  // first (the clock, an edit, the reminders dialog) finds it built all the same, with nothing shown.
+  void theStartsListIsBuiltBeforeItsFirstReader_data() {
+    QTest::addColumn<int>("reader");
+    QTest::newRow("clock") << 0;
+    QTest::newRow("edit") << 1;
+    QTest::newRow("reminders dialog") << 2;
+  }
+  void theStartsListIsBuiltBeforeItsFirstReader() {
+    QFETCH(int, reader);
+    WriteEvents({"13/05/2026010000=Soon"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    QVERIFY(w.StartRemindersPending());
+    QCOMPARE(app_->reminders.ReminderCount(), 0);
+    if (reader == 0) {
+      TickAt(At(2026, 5, 12, 9, 30));
+      QCOMPARE(Count("Soon", 0), 1);
+    } else if (reader == 1) {
+      w.EventsChanged(false);
+      QCOMPARE(app_->reminders.ReminderCount(), 1);
+    } else {
+      auto* dialog = new frmReminders(w, &w);
+      QCOMPARE(app_->reminders.ReminderCount(), 1);
+      delete dialog;
+    }
+    QVERIFY(!w.StartRemindersPending());
+    QCOMPARE(app_->reminders.ReminderCount(), 1);
+    // Built once: a later reader neither builds it again nor forgets what was shown.
+    w.FinishStartReminders();
+    TickAt(At(2026, 5, 12, 9, 31));
+    QCOMPARE(Count("Soon", 0), 1);
+    QCOMPARE(alerts_.size(), std::size_t{1});
+    QCOMPARE(alerts_.front().when.minute, reader == 0 ? 30 : 31);
+  }
+
+  // The month is painted without the list; the list follows from the event loop right after.
+  void theStartsListFollowsTheFirstPaint() {
+    WriteEvents({"13/05/2026010000=Soon", "20/05/2026000000=No reminder"});
+    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    struct PaintWatch : QObject {
+      frmMain* window = nullptr;
+      int paints = 0;
+      bool pendingAtFirstPaint = false;
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && paints++ == 0) pendingAtFirstPaint = window->StartRemindersPending();
+        return false;
+      }
+    } watch;
+    watch.window = &w;
+    for (int i = 0; i < kDayBoxCount; ++i) w.lblData(i)->installEventFilter(&watch);
+    w.show();
+    for (int i = 0; i < 5 && w.StartRemindersPending(); ++i) QCoreApplication::processEvents();
+    QVERIFY(watch.paints > 0);
+    QVERIFY(watch.pendingAtFirstPaint);
+    QVERIFY(!w.StartRemindersPending());
+    QCOMPARE(app_->reminders.ReminderCount(), 1);
+    TickAt(At(2026, 5, 12, 9, 31));
+    QCOMPARE(Count("Soon", 0), 1);
   }
 
   void anEditRebuildsTheListAndKeepsTheShownFlags() {

@@ -82,8 +82,9 @@ TEST(DayCellText, NewestFirstWithMarksLineBreaksTooltipsAndTodaysEvents) {
       MakeLine(12, 1, "9998", "Rent"),
       MakeLine(11, 5, "2026", "Other day", "000100"),
       MakeLine(12, 5, "2026", "", "000010"),  // reminder with no text
+      MakeLine(12, 5, "2026", "~a~~b~"),      // breaks first, last and side by side
   });
-  const std::string expected = "\r\n.\r\nRent\r\n.Pick up\r\nthe car\r\nDentist";
+  const std::string expected = "\r\n\r\na\r\n\r\nb\r\n\r\n.\r\nRent\r\n.Pick up\r\nthe car\r\nDentist";
   for (int tips : {0, 1}) {
     SCOPED_TRACE(tips);
     MonthView view = MakeView(DateSerial(2026, 5, 12));

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace orlevant {
@@ -12,17 +14,20 @@ namespace orlevant {
 // One pass over the text: a busy day's text runs to many kilobytes and is shown on every redraw.
 inline QString DisplayText(std::string_view text) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  if (!s.contains(QLatin1Char('\r'))) return s;
+  qsizetype r = s.indexOf(QLatin1Char('\r'));
+  if (r < 0) return s;
   QChar* d = s.data();
   const qsizetype n = s.size();
-  qsizetype w = 0;
-  for (qsizetype r = 0; r < n; ++r) {
-    if (d[r] == QLatin1Char('\r')) {
-      d[w++] = QLatin1Char('\n');
-      if (r + 1 < n && d[r + 1] == QLatin1Char('\n')) ++r;
-    } else {
-      d[w++] = d[r];
-    }
+  qsizetype w = r;
+  // d[r] is a CR: it becomes an LF (an LF after it goes), and the run up to the next CR moves down
+  // whole; the runs are whole event texts.
+  while (r < n) {
+    d[w++] = QLatin1Char('\n');
+    if (++r < n && d[r] == QLatin1Char('\n')) ++r;
+    const qsizetype runEnd = std::find(d + r, d + n, QLatin1Char('\r')) - d;
+    std::memmove(static_cast<void*>(d + w), d + r, static_cast<std::size_t>(runEnd - r) * sizeof(QChar));
+    w += runEnd - r;
+    r = runEnd;
   }
   s.truncate(w);
   return s;
