@@ -159,16 +159,6 @@ TEST(EntryCaptions, OrdinalSuffixes) {
                                                {12, "th"}, {13, "th"}, {21, "st"}, {22, "nd"}, {23, "rd"},
                                                {24, "th"}, {30, "th"}, {31, "st"}};
   for (const auto& [day, suffix] : cases) EXPECT_EQ(OrdinalSuffix(day), suffix) << day;
-
-  const LocaleNames& names = EnglishLocaleNames();
-  const std::pair<int, const char*> captions[] = {
-      {1, "On the 1st day"},   {2, "On the 2nd day"},   {3, "On the 3rd day"},   {11, "On the 11th day"},
-      {12, "On the 12th day"}, {13, "On the 13th day"}, {21, "On the 21st day"}, {22, "On the 22nd day"},
-      {23, "On the 23rd day"}, {31, "On the 31st day"}};
-  for (const auto& [day, caption] : captions) {
-    const EntryCaptions c = BuildEntryCaptions(D(2026, 3, day), "Sunday", "March", names.shortMonths);
-    EXPECT_EQ(c.optEventA[kRowMonthly], caption);
-  }
 }
 
 TEST(EntryCaptions, BuiltFromTheClickedDay) {

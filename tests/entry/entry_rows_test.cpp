@@ -111,30 +111,6 @@ TEST(EntryDecode, EachKindOnItsDaysAndNoOthers) {
   }
 }
 
-// Every weekly combination on Mondays, in a month with four Mondays (December 2026) and one with five
-// (November 2026): the line falls on the Monday exactly when its weeks name that Monday's week.
-TEST(EntryDecode, WeekCombinationsOnEveryMonday) {
-  struct Month {
-    int year, month, mondays;
-  } months[] = {{2026, 12, 4}, {2026, 11, 5}};
-  for (const Month& m : months) {
-    const int firstMonday = DayOf(D(m.year, m.month, 1)) + (9 - WeekdayOf(D(m.year, m.month, 1))) % 7;
-    for (int n = 1; n <= m.mondays; ++n) {
-      const Date day = D(m.year, m.month, firstMonday + 7 * (n - 1));
-      for (const WeekCombination& c : kWeekCombinations) {
-        bool named = false;
-        for (int ordinal : c.ordinals) {
-          if (ordinal == 0) continue;
-          named = named || (ordinal == kOrdinalLast ? n == m.mondays : n == kOrdinalFirst - ordinal + 1);
-        }
-        const std::string line = MakeLine(1, 1, std::string(c.code) + "92", "x");
-        EXPECT_EQ(EntryRows(day).Decode(line).row, named ? kRowWeekly : -1)
-            << c.code << " on " << FormatDayMonthYear(day);
-      }
-    }
-  }
-}
-
 // The rows show what the boxes show: over three years and three first days of the week, a line of
 // every kind loads on a day exactly when the month grid puts it in that day's box.
 TEST(EntryDecode, RowsFollowTheMonthGrid) {
@@ -309,78 +285,98 @@ class EntryWrite : public ::testing::Test {
   }
 };
 
-TEST_F(EntryWrite, NewRowsTakeTheirDefaultCodes) {
-  Plant({});
-  EntryRows rows = Open(D(2026, 12, 10));  // a Thursday
-  const char* texts[] = {"Today", "Weekly", "Monthly", "Quarterly", "Yearly"};
-  for (int r = 0; r < kEntryRowCount; ++r) rows.SetText(r, texts[r]);
-  const auto result = rows.Write(store);
-  EXPECT_EQ(result.outcome, Outcome::Saved);
-  EXPECT_FALSE(result.linesRemoved);
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{"10/12/2026000000=Today", "10/12/9995000000=Weekly",
-                                                   "10/12/9998000000=Monthly", "10/12/9989000000=Quarterly",
-                                                   "10/12/9999000000=Yearly"}));
-  EXPECT_EQ(store.EventCount, 5);
-}
-
-TEST_F(EntryWrite, OptionBChoicesMakeTheirCodes) {
-  Plant({});
-  EntryRows rows = Open(D(2026, 12, 10));  // a Thursday
-  for (int r = kRowWeekly; r < kEntryRowCount; ++r) {
-    rows.SetText(r, "Row " + std::to_string(r));
-    rows.ChooseOptionB(r, r == kRowWeekly ? 9 : 1);
-  }
-  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{"10/12/8095000000=Row 1", "10/12/7598000000=Row 2",
-                                                   "10/12/7589000000=Row 3", "10/12/7599000000=Row 4"}));
-}
-
-struct RewriteCase {
-  const char* name;
-  std::string stored;
-  Date day;
+// One step of the user's work in the dialog: a row's text set, its lines swapped, or an option chosen.
+struct Step {
+  enum Kind { Text, Swap, OptionA, OptionB } kind;
   int row;
-  const char* text;  // nullptr: the text is left as it is
-  int option;        // 0 none, 1 option A, 2 option B with list item `listIndex`
-  int listIndex;
-  std::vector<std::string> expected;
+  std::string text = {};
+  int listIndex = 0;
+};
+Step Type(int row, std::string text) { return {Step::Text, row, std::move(text)}; }
+Step SwapRow(int row) { return {Step::Swap, row}; }
+Step ChooseA(int row) { return {Step::OptionA, row}; }
+Step ChooseB(int row, int listIndex) { return {Step::OptionB, row, {}, listIndex}; }
+
+struct WriteCase {
+  const char* name;
+  std::vector<std::string> stored;
+  Date day;
+  std::vector<Step> steps;
+  std::vector<std::string> expected;  // the file afterwards
   bool removed;
+  Outcome outcome = Outcome::Saved;
 };
 
-TEST_F(EntryWrite, RewritesKeepWhatTheUserDidNotChange) {
-  const RewriteCase cases[] = {
-      {"edited text keeps reminder and anchor", MakeLine(10, 12, "9998", "Rent", "010203"), D(2026, 12, 10),
-       kRowMonthly, "Rent due", 0, 0, {MakeLine(10, 12, "9998", "Rent due", "010203")}, false},
-      {"emptied line is deleted", MakeLine(10, 12, "9998", "Rent", "010203"), D(2026, 12, 10), kRowMonthly, "", 0, 0,
-       {}, true},
-      {"blanks only delete too", MakeLine(10, 12, "2026", "Dentist"), D(2026, 12, 10), kRowToday, "   ", 0, 0, {},
-       true},
-      {"option B takes the clicked day's anchor", MakeLine(10, 11, "9998", "Rent", "010203"), D(2026, 12, 10),
-       kRowMonthly, nullptr, 2, 1, {MakeLine(10, 12, "7598", "Rent", "010203")}, false},
-      {"quarterly 31st edited on 30 Nov keeps its 31st", MakeLine(31, 8, "9989", "Rent"), D(2026, 11, 30),
-       kRowQuarterly, "Rent paid", 0, 0, {MakeLine(31, 8, "9989", "Rent paid")}, false},
-      {"quarterly 31st cleared on 30 Nov", MakeLine(31, 8, "9989", "Rent"), D(2026, 11, 30), kRowQuarterly, "", 0, 0,
-       {}, true},
-      {"re-choosing the same option keeps the anchor", MakeLine(31, 8, "9989", "Rent"), D(2026, 11, 30),
-       kRowQuarterly, nullptr, 1, 0, {MakeLine(31, 8, "9989", "Rent")}, false},
-      {"a short reminder field becomes six digits", "10/12/2026=Old form line", D(2026, 12, 10), kRowToday, "New", 0,
-       0, {"10/12/2026000000=New"}, false},
-      {"line breaks of every kind become ~", MakeLine(10, 12, "9999", "x"), D(2026, 12, 10), kRowYearly,
-       "a\nb\r\nc\rd", 0, 0, {MakeLine(10, 12, "9999", "a~b~c~d")}, false},
+TEST_F(EntryWrite, EachLineKeepsWhatTheUserDidNotChange) {
+  const Date thu = D(2026, 12, 10), mon = D(2026, 12, 7);
+  const std::string rent = MakeLine(10, 12, "9998", "Rent", "010203"), q31 = MakeLine(31, 8, "9989", "Rent");
+  const std::string first = MakeLine(7, 1, "9998", "By date", "010000");
+  const std::string latest = MakeLine(7, 12, "8298", "First Monday");
+  const std::vector<std::string> lastAnd28 = {MakeLine(7, 12, "4298", "Last Monday", "000013"),
+                                              MakeLine(28, 1, "9998", "On the 28th")};
+  const WriteCase cases[] = {
+      {"new rows take their default codes", {}, thu,
+       {Type(kRowToday, "Today"), Type(kRowWeekly, "Weekly"), Type(kRowMonthly, "Monthly"),
+        Type(kRowQuarterly, "Quarterly"), Type(kRowYearly, "Yearly")},
+       {"10/12/2026000000=Today", "10/12/9995000000=Weekly", "10/12/9998000000=Monthly", "10/12/9989000000=Quarterly",
+        "10/12/9999000000=Yearly"}, false},
+      {"option B choices make their codes", {}, thu,
+       {Type(kRowWeekly, "Row 1"), ChooseB(kRowWeekly, 9), Type(kRowMonthly, "Row 2"), ChooseB(kRowMonthly, 1),
+        Type(kRowQuarterly, "Row 3"), ChooseB(kRowQuarterly, 1), Type(kRowYearly, "Row 4"), ChooseB(kRowYearly, 1)},
+       {"10/12/8095000000=Row 1", "10/12/7598000000=Row 2", "10/12/7589000000=Row 3", "10/12/7599000000=Row 4"}, false},
+      {"edited text keeps reminder and anchor", {rent}, thu, {Type(kRowMonthly, "Rent due")},
+       {MakeLine(10, 12, "9998", "Rent due", "010203")}, false},
+      {"emptied line is deleted", {rent}, thu, {Type(kRowMonthly, "")}, {}, true},
+      {"blanks only delete too", {MakeLine(10, 12, "2026", "Dentist")}, thu, {Type(kRowToday, "   ")}, {}, true},
+      {"option B takes the clicked day's anchor", {MakeLine(10, 11, "9998", "Rent", "010203")}, thu,
+       {ChooseB(kRowMonthly, 1)}, {MakeLine(10, 12, "7598", "Rent", "010203")}, false},
+      {"quarterly 31st edited on 30 Nov keeps its 31st", {q31}, D(2026, 11, 30), {Type(kRowQuarterly, "Rent paid")},
+       {MakeLine(31, 8, "9989", "Rent paid")}, false},
+      {"quarterly 31st cleared on 30 Nov", {q31}, D(2026, 11, 30), {Type(kRowQuarterly, "")}, {}, true},
+      {"re-choosing the same option keeps the anchor", {q31}, D(2026, 11, 30), {ChooseA(kRowQuarterly)}, {q31}, false,
+       Outcome::NothingChanged},
+      {"a short reminder field becomes six digits", {"10/12/2026=Old form line"}, thu, {Type(kRowToday, "New")},
+       {"10/12/2026000000=New"}, false},
+      {"line breaks of every kind become ~", {MakeLine(10, 12, "9999", "x")}, thu, {Type(kRowYearly, "a\nb\r\nc\rd")},
+       {MakeLine(10, 12, "9999", "a~b~c~d")}, false},
+      {"a multi-line event edited keeps its other lines", {MakeLine(10, 12, "9998", "Call Ann~then Bob~then Carl")},
+       D(2027, 1, 10), {Type(kRowMonthly, "Call Ann\nthen Bea\nthen Carl")},
+       {MakeLine(10, 12, "9998", "Call Ann~then Bea~then Carl")}, false},
+      {"after a swap each line is written with its own code", lastAnd28, D(2026, 12, 28),
+       {SwapRow(kRowMonthly), Type(kRowMonthly, "Last Monday, moved")},
+       {MakeLine(7, 12, "4298", "Last Monday, moved", "000013"), lastAnd28[1]}, false},
+      // The line hidden behind a conflict follows its own text.
+      {"shown emptied, hidden stays", {first, latest}, mon, {Type(kRowMonthly, "")}, {first}, true},
+      {"shown edited, hidden unchanged", {first, latest}, mon, {Type(kRowMonthly, "First Monday!")},
+       {first, MakeLine(7, 12, "8298", "First Monday!")}, false},
+      {"hidden edited, shown emptied", {first, latest}, mon,
+       {SwapRow(kRowMonthly), Type(kRowMonthly, "By date, edited"), SwapRow(kRowMonthly), Type(kRowMonthly, "")},
+       {MakeLine(7, 1, "9998", "By date, edited", "010000")}, true},
+      {"hidden emptied, shown kept", {first, latest}, mon,
+       {SwapRow(kRowMonthly), Type(kRowMonthly, ""), SwapRow(kRowMonthly)}, {latest}, true},
+      {"hidden only line breaks is an entry error", {first, latest}, mon,
+       {SwapRow(kRowMonthly), Type(kRowMonthly, "\r\n"), SwapRow(kRowMonthly)}, {first, latest}, false,
+       Outcome::EntryError},
+      {"three conflicts leave the middle line alone",
+       {MakeLine(7, 1, "9998", "One"), MakeLine(7, 2, "9998", "Two"), MakeLine(7, 3, "9998", "Three")}, mon,
+       {Type(kRowMonthly, "Three!"), SwapRow(kRowMonthly), Type(kRowMonthly, "One!")},
+       {MakeLine(7, 1, "9998", "One!"), MakeLine(7, 2, "9998", "Two"), MakeLine(7, 3, "9998", "Three!")}, false},
   };
-  for (const RewriteCase& c : cases) {
+  for (const WriteCase& c : cases) {
     SCOPED_TRACE(c.name);
-    Plant({c.stored});
+    Plant(c.stored);
     EntryRows rows = Open(c.day);
-    ASSERT_EQ(rows.Row(c.row).Shown.Line, 1);
-    if (c.text) rows.SetText(c.row, c.text);
-    if (c.option == 1) rows.ChooseOptionA(c.row);
-    if (c.option == 2) rows.ChooseOptionB(c.row, c.listIndex);
+    for (const Step& s : c.steps) {
+      if (s.kind == Step::Text) rows.SetText(s.row, s.text);
+      if (s.kind == Step::Swap) rows.Swap(s.row);
+      if (s.kind == Step::OptionA) rows.ChooseOptionA(s.row);
+      if (s.kind == Step::OptionB) rows.ChooseOptionB(s.row, s.listIndex);
+    }
     const auto result = rows.Write(store);
-    EXPECT_EQ(result.outcome, c.expected.size() == 1 && c.expected[0] == c.stored ? Outcome::NothingChanged
-                                                                                  : Outcome::Saved);
+    EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(result.linesRemoved, c.removed);
     EXPECT_EQ(FileLines(), c.expected);
+    EXPECT_EQ(store.EventCount, static_cast<int>(c.expected.size()));
   }
 }
 
@@ -402,25 +398,6 @@ TEST_F(EntryWrite, OkWithoutEditsLeavesTheFileByteForByte) {
   EXPECT_EQ(Slurp(file), before);
 }
 
-TEST_F(EntryWrite, MultiLineEventEditedKeepsItsOtherLines) {
-  Plant({MakeLine(10, 12, "9998", "Call Ann~then Bob~then Carl")});
-  EntryRows rows = Open(D(2027, 1, 10));
-  ASSERT_EQ(rows.Row(kRowMonthly).Shown.Text, "Call Ann\r\nthen Bob\r\nthen Carl");
-  rows.SetText(kRowMonthly, "Call Ann\nthen Bea\nthen Carl");
-  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
-  EXPECT_EQ(FileLines(), std::vector<std::string>{MakeLine(10, 12, "9998", "Call Ann~then Bea~then Carl")});
-}
-
-TEST_F(EntryWrite, OkAfterASwapWritesEachLineWithItsOwnCode) {
-  Plant({MakeLine(7, 12, "4298", "Last Monday", "000013"), MakeLine(28, 1, "9998", "On the 28th")});
-  EntryRows rows = Open(D(2026, 12, 28));
-  rows.Swap(kRowMonthly);
-  rows.SetText(kRowMonthly, "Last Monday, moved");
-  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 12, "4298", "Last Monday, moved", "000013"),
-                                                   MakeLine(28, 1, "9998", "On the 28th")}));
-}
-
 TEST_F(EntryWrite, AChangedOptionTravelsWithItsLineThroughSwaps) {
   Plant({MakeLine(7, 12, "4298", "Last Monday"), MakeLine(28, 1, "9998", "On the 28th")});
   EntryRows rows = Open(D(2026, 12, 28));
@@ -432,54 +409,6 @@ TEST_F(EntryWrite, AChangedOptionTravelsWithItsLineThroughSwaps) {
   ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
   EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 12, "4298", "Last Monday"),
                                                    MakeLine(28, 12, "5298", "On the 28th")}));
-}
-
-struct HiddenCase {
-  const char* name;
-  const char* hiddenText;  // nullptr: not touched
-  const char* shownText;
-  std::vector<std::string> expected;
-  bool removed;
-};
-
-TEST_F(EntryWrite, TheHiddenLineFollowsItsOwnText) {
-  const std::string first = MakeLine(7, 1, "9998", "By date", "010000");
-  const std::string latest = MakeLine(7, 12, "8298", "First Monday");
-  const HiddenCase cases[] = {
-      {"shown emptied, hidden stays", nullptr, "", {first}, true},
-      {"shown edited, hidden unchanged", nullptr, "First Monday!", {first, MakeLine(7, 12, "8298", "First Monday!")},
-       false},
-      {"hidden edited, shown emptied", "By date, edited", "", {MakeLine(7, 1, "9998", "By date, edited", "010000")},
-       true},
-      {"hidden emptied, shown kept", "", nullptr, {latest}, true},
-      {"hidden only line breaks is an entry error", "\r\n", nullptr, {first, latest}, false},
-  };
-  for (const HiddenCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    Plant({first, latest});
-    EntryRows rows = Open(D(2026, 12, 7));
-    ASSERT_TRUE(rows.Row(kRowMonthly).HasConflict());
-    if (c.hiddenText) {
-      rows.Swap(kRowMonthly);
-      rows.SetText(kRowMonthly, c.hiddenText);
-      rows.Swap(kRowMonthly);
-    }
-    if (c.shownText) rows.SetText(kRowMonthly, c.shownText);
-    const auto result = rows.Write(store);
-    EXPECT_EQ(result.linesRemoved, c.removed);
-    EXPECT_EQ(FileLines(), c.expected);
-  }
-}
-
-TEST_F(EntryWrite, ThreeConflictsLeaveTheMiddleLineAlone) {
-  Plant({MakeLine(7, 1, "9998", "One"), MakeLine(7, 2, "9998", "Two"), MakeLine(7, 3, "9998", "Three")});
-  EntryRows rows = Open(D(2026, 12, 7));
-  rows.SetText(kRowMonthly, "Three!");
-  rows.Swap(kRowMonthly);
-  rows.SetText(kRowMonthly, "One!");
-  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 1, "9998", "One!"), MakeLine(7, 2, "9998", "Two"),
-                                                   MakeLine(7, 3, "9998", "Three!")}));
 }
 
 TEST_F(EntryWrite, AnEntryErrorChangesNothing) {

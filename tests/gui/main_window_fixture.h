@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <fstream>
 #include <memory>
@@ -111,6 +112,14 @@ class MainWindowFixture {
     Release(control, Qt::LeftButton, pos);
     Mouse(control, QEvent::MouseButtonDblClick, Qt::LeftButton, pos);
     Release(control, Qt::LeftButton, pos);
+  }
+
+  // Both hover pop-ups open over `day`'s box (one with a reminder).
+  void OpenBothPopups(int day) {
+    window->ShowEventInfo(Box(day), 300, 300);
+    window->ShowReminderInfo(Box(day), 30, 30);
+    QVERIFY(window->EventPopup() && window->EventPopup()->isVisible());
+    QVERIFY(window->ReminderPopup() && window->ReminderPopup()->isVisible());
   }
 
   // The one pop-up menu of the window that is open, or nullptr; closes it.

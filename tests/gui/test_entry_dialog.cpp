@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,7 @@ using orlevant::testing::Slurp;
 namespace {
 
 const std::string kBlanks(10, ' ');
+const Date kMay1 = DateSerial(2026, 5, 1);  // a Friday, the fixture's today
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -71,10 +73,40 @@ class TestEntryDialog : public QObject {
     m.FillMonthGrid(day, app_->settings, app_->events);
   }
   std::unique_ptr<frmDataEntry> Open(Date day) {
-    auto dialog = std::make_unique<frmDataEntry>(*app_, app_->month.BoxOfDay(DayOf(day)));
+    return std::make_unique<frmDataEntry>(*app_, app_->month.BoxOfDay(DayOf(day)));
+  }
+  // The dialog shown on `day` of its month over `lines`.
+  std::unique_ptr<frmDataEntry> Shown(Date day, const std::vector<std::string>& lines) {
+    Show(day, lines);
+    auto dialog = Open(day);
+    dialog->show();
     return dialog;
   }
   std::string File() const { return Slurp(file_); }
+  // The month window loaded over `lines` with its clock stopped.
+  std::unique_ptr<frmMain> LoadWindow(const std::vector<std::string>& lines) {
+    Put(EventFilePath(DefaultAllUsersPath()), FileOf(lines));
+    app_->store.Write("ShowSplash", "0");
+    auto w = std::make_unique<frmMain>(*app_);
+    w->Form_Load();
+    w->TimerDate().stop();
+    return w;
+  }
+  // `act` runs on the entry dialog once it is up; anything else modal is closed, so that the test
+  // fails rather than waits. Tells whether the dialog came.
+  static std::shared_ptr<bool> OnEntryDialog(std::function<void(frmDataEntry&)> act) {
+    auto seen = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [act, seen] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* d = qobject_cast<frmDataEntry*>(modal)) {
+        *seen = true;
+        act(*d);
+      } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+        other->reject();
+      }
+    });
+    return seen;
+  }
   int Boxes(const std::string& title) const {
     int n = 0;
     for (const auto& b : boxes_->shown) n += b.title == title;
@@ -91,9 +123,8 @@ class TestEntryDialog : public QObject {
   void cleanup() { f_.reset(); }
 
   void rowsAndCaptionsOfTheClickedDay() {
-    const Date day = DateSerial(2026, 5, 1);  // a Friday
-    Show(day, {"01/05/2026000000=Dentist~at ten", "02/01/8698010000=First Friday", "01/05/9999000000=Birthday"});
-    auto d = Open(day);
+    Show(kMay1, {"01/05/2026000000=Dentist~at ten", "02/01/8698010000=First Friday", "01/05/9999000000=Birthday"});
+    auto d = Open(kMay1);
     QCOMPARE(d->windowTitle(), Text(AppTitle() + " - Edit  "));
     QCOMPARE(d->lblDate->text(), QStringLiteral("Friday - May 1, 2026"));
     QCOMPARE(d->lblTime->text(), QStringLiteral("9:30 AM"));
@@ -127,10 +158,7 @@ class TestEntryDialog : public QObject {
   }
 
   void typingEnterAndShiftEnter() {
-    const Date day = DateSerial(2026, 5, 1);
-    Show(day, {});
-    auto d = Open(day);
-    d->show();
+    auto d = Shown(kMay1, {});
     QPlainTextEdit* monthly = d->txtEvent[kRowMonthly];
     QTest::keyClicks(monthly, "Rent");
     QVERIFY(d->optEventA[kRowMonthly]->isEnabled());
@@ -160,10 +188,7 @@ class TestEntryDialog : public QObject {
     QFETCH(int, row);
     QFETCH(int, item);
     QFETCH(QString, line);
-    const Date day = DateSerial(2026, 5, 1);
-    Show(day, {});
-    auto d = Open(day);
-    d->show();
+    auto d = Shown(kMay1, {});
     d->txtEvent[row]->setPlainText("x");
     QTest::mouseClick(d->optEventB[row], Qt::LeftButton);
     QVERIFY(d->cboEvent[row]->isEnabled());
@@ -186,10 +211,8 @@ class TestEntryDialog : public QObject {
   void conflictsWarnShowAndSwap() {
     QFETCH(int, showMessage);
     app_->settings.ShowConflictingEventsMsg = showMessage;
-    const Date day = DateSerial(2026, 12, 28);  // the last Monday and the 28th
-    Show(day, {"07/12/4298000013=Last Monday", "28/01/9998000000=On the 28th"});
-    auto d = Open(day);
-    d->show();
+    auto d = Shown(DateSerial(2026, 12, 28), {  // the last Monday and the 28th
+                   "07/12/4298000013=Last Monday", "28/01/9998000000=On the 28th"});
     QTRY_COMPARE(d->chkShowConflictingEventsMsg->isVisible(), true);
     QVERIFY(d->imgRedArrow[kRowMonthly]->isVisible());
     QVERIFY(d->imgRedArrow[kRowWeekly]->isHidden());
@@ -238,14 +261,11 @@ class TestEntryDialog : public QObject {
     QFETCH(int, answer);
     QFETCH(bool, cleared);
     app_->settings.ShowClearAllMsg = askFirst;
-    const Date day = DateSerial(2026, 5, 1);
     const std::vector<std::string> lines = {"01/05/2026000000=Dentist", "01/01/9998000000=Rent",
                                             "02/05/2026000000=Tomorrow"};
-    const Date shown = emptyDay ? DateSerial(2026, 5, 3) : day;
-    Show(shown, lines);
+    const Date shown = emptyDay ? DateSerial(2026, 5, 3) : kMay1;
+    auto d = Shown(shown, lines);
     if (answer >= 0) boxes_->Answer(static_cast<MsgAnswer>(answer));
-    auto d = Open(shown);
-    d->show();
     d->cmdClearAll_Click();
 
     QCOMPARE(Boxes(AppTitle() + " - Clear All Events!"), askFirst == 1 && !emptyDay ? 1 : 0);
@@ -271,10 +291,7 @@ class TestEntryDialog : public QObject {
   // open: Clear All still asks about the day the dialog holds, and clears it.
   void clearAllAfterTheWindowMovedOn() {
     app_->settings.ShowClearAllMsg = 1;
-    const Date day = DateSerial(2026, 5, 1);
-    Show(day, {"01/05/2026000000=Dentist", "01/06/2026000000=June"});
-    auto d = Open(day);
-    d->show();
+    auto d = Shown(kMay1, {"01/05/2026000000=Dentist", "01/06/2026000000=June"});
     MonthView& m = app_->month;
     m.ShowMonthTitle(DateSerial(2026, 7, 1), app_->settings);
     m.FillMonthGrid(m.ShownMonthDate, app_->settings, app_->events);  // the dialog's box is empty now
@@ -286,11 +303,8 @@ class TestEntryDialog : public QObject {
   }
 
   void anEntryErrorKeepsTheDialogAndTheTexts() {
-    const Date day = DateSerial(2026, 5, 1);
-    Show(day, {"01/05/2026000000=Dentist"});
+    auto d = Shown(kMay1, {"01/05/2026000000=Dentist"});
     const std::string before = File();
-    auto d = Open(day);
-    d->show();
     d->txtEvent[kRowToday]->setPlainText("Dentist at ten");
     d->txtEvent[kRowWeekly]->setPlainText("\n\n");
     d->txtEvent[kRowWeekly]->setFocus();
@@ -313,12 +327,11 @@ class TestEntryDialog : public QObject {
   }
 
   void aFailedSaveKeepsTheDialogAndTheTexts() {
-    const Date day = DateSerial(2026, 5, 1);
-    Show(day, {"01/05/2026000000=Dentist"});
+    Show(kMay1, {"01/05/2026000000=Dentist"});
     const std::vector<std::string> records = app_->events.EventRecords;
     std::filesystem::remove(file_);
     std::filesystem::create_directory(file_);  // a folder stands where the file should be
-    auto d = Open(day);
+    auto d = Open(kMay1);
     d->show();
     d->txtEvent[kRowYearly]->setPlainText("Birthday");
     d->cmdOK_Click();
@@ -344,13 +357,11 @@ class TestEntryDialog : public QObject {
   }
 
   void okWithoutEditsLeavesTheFileAsItWas() {
-    const Date day = DateSerial(2026, 5, 1);  // a Friday
-    Show(day, {"01/05/2026020000=  Dentist~at ten  ", "08/05/9996000000=Every Friday", "01/01/9998000103=By date",
-               "02/01/8698000000=First Friday", "01/02/9989000000=Quarterly\xc2\xa0rent\tdue",
-               "01/05/9999010001=Birthday", "03/03/2026000000=Elsewhere"});
+    auto d = Shown(kMay1, {"01/05/2026020000=  Dentist~at ten  ", "08/05/9996000000=Every Friday",
+                           "01/01/9998000103=By date", "02/01/8698000000=First Friday",
+                           "01/02/9989000000=Quarterly\xc2\xa0rent\tdue", "01/05/9999010001=Birthday",
+                           "03/03/2026000000=Elsewhere"});
     const std::string before = File();
-    auto d = Open(day);
-    d->show();
     QTest::keyClick(d->txtEvent[kRowToday], Qt::Key_Return);
     QCOMPARE(d->result(), int(QDialog::Accepted));
     QVERIFY(!d->Saved());
@@ -358,11 +369,8 @@ class TestEntryDialog : public QObject {
   }
 
   void cancelWritesNothing() {
-    const Date day = DateSerial(2026, 5, 1);
-    Show(day, {"01/05/2026000000=Dentist"});
+    auto d = Shown(kMay1, {"01/05/2026000000=Dentist"});
     const std::string before = File();
-    auto d = Open(day);
-    d->show();
     d->txtEvent[kRowToday]->setPlainText("");
     d->chkShowConflictingEventsMsg->setChecked(false);
     QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
@@ -374,59 +382,37 @@ class TestEntryDialog : public QObject {
   // Exit while the dialog is open ends it as Cancel would: what it had not saved is not written,
   // and the window is gone when the dialog's opener goes on.
   void exitWhileTheDialogIsOpen() {
-    const std::string path = EventFilePath(DefaultAllUsersPath());
-    Put(path, FileOf({"01/05/2026000000=Dentist"}));
-    QVERIFY(app_->store.Write("ShowSplash", "0"));
-    frmMain w(*app_);
-    w.Form_Load();
-    w.TimerDate().stop();
-    bool typed = false, closedByExit = false;
-    QTimer::singleShot(0, [&] {
-      auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
-      if (!d) {
-        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
-        return;
-      }
-      typed = true;
-      d->txtEvent[kRowToday]->setPlainText("Dentist at ten");
-      w.mnuExit_Click();
-      closedByExit = !d->isVisible();
-      if (!closedByExit) d->reject();  // fail, rather than wait
+    auto w = LoadWindow({"01/05/2026000000=Dentist"});
+    bool closedByExit = false;
+    const auto typed = OnEntryDialog([&](frmDataEntry& d) {
+      d.txtEvent[kRowToday]->setPlainText("Dentist at ten");
+      w->mnuExit_Click();
+      closedByExit = !d.isVisible();
+      if (!closedByExit) d.reject();  // fail, rather than wait
     });
-    w.SetLastBoxIndex(app_->month.BoxOfDay(1));
-    w.EditSelectedDay();
-    QVERIFY(typed);
+    w->SetLastBoxIndex(app_->month.BoxOfDay(1));
+    w->EditSelectedDay();
+    QVERIFY(*typed);
     QVERIFY(closedByExit);
-    QVERIFY(w.IsUnloaded());
-    QCOMPARE(Slurp(path), FileOf({"01/05/2026000000=Dentist"}));
+    QVERIFY(w->IsUnloaded());
+    QCOMPARE(Slurp(EventFilePath(DefaultAllUsersPath())), FileOf({"01/05/2026000000=Dentist"}));
   }
 
   // The month window's slots: the dialog opens on the box's day and the month shows the result.
   void openersRefillTheMonth() {
-    Put(EventFilePath(DefaultAllUsersPath()), FileOf({"01/05/2026000000=Dentist", "01/05/9998000000=Rent"}));
     QVERIFY(app_->store.Write("ShowClearAllMsg", "0"));
-    QVERIFY(app_->store.Write("ShowSplash", "0"));
-    frmMain w(*app_);
-    w.Form_Load();
-    w.TimerDate().stop();
+    const auto window = LoadWindow({"01/05/2026000000=Dentist", "01/05/9998000000=Rent"});
+    frmMain& w = *window;
     const int box = app_->month.BoxOfDay(1);
     QVERIFY(w.Dialogs().EditDay);
     QVERIFY(w.Dialogs().ClearAllDay);
 
-    bool sawDialog = false;
-    QTimer::singleShot(0, [&] {
-      auto* d = qobject_cast<frmDataEntry*>(QApplication::activeModalWidget());
-      if (!d) {
-        // Whatever else came up is closed, so that the test fails rather than waits.
-        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
-        return;
-      }
-      sawDialog = true;
-      d->txtEvent[kRowYearly]->setPlainText("Birthday");
-      d->cmdOK_Click();
+    const auto sawDialog = OnEntryDialog([](frmDataEntry& d) {
+      d.txtEvent[kRowYearly]->setPlainText("Birthday");
+      d.cmdOK_Click();
     });
     w.Dialogs().EditDay(w, box);
-    QVERIFY(sawDialog);
+    QVERIFY(*sawDialog);
     QVERIFY(app_->month.DayCellText(box).find("Birthday") != std::string::npos);
     QVERIFY(w.lblData(box)->text().contains("Birthday"));
 

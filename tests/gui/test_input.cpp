@@ -38,14 +38,6 @@ class TestInput : public QObject {
   frmMain& LoadMay() {
     return f_->Load({"12/05/2026000000=Dentist", "12/05/2026010000=Call Ann", "20/05/2026000000=Party"});
   }
-  // Both pop-ups open over today's box.
-  void OpenBothPopups(frmMain& w) {
-    const int box = f_->Box(12);
-    w.ShowEventInfo(box, 300, 300);
-    w.ShowReminderInfo(box, 30, 30);
-    QVERIFY(w.EventPopup() && w.EventPopup()->isVisible());
-    QVERIFY(w.ReminderPopup() && w.ReminderPopup()->isVisible());
-  }
 
  private slots:
   void init() { f_ = std::make_unique<MainWindowFixture>(At(2026, 5, 12)); }
@@ -83,7 +75,7 @@ class TestInput : public QObject {
     QFETCH(bool, viaPopup);
     QFETCH(QByteArray, after);
     frmMain& w = LoadMay();
-    OpenBothPopups(w);
+    f_->OpenBothPopups(12);
     QWidget* target = viaPopup ? static_cast<QWidget*>(w.EventPopup()) : static_cast<QWidget*>(&w);
     QTest::keyPress(target, Qt::Key(key));
     QTest::keyRelease(target, Qt::Key(key));
@@ -104,7 +96,7 @@ class TestInput : public QObject {
 
   void ctrlZSendsTheWindowToTheTray() {
     frmMain& w = LoadMay();
-    OpenBothPopups(w);
+    f_->OpenBothPopups(12);
     QTest::keyPress(&w, Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(w.EventPopup() && !w.InTray());  // any other character does nothing
     QTest::keyPress(&w, Qt::Key_Z, Qt::ControlModifier);
@@ -283,7 +275,7 @@ class TestInput : public QObject {
     window("frmReminderMsg")->show();
     window("Stranger")->show();
     window("frmDataEntry")->show();
-    OpenBothPopups(w);
+    f_->OpenBothPopups(12);
     w.EventPopup()->installEventFilter(&recorder);
     w.ReminderPopup()->installEventFilter(&recorder);
     QSignalSpy unloaded(&w, &frmMain::Unloaded);

@@ -41,26 +41,6 @@ TEST(EventPopup, OccursTexts) {
   for (const auto& r : rows) EXPECT_EQ(OccursText(r.days), r.text) << r.days;
 }
 
-TEST(EventPopup, DayDateTextMessageAndBall) {
-  const ShownMay may({MakeLine(10, 5, "2026", "Dentist"), MakeLine(10, 5, "2026", "Call~Ann", "010000"),
-                      MakeLine(13, 5, "2026", "Plain")});
-  const struct { int day; const char* message; const char* future; bool ball; } rows[] = {
-      {10, ".Call\r\nAnn\r\nDentist", "Occurred 2 days in the past.", true},
-      {13, "Plain", "Occurs 1 day in the future.", false},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.day);
-    const auto info = EventInfoFor(may.view, 1, may.Box(r.day), 500, 500);
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->Message, r.message);
-    EXPECT_EQ(info->Future, r.future);
-    EXPECT_EQ(info->Ball, r.ball);
-    EXPECT_EQ(info->DateText, (r.day == 10 ? "Sun. - May. 10, 2026" : "Wed. - May. 13, 2026"));
-  }
-  // A day without events shows nothing, wherever the pointer is.
-  EXPECT_FALSE(EventInfoFor(may.view, 1, may.Box(11), 500, 500));
-}
-
 TEST(EventPopup, PlacedBesideTheMainWindow) {
   const int screen = 28800;
   const struct { const char* name; TwipRect window; PopupPlace place; } rows[] = {
