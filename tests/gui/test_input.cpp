@@ -193,21 +193,12 @@ class TestInput : public QObject {
     QFETCH(bool, clearAll);
     frmMain& w = LoadMay();
     const int box = f_->Box(20);
-    const auto change = [this](frmMain&, int) {
-      // A dialog that changed the lines and saved, but said nothing.
+    // A dialog that changed the lines and saved, but said nothing.
+    (clearAll ? w.Dialogs().ClearAllDay : w.Dialogs().EditDay) = [this](frmMain&, int) {
       f_->app.events.EventRecords[3] = "20/05/2026000000=Changed";
     };
-    if (clearAll) {
-      w.Dialogs().ClearAllDay = change;
-    } else {
-      w.Dialogs().EditDay = change;
-    }
     w.SetLastBoxIndex(box);
-    if (clearAll) {
-      w.mnuClearAll_Click();
-    } else {
-      w.EditSelectedDay();
-    }
+    clearAll ? w.mnuClearAll_Click() : w.EditSelectedDay();
     QCOMPARE(w.lblData(box)->text(), QStringLiteral("\nChanged"));
   }
 

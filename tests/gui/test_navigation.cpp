@@ -89,13 +89,13 @@ class TestNavigation : public QObject {
     MainWindowFixture::RightClick(w.lblDate(), QPoint(w.lblDate()->width() / 2, 5));
     MainMenus& menus = w.Menus();
     QCOMPARE(f_->TakeOpenMenu(), menus.mnuPopUpYear());
+    QAction* items[] = {menus.mnuYear1(), menus.mnuYear2(), menus.mnuYear3(), menus.mnuYear4()};
     QStringList seen;
-    for (QAction* year : {menus.mnuYear1(), menus.mnuYear2(), menus.mnuYear3(), menus.mnuYear4()}) {
+    for (QAction* year : items) {
       seen << MenuItemText(*year);
       QVERIFY(SplitMenuCaption(MenuCaptionOf(*year)).key == "Year");
     }
     QCOMPARE(seen.join(' '), captions);
-    QAction* items[] = {menus.mnuYear1(), menus.mnuYear2(), menus.mnuYear3(), menus.mnuYear4()};
     items[item - 1]->trigger();
     QCOMPARE(QString::fromStdString(f_->Shown()), shown);
     ExpectGridOf(w, f_->Month().ShownMonthDate);
