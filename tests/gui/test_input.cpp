@@ -49,8 +49,8 @@ class TestInput : public QObject {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("viaPopup");
     QTest::addColumn<QByteArray>("after");
-    const auto row = [](const char* name, int key, const char* after) {
-      QTest::newRow(name) << key << false << QByteArray(after);
+    const auto row = [](const char* name, int key, const char* after, bool viaPopup = false) {
+      QTest::newRow(name) << key << viaPopup << QByteArray(after);
     };
     row("F1", Qt::Key_F1, "shown 2026-05-12, size 1, Preferences");
     row("F2", Qt::Key_F2, "shown 2026-05-12, size 1, modal frmTips");
@@ -66,9 +66,8 @@ class TestInput : public QObject {
     row("F12", Qt::Key_F12, "shown 2026-06-01, size 1");
     row("a letter", Qt::Key_A, "shown 2026-05-12, size 1");
     row("Escape", Qt::Key_Escape, "shown 2026-05-12, size 1");
-    QTest::newRow("F12 on the event pop-up") << int(Qt::Key_F12) << true << QByteArray("shown 2026-06-01, size 1");
-    QTest::newRow("F3 on the event pop-up") << int(Qt::Key_F3) << true
-                                            << QByteArray("shown 2026-05-12, size 1, Reminders modal");
+    row("F12 on the event pop-up", Qt::Key_F12, "shown 2026-06-01, size 1", true);
+    row("F3 on the event pop-up", Qt::Key_F3, "shown 2026-05-12, size 1, Reminders modal", true);
   }
   void functionKeys() {
     QFETCH(int, key);
