@@ -31,6 +31,9 @@ TEST(MonthPixels, BordersAreSharedLinesAndTheEdgesAreTheWindows) {
       {"large, HD, 5 rows", 2, 1920, 1080, 8, 5},      {"large, 4K, 6 rows", 2, 3840, 2160, 6, 6},
       {"large, 4K, 5 rows", 2, 3840, 2160, 13, 5},     {"large, 4K, 4 rows", 2, 3840, 2160, 14, 4},
       {"small, 4K, 5 rows", 0, 3840, 2160, 7, 5},      {"medium, 4K, 4 rows", 1, 3840, 2160, 14, 4},
+      {"small, HD, 5 rows", 0, 1920, 1080, 8, 5},      {"small, 4K, 6 rows", 0, 3840, 2160, 6, 6},
+      {"small, 4K, 4 rows", 0, 3840, 2160, 14, 4},     {"medium, 4K, 6 rows", 1, 3840, 2160, 6, 6},
+      {"medium, 4K, 5 rows", 1, 3840, 2160, 8, 5},     {"large, 4K, 5 rows of 8", 2, 3840, 2160, 8, 5},
   };
   for (const PixelCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -57,9 +60,9 @@ TEST(MonthPixels, BordersAreSharedLinesAndTheEdgesAreTheWindows) {
         EXPECT_GE(box.y, px.windowHeight);
         continue;
       }
-      // Day number inside the border; reminder mark inside with a pixel to spare.
+      // Day number inside the border; reminder mark inside with a pixel to spare on every side.
       EXPECT_TRUE(Within(px.days[static_cast<std::size_t>(i)], box, 1, 1, 1, 1));
-      EXPECT_TRUE(Within(px.icons[static_cast<std::size_t>(i)], box, 1, 2, 2, 2));
+      EXPECT_TRUE(Within(px.icons[static_cast<std::size_t>(i)], box, 2, 2, 2, 2));
       EXPECT_EQ(px.icons[static_cast<std::size_t>(i)].width, TwipsToPixels(kReminderIconSize));
     }
     for (int c7 = 0; c7 < 7; ++c7) {
