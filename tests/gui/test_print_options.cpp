@@ -119,10 +119,17 @@ class TestPrintOptions : public QObject {
     QVERIFY(d->fraEvents->isVisibleTo(d.get()));
     QCOMPARE(d->fraEvents->pos(), TwipsToPixels(QPoint(270, 390 + (boxStyle == 0 ? 192 : boxStyle == 1 ? 552 : 852))));
     QCOMPARE(d->lblMsg->isVisibleTo(d.get()), large);
-    if (large) QCOMPARE(d->lblMsg->text(), kLargeNote);
     QCOMPARE(d->lblMsg->textFormat(), Qt::PlainText);
     QCOMPARE(d->LargeSizeNote, QStringLiteral("Please Note:\r\nWhen Planner Size is large you can only Print in Landscape Mode."));
     QCOMPARE(d->BothNotes, d->LargeSizeNote + QStringLiteral("\r\nEvents List will not be included with this Position."));
+    if (!large) return;
+    // On the Large size the list's note joins the size's note, and leaves with the list's.
+    QCOMPARE(d->lblMsg->text(), kLargeNote);
+    Choose(d->optCentre[2]);
+    QCOMPARE(d->lblMsg->text(), kLargeNote + QStringLiteral("\nEvents List will not be included with this Position."));
+    Choose(d->optPosition[1]);
+    QCOMPARE(d->lblMsg->text(), kLargeNote);
+    QVERIFY(!d->optPrintMode[0]->isEnabled());
   }
 
   void positionsGivePageAndPreviewPlaces_data() {
@@ -155,29 +162,14 @@ class TestPrintOptions : public QObject {
     QCOMPARE(d->chkEvents->isEnabled(), listAllowed);
     QVERIFY(d->chkEvents->isChecked());  // greyed, never cleared
     QCOMPARE(d->fraEvents->isVisibleTo(d.get()), listAllowed);
-    if (listAllowed) QCOMPARE(d->fraEvents->pos(), TwipsToPixels(QPoint(270, position >= 3 ? 390 : 390 + 552)));
     QCOMPARE(d->lblMsg->isVisibleTo(d.get()), !listAllowed);
-    if (!listAllowed) QCOMPARE(d->lblMsg->text(), kListNote);
-  }
-
-  // On the Large size the list's note joins the size's note.
-  void largeVerticalShowsBothNotes() {
-    f_->Set("BoxStyle", "2");
-    f_->Load();
-    auto d = f_->OpenDialog();
-    Choose(d->optCentre[2]);
-    QCOMPARE(d->lblMsg->text(), kLargeNote + QStringLiteral("\nEvents List will not be included with this Position."));
-    Choose(d->optPosition[1]);
-    QCOMPARE(d->lblMsg->text(), kLargeNote);
-    QVERIFY(!d->optPrintMode[0]->isEnabled());
-  }
-
-  // Unchecking hides the symbol where it stands; checking shows it there again.
-  void listBoxShowsAndHidesTheSymbol() {
-    f_->Load();
-    auto d = f_->OpenDialog();
-    Choose(d->optPosition[3]);
-    const QPoint at = d->fraEvents->pos();
+    if (!listAllowed) {
+      QCOMPARE(d->lblMsg->text(), kListNote);
+      return;
+    }
+    const QPoint at = TwipsToPixels(QPoint(270, position >= 3 ? 390 : 390 + 552));
+    QCOMPARE(d->fraEvents->pos(), at);
+    // Unchecking hides the symbol where it stands; checking shows it there again.
     d->chkEvents->click();
     QVERIFY(!d->EventsListOn);
     QVERIFY(!d->fraEvents->isVisibleTo(d.get()));
