@@ -73,18 +73,15 @@ class TestMonthPainter : public QObject {
 
   void gridLinesAndMarks_data() {
     QTest::addColumn<SizeRow>("row");
-    for (const auto& [w, h] : {std::pair{1920, 1080}, {3840, 2160}}) {
-      for (int style = 0; style <= 2; ++style) {
-        const char* size[] = {"small", "medium", "large"};
-        const QByteArray screen = QByteArray::number(w) + "x" + QByteArray::number(h);
-        QTest::newRow(QByteArray(size[style]) + ", " + screen + ", six rows")
-            << SizeRow{style, w, h, 2026, 5, 1, 6};
-        QTest::newRow(QByteArray(size[style]) + ", " + screen + ", five rows")
-            << SizeRow{style, w, h, 2026, 2, 2, 5};
-        QTest::newRow(QByteArray(size[style]) + ", " + screen + ", four rows")
-            << SizeRow{style, w, h, 2026, 2, 1, 4};
-      }
-    }
+    const char* size[] = {"small", "medium", "large"};
+    // May 2026 from Sunday needs six rows, February from Monday five, from Sunday four.
+    const struct { const char* name; int month, firstDay, rows; } months[] = {
+        {"six rows", 5, 1, 6}, {"five rows", 2, 2, 5}, {"four rows", 2, 1, 4}};
+    for (const auto& [w, h] : {std::pair{1920, 1080}, {3840, 2160}})
+      for (int style = 0; style <= 2; ++style)
+        for (const auto& m : months)
+          QTest::newRow(QStringLiteral("%1, %2x%3, %4").arg(size[style]).arg(w).arg(h).arg(m.name).toLatin1())
+              << SizeRow{style, w, h, 2026, m.month, m.firstDay, m.rows};
   }
   // Every label stands where the month's pixel layout puts it (whose borders, edges and marks the
   // logic tests check for these sizes and rows).
