@@ -83,13 +83,14 @@ TEST_F(SettingsWarningTest, TheFirstProblemOfARunShowsOneWarningWithTheFileAndTh
     TempHome home;
     ScriptedMessageBoxes boxes;
     c.breakIt(home);
-    InstallSettingsWarning();
-    {
+    // One run: the warning installed at its start, the settings used as a run uses them.
+    auto run = [&c](int uses) {
+      InstallSettingsWarning();
       std::optional<ScopedFileSystemCalls> readOnly;
       if (c.readOnly) readOnly.emplace(ReadOnlyFolder());
-      UseTheSettings();
-      UseTheSettings();
-    }
+      for (int i = 0; i < uses; ++i) UseTheSettings();
+    };
+    run(2);
     ASSERT_EQ(boxes.shown.size(), 1u) << "later failures in the same run stay quiet";
     const auto& box = boxes.shown[0];
     EXPECT_EQ(box.icon, MsgIcon::Warning);
@@ -100,12 +101,7 @@ TEST_F(SettingsWarningTest, TheFirstProblemOfARunShowsOneWarningWithTheFileAndTh
     EXPECT_NE(box.text.find(c.heading), std::string::npos) << box.text;
     EXPECT_TRUE(box.text.ends_with("\r\n\r\n"));
 
-    InstallSettingsWarning();  // the next run warns again
-    {
-      std::optional<ScopedFileSystemCalls> readOnly;
-      if (c.readOnly) readOnly.emplace(ReadOnlyFolder());
-      UseTheSettings();
-    }
+    run(1);  // the next run warns again
     EXPECT_EQ(boxes.shown.size(), 2u);
     SetSettingsProblemReporter(nullptr);
   }

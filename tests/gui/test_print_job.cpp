@@ -1,6 +1,6 @@
 // The print job: what lands on the page of a PDF "printer" (the picture where computed, the list in
 // day order, over two pages when long, none where the position excludes it), a Large window fitted
-// to the page, copies, and the PDF file and messages where there is no printer or it refuses.
+// to the page, and the PDF file and messages where there is no printer or it refuses.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,7 +40,11 @@ void ExpectNear(double actual, double expected, const char* what) {
            qPrintable(QStringLiteral("%1: %2, expected %3").arg(QLatin1String(what)).arg(actual).arg(expected)));
 }
 
+using EventLines = std::vector<std::string>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(EventLines)
 
 class TestPrintJob : public QObject {
   Q_OBJECT
@@ -48,80 +52,64 @@ class TestPrintJob : public QObject {
  private:
   std::unique_ptr<PrintFixture> f_;
 
-  QRect PictureOnSheet(int listTopTwips) {
-    const QImage page = PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
-    if (page.isNull()) return {};
-    return InkBounds(page, 0, static_cast<int>(SheetPoints(listTopTwips)) - 4);
+  QImage FirstPage() {
+    return PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
   }
 
  private slots:
   void init() { f_ = std::make_unique<PrintFixture>(); }
   void cleanup() { f_.reset(); }
 
-  // The picture at the computed place and size, the list under it in day order, newest event first.
+  // The picture at the computed place and size; the list of the shown month in day order, newest
+  // event first, under the picture or above one at the bottom. Vertical and Both print the picture
+  // alone, though the box stays checked; so does an unchecked box.
+  void pictureAndListWhereComputed_data() {
+    QTest::addColumn<EventLines>("events");
+    QTest::addColumn<QList<int>>("choice");  // position, centring, list box checked
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QPoint>("picture");  // twips on the page; the picture is 7560 x 5970
+    const EventLines dentist{Line(12, 5, "Dentist")};
+    QTest::newRow("list under the picture")
+        << EventLines{Line(20, 5, "Concert"), Line(3, 5, "Meeting"), Line(20, 5, "Dentist", "010000"),
+                      Line(9, 5, "Call~Mother"), Line(2, 6, "June is not listed")}
+        << QList<int>{0, 0, 1}
+        << QStringList{"Events List:", "Sun - May. 3 - Meeting", "Sat - May. 9 - Call - Mother",
+                       "Wed - May. 20 - .Dentist - Concert"}
+        << QPoint(1438, 0);
+    QTest::newRow("list above a picture at the bottom")
+        << EventLines{Line(4, 5, "Early"), Line(28, 5, "Late")} << QList<int>{4, 0, 1}
+        << QStringList{"Events List:", "Mon - May. 4 - Early", "Thu - May. 28 - Late"} << QPoint(2876, 9406);
+    QTest::newRow("no events this month: the heading alone")
+        << EventLines{Line(2, 6, "Next month"), Line(30, 4, "Last month")} << QList<int>{0, 0, 1}
+        << QStringList{"Events List:"} << QPoint(1438, 0);
+    QTest::newRow("vertical") << dentist << QList<int>{0, 1, 1} << QStringList{} << QPoint(0, 4703);
+    QTest::newRow("both") << dentist << QList<int>{0, 2, 1} << QStringList{} << QPoint(1438, 4703);
+    QTest::newRow("box unchecked") << dentist << QList<int>{0, 0, 0} << QStringList{} << QPoint(1438, 0);
+  }
   void pictureAndListWhereComputed() {
-    f_->WriteEvents({Line(20, 5, "Concert"), Line(3, 5, "Meeting"), Line(20, 5, "Dentist", "010000"),
-                     Line(9, 5, "Call~Mother"), Line(2, 6, "June is not listed")});
+    QFETCH(EventLines, events);
+    QFETCH(QList<int>, choice);
+    QFETCH(QStringList, printed);
+    QFETCH(QPoint, picture);
+    f_->WriteEvents(events);
     QCOMPARE(f_->Load().size(), QSize(504, 398));
     auto d = f_->OpenDialog();
+    const bool checked = choice[2];
+    if (!checked) d->chkEvents->click();
+    Choose(choice[0] ? d->optPosition[std::size_t(choice[0])] : d->optCentre[std::size_t(choice[1])]);
+    QCOMPARE(d->chkEvents->isChecked(), checked);
     d->cmdPrint->click();
     QVERIFY(f_->Boxes().shown.empty());
 
     QCOMPARE(PdfPages(f_->PdfPath()), 1);
-    QCOMPARE(PdfLines(f_->PdfPath()),
-             (QStringList{"Events List:", "Sun - May. 3 - Meeting", "Sat - May. 9 - Call - Mother",
-                          "Wed - May. 20 - .Dentist - Concert"}));
-    const QRect picture = PictureOnSheet(6170);
-    ExpectNear(picture.left(), SheetPoints(1438), "left");
-    ExpectNear(picture.top(), SheetPoints(0), "top");
-    ExpectNear(picture.width(), 7560 / 20.0, "width");
-    ExpectNear(picture.height(), 5970 / 20.0, "height");
-  }
-
-  // Above a picture at the bottom, the list starts at the top of the page.
-  void bottomPositionPutsTheListAbove() {
-    f_->WriteEvents({Line(4, 5, "Early"), Line(28, 5, "Late")});
-    f_->Load();
-    auto d = f_->OpenDialog();
-    Choose(d->optPosition[4]);
-    d->cmdPrint->click();
-    QCOMPARE(PdfLines(f_->PdfPath()), (QStringList{"Events List:", "Mon - May. 4 - Early", "Thu - May. 28 - Late"}));
-    const QImage page = PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
-    const QRect picture = InkBounds(page, static_cast<int>(SheetPoints(9406)) - 4, page.height());
-    ExpectNear(picture.left(), SheetPoints(2876), "left");
-    ExpectNear(picture.top(), SheetPoints(9406), "top");
-    ExpectNear(picture.height(), 5970 / 20.0, "height");
-  }
-
-  void noEventsPrintsTheHeadingAlone() {
-    f_->WriteEvents({Line(2, 6, "Next month"), Line(30, 4, "Last month")});
-    f_->Load();
-    auto d = f_->OpenDialog();
-    d->cmdPrint->click();
-    QCOMPARE(PdfLines(f_->PdfPath()), QStringList{"Events List:"});
-  }
-
-  // Vertical and Both print the picture alone, though the box stays checked; so does an unchecked box.
-  void positionsWithoutTheListPrintThePictureAlone_data() {
-    QTest::addColumn<int>("centring");
-    QTest::addColumn<bool>("checked");
-    QTest::newRow("vertical") << 1 << true;
-    QTest::newRow("both") << 2 << true;
-    QTest::newRow("box unchecked") << 0 << false;
-  }
-  void positionsWithoutTheListPrintThePictureAlone() {
-    QFETCH(int, centring);
-    QFETCH(bool, checked);
-    f_->WriteEvents({Line(12, 5, "Dentist")});
-    f_->Load();
-    auto d = f_->OpenDialog();
-    if (!checked) d->chkEvents->click();
-    Choose(d->optCentre[static_cast<std::size_t>(centring)]);
-    QCOMPARE(d->chkEvents->isChecked(), checked);
-    d->cmdPrint->click();
-    QCOMPARE(PdfPages(f_->PdfPath()), 1);
-    QCOMPARE(PdfLines(f_->PdfPath()), QStringList{});
-    QVERIFY(!PictureOnSheet(15400).isEmpty());
+    QCOMPARE(PdfLines(f_->PdfPath()), printed);
+    // The ink of the band the picture should fill, the list's lines kept out of it.
+    const int top = static_cast<int>(SheetPoints(picture.y())) - 4;
+    const QRect ink = InkBounds(FirstPage(), top, static_cast<int>(SheetPoints(picture.y() + 5970)) + 4);
+    ExpectNear(ink.left(), SheetPoints(picture.x()), "left");
+    ExpectNear(ink.top(), SheetPoints(picture.y()), "top");
+    ExpectNear(ink.width(), 7560 / 20.0, "width");
+    ExpectNear(ink.height(), 5970 / 20.0, "height");
   }
 
   // Landscape leaves room for a few lines under the picture; the rest follow on page 2, in order.
@@ -205,7 +193,7 @@ class TestPrintJob : public QObject {
     QCOMPARE(w.y(), 40);
     QCOMPARE(f_->App().month.WindowLeft, 0);
 
-    const QImage page = PdfFirstPage(f_->PdfPath(), QString::fromStdString((f_->Home().Root() / "page").string()));
+    const QImage page = FirstPage();
     const double scale = (15400 - 24) / (window.width() * 15.0);
     const double height = window.height() * 15 * scale;
     const QRect picture = InkBounds(page, 0, static_cast<int>(SheetPoints(static_cast<int>(height))) + 2);
@@ -213,15 +201,6 @@ class TestPrintJob : public QObject {
     ExpectNear(picture.width(), (15400 - 24) / 20.0, "width");
     ExpectNear(picture.height(), height / 20.0, "height");
     QVERIFY(picture.right() <= SheetPoints(15400) + 1);
-  }
-
-  void copiesReachThePrinter() {
-    f_->Load();
-    auto d = f_->OpenDialog();
-    d->txtCopies->setValue(3);
-    d->cmdPrint->click();
-    QCOMPARE(d->Printer().copyCount(), 3);
-    QCOMPARE(d->Printer().pageLayout().orientation(), QPageLayout::Portrait);
   }
 
   // No printer: a PDF named after the program and the month in the documents folder (the home

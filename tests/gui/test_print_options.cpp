@@ -33,7 +33,29 @@ void Choose(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}
 const QString kLargeNote = QStringLiteral("Please Note:\nWhen Planner Size is large you can only Print in Landscape Mode.");
 const QString kListNote = QStringLiteral("Please Note:\nEvents List will not be included with this Position.");
 
+// What the dialog opens with for a calendar size (pixels on an 800 x 600 screen, twips on the page).
+struct DefaultsRow {
+  int boxStyle;
+  QSize window;
+  int printLeft, listTop;
+  QRect planner;
+};
+
+// A position and centring on a Medium window: the page place, the list's top (-1: unchanged from
+// Centre Horizontal's 6170), the miniature's planner (twips in the preview frame) and the list.
+struct PlaceRow {
+  bool landscape;
+  int position, centring;
+  QPoint page;
+  int listTop;
+  QPoint planner;
+  bool listAllowed;
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(DefaultsRow)
+Q_DECLARE_METATYPE(PlaceRow)
 
 class TestPrintOptions : public QObject {
   Q_OBJECT
@@ -54,22 +76,15 @@ class TestPrintOptions : public QObject {
   }
 
   void opensWithDefaults_data() {
-    QTest::addColumn<int>("boxStyle");
-    QTest::addColumn<QSize>("window");  // pixels
-    QTest::addColumn<int>("printLeft");
-    QTest::addColumn<int>("listTop");
-    QTest::addColumn<QRect>("planner");
+    QTest::addColumn<DefaultsRow>("row");
     // Small 2520 x 1650, Medium 7560 x 5970, Large 11850 x 8205 twips on an 800 x 600 screen.
-    QTest::newRow("small") << 0 << QSize(168, 110) << 3958 << 1850 << PxRect(840, 390, 252, 192);
-    QTest::newRow("medium") << 1 << QSize(504, 398) << 1438 << 6170 << PxRect(630, 390, 672, 552);
-    QTest::newRow("large") << 2 << QSize(790, 547) << 1763 << 8405 << PxRect(570, 390, 1212, 852);
+    QTest::newRow("small") << DefaultsRow{0, QSize(168, 110), 3958, 1850, PxRect(840, 390, 252, 192)};
+    QTest::newRow("medium") << DefaultsRow{1, QSize(504, 398), 1438, 6170, PxRect(630, 390, 672, 552)};
+    QTest::newRow("large") << DefaultsRow{2, QSize(790, 547), 1763, 8405, PxRect(570, 390, 1212, 852)};
   }
   void opensWithDefaults() {
-    QFETCH(int, boxStyle);
-    QFETCH(QSize, window);
-    QFETCH(int, printLeft);
-    QFETCH(int, listTop);
-    QFETCH(QRect, planner);
+    QFETCH(DefaultsRow, row);
+    const auto [boxStyle, window, printLeft, listTop, planner] = row;
     f_->Set("BoxStyle", std::to_string(boxStyle));
     frmMain& w = f_->Load();
     // The Large size follows the screen: an 800 x 600 one, whatever the test platform's.
@@ -104,41 +119,35 @@ class TestPrintOptions : public QObject {
     QVERIFY(d->fraEvents->isVisibleTo(d.get()));
     QCOMPARE(d->fraEvents->pos(), TwipsToPixels(QPoint(270, 390 + (boxStyle == 0 ? 192 : boxStyle == 1 ? 552 : 852))));
     QCOMPARE(d->lblMsg->isVisibleTo(d.get()), large);
-    if (large) QCOMPARE(d->lblMsg->text(), kLargeNote);
     QCOMPARE(d->lblMsg->textFormat(), Qt::PlainText);
     QCOMPARE(d->LargeSizeNote, QStringLiteral("Please Note:\r\nWhen Planner Size is large you can only Print in Landscape Mode."));
     QCOMPARE(d->BothNotes, d->LargeSizeNote + QStringLiteral("\r\nEvents List will not be included with this Position."));
+    if (!large) return;
+    // On the Large size the list's note joins the size's note, and leaves with the list's.
+    QCOMPARE(d->lblMsg->text(), kLargeNote);
+    Choose(d->optCentre[2]);
+    QCOMPARE(d->lblMsg->text(), kLargeNote + QStringLiteral("\nEvents List will not be included with this Position."));
+    Choose(d->optPosition[1]);
+    QCOMPARE(d->lblMsg->text(), kLargeNote);
+    QVERIFY(!d->optPrintMode[0]->isEnabled());
   }
 
-  // Every position and centring on a Medium window of 7560 x 5970 twips: the page place, the list's
-  // top (-1: unchanged from Centre Horizontal's 6170) and the miniature's planner.
   void positionsGivePageAndPreviewPlaces_data() {
-    QTest::addColumn<bool>("landscape");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("centring");
-    QTest::addColumn<QPoint>("page");
-    QTest::addColumn<int>("listTop");
-    QTest::addColumn<QPoint>("planner");  // twips in the preview frame
-    QTest::addColumn<bool>("listAllowed");
-    QTest::newRow("centre horizontal") << false << 0 << 0 << QPoint(1438, 0) << 6170 << QPoint(630, 390) << true;
-    QTest::newRow("centre vertical") << false << 0 << 1 << QPoint(0, 4703) << -1 << QPoint(270, 1020) << false;
-    QTest::newRow("centre both") << false << 0 << 2 << QPoint(1438, 4703) << -1 << QPoint(630, 1020) << false;
-    QTest::newRow("top left") << false << 1 << 0 << QPoint(0, 0) << 6170 << QPoint(270, 390) << true;
-    QTest::newRow("top right") << false << 2 << 0 << QPoint(2876, 0) << 6170 << QPoint(978, 390) << true;
-    QTest::newRow("bottom left") << false << 3 << 0 << QPoint(0, 9406) << 200 << QPoint(270, 1638) << true;
-    QTest::newRow("bottom right") << false << 4 << 0 << QPoint(2876, 9406) << 200 << QPoint(978, 1638) << true;
-    QTest::newRow("landscape centre") << true << 0 << 0 << QPoint(3908, 0) << 6170 << QPoint(840, 390) << true;
-    QTest::newRow("landscape vertical") << true << 0 << 1 << QPoint(0, 2233) << -1 << QPoint(270, 810) << false;
-    QTest::newRow("landscape bottom right") << true << 4 << 0 << QPoint(7816, 4466) << 200 << QPoint(1398, 1218) << true;
+    QTest::addColumn<PlaceRow>("row");
+    QTest::newRow("centre horizontal") << PlaceRow{false, 0, 0, QPoint(1438, 0), 6170, QPoint(630, 390), true};
+    QTest::newRow("centre vertical") << PlaceRow{false, 0, 1, QPoint(0, 4703), -1, QPoint(270, 1020), false};
+    QTest::newRow("centre both") << PlaceRow{false, 0, 2, QPoint(1438, 4703), -1, QPoint(630, 1020), false};
+    QTest::newRow("top left") << PlaceRow{false, 1, 0, QPoint(0, 0), 6170, QPoint(270, 390), true};
+    QTest::newRow("top right") << PlaceRow{false, 2, 0, QPoint(2876, 0), 6170, QPoint(978, 390), true};
+    QTest::newRow("bottom left") << PlaceRow{false, 3, 0, QPoint(0, 9406), 200, QPoint(270, 1638), true};
+    QTest::newRow("bottom right") << PlaceRow{false, 4, 0, QPoint(2876, 9406), 200, QPoint(978, 1638), true};
+    QTest::newRow("landscape centre") << PlaceRow{true, 0, 0, QPoint(3908, 0), 6170, QPoint(840, 390), true};
+    QTest::newRow("landscape vertical") << PlaceRow{true, 0, 1, QPoint(0, 2233), -1, QPoint(270, 810), false};
+    QTest::newRow("landscape bottom right") << PlaceRow{true, 4, 0, QPoint(7816, 4466), 200, QPoint(1398, 1218), true};
   }
   void positionsGivePageAndPreviewPlaces() {
-    QFETCH(bool, landscape);
-    QFETCH(int, position);
-    QFETCH(int, centring);
-    QFETCH(QPoint, page);
-    QFETCH(int, listTop);
-    QFETCH(QPoint, planner);
-    QFETCH(bool, listAllowed);
+    QFETCH(PlaceRow, row);
+    const auto [landscape, position, centring, page, listTop, planner, listAllowed] = row;
     QCOMPARE(f_->Load().size(), QSize(504, 398));
     auto d = f_->OpenDialog();
     if (landscape) Choose(d->optPrintMode[1]);
@@ -153,51 +162,14 @@ class TestPrintOptions : public QObject {
     QCOMPARE(d->chkEvents->isEnabled(), listAllowed);
     QVERIFY(d->chkEvents->isChecked());  // greyed, never cleared
     QCOMPARE(d->fraEvents->isVisibleTo(d.get()), listAllowed);
-    if (listAllowed) {
-      const bool bottom = position >= 3;
-      const int plannerHeight = 552;
-      QCOMPARE(d->fraEvents->pos(), TwipsToPixels(QPoint(270, bottom ? 390 : 390 + plannerHeight)));
-    }
     QCOMPARE(d->lblMsg->isVisibleTo(d.get()), !listAllowed);
-    if (!listAllowed) QCOMPARE(d->lblMsg->text(), kListNote);
-  }
-
-  // On the Large size the list's note joins the size's note.
-  void largeVerticalShowsBothNotes() {
-    f_->Set("BoxStyle", "2");
-    f_->Load();
-    auto d = f_->OpenDialog();
-    Choose(d->optCentre[2]);
-    QCOMPARE(d->lblMsg->text(), kLargeNote + QStringLiteral("\nEvents List will not be included with this Position."));
-    Choose(d->optPosition[1]);
-    QCOMPARE(d->lblMsg->text(), kLargeNote);
-    QVERIFY(!d->optPrintMode[0]->isEnabled());
-  }
-
-  void horizontalOrACornerBringsTheListBack_data() {
-    QTest::addColumn<bool>("toCorner");
-    QTest::newRow("horizontal") << false;
-    QTest::newRow("top left") << true;
-  }
-  void horizontalOrACornerBringsTheListBack() {
-    QFETCH(bool, toCorner);
-    f_->Load();
-    auto d = f_->OpenDialog();
-    Choose(d->optCentre[1]);
-    QVERIFY(!d->chkEvents->isEnabled());
-    Choose(toCorner ? d->optPosition[1] : d->optCentre[0]);
-    QVERIFY(d->chkEvents->isEnabled());
-    QVERIFY(d->EventsListOn);
-    QVERIFY(d->fraEvents->isVisibleTo(d.get()));
-    QVERIFY(!d->lblMsg->isVisibleTo(d.get()));
-  }
-
-  // Unchecking hides the symbol where it stands; checking shows it there again.
-  void listBoxShowsAndHidesTheSymbol() {
-    f_->Load();
-    auto d = f_->OpenDialog();
-    Choose(d->optPosition[3]);
-    const QPoint at = d->fraEvents->pos();
+    if (!listAllowed) {
+      QCOMPARE(d->lblMsg->text(), kListNote);
+      return;
+    }
+    const QPoint at = TwipsToPixels(QPoint(270, position >= 3 ? 390 : 390 + 552));
+    QCOMPARE(d->fraEvents->pos(), at);
+    // Unchecking hides the symbol where it stands; checking shows it there again.
     d->chkEvents->click();
     QVERIFY(!d->EventsListOn);
     QVERIFY(!d->fraEvents->isVisibleTo(d.get()));
@@ -207,21 +179,31 @@ class TestPrintOptions : public QObject {
     QCOMPARE(d->fraEvents->pos(), at);
   }
 
+  // A corner greys the centring, keeps its choice and brings the list back; Centre reapplies the
+  // centring kept, and Horizontal brings the list back too.
   void cornerGreysCentringAndCentreReappliesIt() {
     f_->Load();
     auto d = f_->OpenDialog();
+    const auto listIsBack = [&] {
+      QVERIFY(d->chkEvents->isEnabled());
+      QVERIFY(d->EventsListOn);
+      QVERIFY(d->fraEvents->isVisibleTo(d.get()));
+      QVERIFY(!d->lblMsg->isVisibleTo(d.get()));
+    };
     Choose(d->optCentre[1]);
     Choose(d->optPosition[2]);
     for (QRadioButton* centre : d->optCentre) QVERIFY(!centre->isEnabled());
     QVERIFY(d->optCentre[1]->isChecked());
     QCOMPARE(QPoint(d->PrintLeft, d->PrintTop), QPoint(2876, 0));
-    QVERIFY(d->chkEvents->isEnabled());
+    listIsBack();
 
     Choose(d->optPosition[0]);
     for (QRadioButton* centre : d->optCentre) QVERIFY(centre->isEnabled());
     QCOMPARE(QPoint(d->PrintLeft, d->PrintTop), QPoint(0, 4703));
     QCOMPARE(d->lblPlanner[0]->pos(), TwipsToPixels(QPoint(270, 1020)));
     QVERIFY(!d->chkEvents->isEnabled());
+    Choose(d->optCentre[0]);
+    listIsBack();
   }
 
   void orientationSwapKeepsThePosition() {
@@ -277,6 +259,7 @@ class TestPrintOptions : public QObject {
     QCOMPARE(d->txtCopies->maximum(), 100);
     d->cmdPrint_Click();
     QCOMPARE(d->Printer().copyCount(), copies);
+    QCOMPARE(d->Printer().pageLayout().orientation(), QPageLayout::Portrait);
   }
 
   // F5 and "Print..." reach the dialog through the window's slot; it opens modally over the window.
@@ -323,10 +306,8 @@ class TestPrintOptions : public QObject {
   void escapeCancels() {
     f_->Load();
     auto d = f_->OpenDialog();
-    int result = -1;
     QTimer::singleShot(0, [&] { QTest::keyClick(d.get(), Qt::Key_Escape); });
-    result = d->exec();
-    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(d->exec(), int(QDialog::Rejected));
     QVERIFY(!d->isVisible());
   }
 };

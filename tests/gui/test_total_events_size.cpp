@@ -45,13 +45,12 @@ class TestTotalEventsSize : public QObject {
       parts << label;
     }
     parts << warning.chkShowTotalEventsMsg << warning.chkNeverShowTotalEventsMsg << warning.cmdOK;
+    const auto at = [&](QWidget* w) { return w->geometry().translated(w->parentWidget()->mapTo(&warning, QPoint())); };
     for (int i = 0; i < parts.size(); ++i) {
-      QVERIFY(warning.rect().contains(parts[i]->geometry().translated(parts[i]->parentWidget()->mapTo(&warning, QPoint()))));
-      for (int j = i + 1; j < parts.size(); ++j) {
-        const QRect a = parts[i]->geometry().translated(parts[i]->parentWidget()->mapTo(&warning, QPoint()));
-        const QRect b = parts[j]->geometry().translated(parts[j]->parentWidget()->mapTo(&warning, QPoint()));
-        QVERIFY2(!a.intersects(b), qPrintable(parts[i]->objectName() + " / " + parts[j]->objectName()));
-      }
+      QVERIFY(warning.rect().contains(at(parts[i])));
+      for (int j = i + 1; j < parts.size(); ++j)
+        QVERIFY2(!at(parts[i]).intersects(at(parts[j])),
+                 qPrintable(parts[i]->objectName() + " / " + parts[j]->objectName()));
     }
   }
 };

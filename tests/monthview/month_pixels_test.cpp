@@ -12,6 +12,17 @@ struct PixelCase {
   int style, screenWidth, screenHeight, trailingCells, rows;
 };
 
+// `inner` lies inside `outer`, kept off its left, top, right and bottom edges by the given pixels.
+::testing::AssertionResult Within(const PixelRect& inner, const PixelRect& outer, int left, int top, int right,
+                                  int bottom) {
+  if (inner.x >= outer.x + left && inner.y >= outer.y + top && inner.right() <= outer.right() - right &&
+      inner.bottom() <= outer.bottom() - bottom)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << inner.x << "," << inner.y << " to " << inner.right() << "," << inner.bottom()
+                                       << " in " << outer.x << "," << outer.y << " to " << outer.right() << ","
+                                       << outer.bottom();
+}
+
 TEST(MonthPixels, BordersAreSharedLinesAndTheEdgesAreTheWindows) {
   const PixelCase cases[] = {
       {"small, HD, 6 rows", 0, 1920, 1080, 6, 6},      {"small, HD, 4 rows", 0, 1920, 1080, 14, 4},
@@ -20,6 +31,9 @@ TEST(MonthPixels, BordersAreSharedLinesAndTheEdgesAreTheWindows) {
       {"large, HD, 5 rows", 2, 1920, 1080, 8, 5},      {"large, 4K, 6 rows", 2, 3840, 2160, 6, 6},
       {"large, 4K, 5 rows", 2, 3840, 2160, 13, 5},     {"large, 4K, 4 rows", 2, 3840, 2160, 14, 4},
       {"small, 4K, 5 rows", 0, 3840, 2160, 7, 5},      {"medium, 4K, 4 rows", 1, 3840, 2160, 14, 4},
+      {"small, HD, 5 rows", 0, 1920, 1080, 8, 5},      {"small, 4K, 6 rows", 0, 3840, 2160, 6, 6},
+      {"small, 4K, 4 rows", 0, 3840, 2160, 14, 4},     {"medium, 4K, 6 rows", 1, 3840, 2160, 6, 6},
+      {"medium, 4K, 5 rows", 1, 3840, 2160, 8, 5},     {"large, 4K, 5 rows of 8", 2, 3840, 2160, 8, 5},
   };
   for (const PixelCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -37,41 +51,24 @@ TEST(MonthPixels, BordersAreSharedLinesAndTheEdgesAreTheWindows) {
       SCOPED_TRACE(i);
       const PixelRect& box = px.boxes[static_cast<std::size_t>(i)];
       const int row = i / 7, column = i % 7;
-      if (column < 6) {
-        EXPECT_EQ(px.boxes[static_cast<std::size_t>(i + 1)].x, box.right());
-      }
-      if (row + 1 < c.rows) {
-        EXPECT_EQ(px.boxes[static_cast<std::size_t>(i + 7)].y, box.bottom());
-      }
-      if (column == 6) {
-        EXPECT_EQ(box.right(), px.windowWidth - 1);
-      }
-      if (row == c.rows - 1) {
-        EXPECT_EQ(box.bottom(), px.windowHeight - 1);
-      }
+      // Neighbours share their border line; the last column and row end on the window's edge.
+      EXPECT_TRUE(column == 6 || px.boxes[static_cast<std::size_t>(i + 1)].x == box.right());
+      EXPECT_TRUE(row + 1 >= c.rows || px.boxes[static_cast<std::size_t>(i + 7)].y == box.bottom());
+      EXPECT_TRUE(column < 6 || box.right() == px.windowWidth - 1);
+      EXPECT_TRUE(row != c.rows - 1 || box.bottom() == px.windowHeight - 1);
       if (row >= c.rows) {
         EXPECT_GE(box.y, px.windowHeight);
         continue;
       }
-      // Day number inside the border; reminder mark inside with a pixel to spare.
-      const PixelRect& day = px.days[static_cast<std::size_t>(i)];
-      EXPECT_GE(day.x, box.x + 1);
-      EXPECT_GE(day.y, box.y + 1);
-      EXPECT_LE(day.right(), box.right() - 1);
-      EXPECT_LE(day.bottom(), box.bottom() - 1);
-      const PixelRect& icon = px.icons[static_cast<std::size_t>(i)];
-      EXPECT_GE(icon.x, box.x + 1);
-      EXPECT_GE(icon.y, box.y + 2);
-      EXPECT_LE(icon.right(), box.right() - 2);
-      EXPECT_LE(icon.bottom(), box.bottom() - 2);
-      EXPECT_EQ(icon.width, TwipsToPixels(kReminderIconSize));
+      // Day number inside the border; reminder mark inside with a pixel to spare on every side.
+      EXPECT_TRUE(Within(px.days[static_cast<std::size_t>(i)], box, 1, 1, 1, 1));
+      EXPECT_TRUE(Within(px.icons[static_cast<std::size_t>(i)], box, 2, 2, 2, 2));
+      EXPECT_EQ(px.icons[static_cast<std::size_t>(i)].width, TwipsToPixels(kReminderIconSize));
     }
     for (int c7 = 0; c7 < 7; ++c7) {
       const PixelRect& heading = px.headings[static_cast<std::size_t>(c7)];
       EXPECT_EQ(heading.bottom(), px.boxes[0].y);  // the headings' lower border is the first row's upper
-      if (c7 < 6) {
-        EXPECT_EQ(px.headings[static_cast<std::size_t>(c7 + 1)].x, heading.right());
-      }
+      EXPECT_TRUE(c7 == 6 || px.headings[static_cast<std::size_t>(c7 + 1)].x == heading.right());
     }
     EXPECT_EQ(px.headings[6].right(), px.windowWidth - 1);
   }

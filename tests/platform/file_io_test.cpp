@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,30 +30,24 @@ std::vector<std::string> NamesIn(const fs::path& dir) {
   return names;
 }
 
+// `real`, except that it fails with `err` for every path ending in `pathEnd`.
+template <class R, class... Rest>
+std::function<R(const char*, Rest...)> Failing(std::function<R(const char*, Rest...)> real, std::string pathEnd,
+                                               int err) {
+  return [=](const char* p, Rest... rest) -> R {
+    if (std::string_view(p).ends_with(pathEnd)) return errno = err, -1;
+    return real(p, rest...);
+  };
+}
+
 // The real calls, except that `name` fails with `err` for every path ending in `pathEnd`.
 FileSystemCalls FailingFor(const std::string& name, const std::string& pathEnd, int err) {
   FileSystemCalls calls = RealFileSystemCalls();
-  auto hit = [pathEnd](const char* p) { return std::string_view(p).ends_with(pathEnd); };
-  if (name == "lstat") {
-    calls.lstat = [hit, err, real = calls.lstat](const char* p, struct stat* st) {
-      if (hit(p)) return errno = err, -1;
-      return real(p, st);
-    };
-  } else if (name == "readlink") {
-    calls.readlink = [hit, err, real = calls.readlink](const char* p, char* buf, std::size_t n) -> ssize_t {
-      if (hit(p)) return errno = err, -1;
-      return real(p, buf, n);
-    };
-  } else if (name == "stat") {
-    calls.stat = [hit, err, real = calls.stat](const char* p, struct stat* st) {
-      if (hit(p)) return errno = err, -1;
-      return real(p, st);
-    };
-  } else if (name == "mkostemp") {
-    calls.mkostemp = [err](char*, int) { return errno = err, -1; };
-  } else if (name == "rename") {
-    calls.rename = [err](const char*, const char*) { return errno = err, -1; };
-  }
+  if (name == "lstat") calls.lstat = Failing(calls.lstat, pathEnd, err);
+  if (name == "readlink") calls.readlink = Failing(calls.readlink, pathEnd, err);
+  if (name == "stat") calls.stat = Failing(calls.stat, pathEnd, err);
+  if (name == "mkostemp") calls.mkostemp = [err](char*, int) { return errno = err, -1; };
+  if (name == "rename") calls.rename = [err](const char*, const char*) { return errno = err, -1; };
   return calls;
 }
 
@@ -73,28 +68,25 @@ TEST(AtomicWriteFailures, AnyCallThatFailsLeavesLinkFileAndPermissionsAsTheyWere
     const char* call;
     const char* failsOn;  // the path the call fails for
     bool throughLink;     // the save goes to link.conf rather than real.conf
+    int err;
     const char* reason;   // part of the message
   };
   const Case cases[] = {
-      {"lstat", "link.conf", true, "Input/output error"},
-      {"readlink", "link.conf", true, "Permission denied"},
-      {"lstat", "real.conf", true, "Input/output error"},
-      {"stat", "real.conf", true, "Input/output error"},
-      {"stat", "real.conf", false, "Permission denied"},
-      {"mkostemp", "", false, "Read-only file system"},
-      {"rename", "", true, "No space left on device"},
+      {"lstat", "link.conf", true, EIO, "Input/output error"},
+      {"readlink", "link.conf", true, EACCES, "Permission denied"},
+      {"lstat", "real.conf", true, EIO, "Input/output error"},
+      {"stat", "real.conf", true, EIO, "Input/output error"},
+      {"stat", "real.conf", false, EACCES, "Permission denied"},
+      {"mkostemp", "", false, EROFS, "Read-only file system"},
+      {"rename", "", true, ENOSPC, "No space left on device"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.call) + " failing on " + c.failsOn);
     TempHome home;
     LinkedFile files(home);
-    const int err = std::string(c.reason) == "Input/output error"  ? EIO
-                    : std::string(c.reason) == "Permission denied" ? EACCES
-                    : std::string(c.reason) == "Read-only file system" ? EROFS
-                                                                      : ENOSPC;
     FileWriteResult r;
     {
-      ScopedFileSystemCalls failing(FailingFor(c.call, c.failsOn, err));
+      ScopedFileSystemCalls failing(FailingFor(c.call, c.failsOn, c.err));
       r = WriteFileAtomically(c.throughLink ? files.Link() : files.Real(), "new\n");
     }
     EXPECT_FALSE(r.ok);

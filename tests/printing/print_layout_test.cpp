@@ -17,8 +17,10 @@ struct PositionCase {
   double pageWidth, pageHeight, width, height;
   int left, top;
 };
-// The case's name alone, so that test names stay short and the same from run to run.
-void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.name; }
+// A case prints as its name alone, so that test names stay short and the same from run to run.
+template <class Case> requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+const auto kCaseName = [](const auto& info) { return info.param.name; };
 
 class PagePositionTable : public ::testing::TestWithParam<PositionCase> {};
 
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PositionCase{"HalfUp", 0, 2, 11003, 15003, 7560, 5976, 1710, 4502},
                       // Wider than the page: the table alone gives negative places.
                       PositionCase{"WiderThanPage", 2, 0, 15000, 11000, 28644, 14328, -13668, 0}),
-    [](const auto& info) { return info.param.name; });
+    kCaseName);
 
 TEST(PagePosition, UnknownChoicesGiveNothing) {
   for (const auto& [position, centring] : {std::pair{5, 0}, std::pair{-1, 0}, std::pair{0, 3}, std::pair{0, -1}})
@@ -65,7 +67,6 @@ struct FitCase {
   int position, centring, pageWidth, pageHeight, pictureWidth, pictureHeight;
   PicturePlacement expected;
 };
-void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
 
 class PictureOnPage : public ::testing::TestWithParam<FitCase> {};
 
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"HalvedCentreBoth", 0, 2, 15000, 11000, 29952, 1000, {0, 5238, 14976, 500, true, 0, 0, false}},
         // Too high: fitted to the height; at the bottom the list has no room above it.
         FitCase{"TallBottomRight", 4, 0, 15000, 11000, 4000, 21952, {12976, 0, 2000, 10976, true, 200, 0, true}}),
-    [](const auto& info) { return info.param.name; });
+    kCaseName);
 
 // A Large window on any common screen is wider than a page: the fitted picture keeps its
 // proportions, stays inside the page on every side and reaches the limiting edge.
@@ -136,7 +137,6 @@ struct ListCase {
   int lines, lineHeight, firstTop, firstBottom, pageHeight;
   std::vector<ListLinePlace> expected;
 };
-void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 
 class ListOverPages : public ::testing::TestWithParam<ListCase> {};
 
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"NoRoomUnderPicture", 2, 300, 9900, 10000, 10000, {{1, 200}, {1, 500}}},
         // A line higher than the page still moves on, one a page.
         ListCase{"LineHigherThanPage", 2, 20000, 200, 10000, 10000, {{1, 200}, {2, 200}}}),
-    [](const auto& info) { return info.param.name; });
+    kCaseName);
 
 // ---------------------------------------------------------------- the miniature
 
@@ -184,7 +184,6 @@ struct PreviewCase {
   int position, centring;
   PreviewPlacement expected;
 };
-void PrintTo(const PreviewCase& c, std::ostream* os) { *os << c.name; }
 
 class PreviewTable : public ::testing::TestWithParam<PreviewCase> {};
 
@@ -221,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         PreviewCase{"LargeCentreBoth", 2, true, 0, 2, {570, 570, 660, kNotMoved, true}},
         PreviewCase{"LargeTopRight", 2, true, 2, 0, {858, 858, 390, PagePoint{270, 1242}, false}},
         PreviewCase{"LargeBottomLeft", 2, true, 3, 0, {270, 270, 918, PagePoint{270, 390}, false}}),
-    [](const auto& info) { return info.param.name; });
+    kCaseName);
 
 TEST(Preview, UnknownChoicesGiveNothing) {
   EXPECT_FALSE(PlacePreview(5, 0, PreviewPaper(false), 252, 252, 192));
