@@ -145,31 +145,32 @@ TEST_F(MaintenanceTest, ABackupPathThatIsAFolderFailsAndTheEventsFileStays) {
   EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
 }
 
-TEST_F(MaintenanceTest, RestoreWithoutABackupChangesNothing) {
-  EventStore store = Loaded(kLines);
-  const RestoreResult result = RestoreEvents(store);
-  EXPECT_EQ(result.outcome, RestoreOutcome::NoBackup);
-  EXPECT_EQ(LinesOf(store), kLines);
-  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
-}
-
-TEST_F(MaintenanceTest, RestoreBringsBackTheLinesOfTheBackupExactly) {
-  EventStore store = Loaded(kLines);
-  ASSERT_TRUE(BackupEvents(store).ok);
-  ASSERT_TRUE(PurgeAllEvents(store).ok);
-  const RestoreResult result = RestoreEvents(store);
-  EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(result.error, "");
-  EXPECT_EQ(LinesOf(store), kLines);
-  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
-}
-
-TEST_F(MaintenanceTest, RestoreConvertsABackupOfTheOldLineFormat) {
-  Put(BackupPath(), "14/03/2026=Old style\r\n");
-  EventStore store = Loaded({kLines[2]});
-  const RestoreResult result = RestoreEvents(store);
-  EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(LinesOf(store), Lines{"14/03/2026000000=Old style"});
+TEST_F(MaintenanceTest, RestoreBringsBackTheBackupsLinesOrWithoutOneChangesNothing) {
+  struct Case {
+    const char* name;
+    const char* backup;  // nullptr: none
+    Lines loaded;
+    RestoreOutcome outcome;
+    Lines after;
+  };
+  const std::string all = FileText(kLines);
+  const Case cases[] = {
+      {"no backup", nullptr, kLines, RestoreOutcome::NoBackup, kLines},
+      {"a backup of every line over an empty table", all.c_str(), {}, RestoreOutcome::Restored, kLines},
+      {"the old line format is converted", "14/03/2026=Old style\r\n", {kLines[2]}, RestoreOutcome::Restored,
+       {"14/03/2026000000=Old style"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(BackupPath());
+    if (c.backup) Put(BackupPath(), c.backup);
+    EventStore store = Loaded(c.loaded);
+    const RestoreResult result = RestoreEvents(store);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.error, "");
+    EXPECT_EQ(LinesOf(store), c.after);
+    EXPECT_EQ(Slurp(EventsPath()), FileText(c.after));
+  }
 }
 
 TEST_F(MaintenanceTest, EveryFailedRestoreLeavesTheEventsFileAsItWas) {
