@@ -5,13 +5,13 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "mainwindow/app_context.h"
 #include "reminder_test_support.h"
 #include "reminders/reminder_sound.h"
+#include "support/file_helpers.h"
 #include "support/temp_home.h"
 
 using namespace orlevant;
@@ -25,10 +25,7 @@ std::array<std::string, 11> SoundTable() {
   return sounds;
 }
 
-void Touch(const std::filesystem::path& p) {
-  std::filesystem::create_directories(p.parent_path());
-  std::ofstream(p) << "RIFF";
-}
+void Touch(const std::filesystem::path& p) { orlevant::testing::Put(p, "RIFF"); }
 
 using orlevant::testing::RecordingPlayer;
 

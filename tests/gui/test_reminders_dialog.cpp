@@ -1,7 +1,5 @@
 // The reminders dialog: the codes it writes into exactly the lines whose rows changed, its
 // refusals, Cancel and On/Off, an empty list, the Test button's sound and how it is opened.
-// Offscreen, with a fixed clock, scripted message boxes, a recording sound player and a temporary
-// home.
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,11 +22,10 @@
 
 using namespace orlevant;
 using orlevant::testing::MainWindowFixture;
+using orlevant::testing::ReadEventLines;
 using orlevant::testing::RecordingPlayer;
 
 namespace {
-
-QStringList ReadEvents() { return orlevant::testing::ReadEventLines(); }
 
 const char* kFrequencyTitle = " - Reminder Frequency Error";
 
@@ -125,19 +122,17 @@ class TestRemindersDialog : public QObject {
     frmReminders* d = Open(raw);
     d->ClickRow(row);
     QCOMPARE(d->CurrentRow(), row);
+    d->CheckRow(row, check);
     if (check) {
-      d->CheckRow(row, true);
       d->txtDays()->setValue(days);
       d->txtHours()->setValue(hours);
       d->txtMins()->setValue(minutes);
       d->cboSound()->setCurrentIndex(sound);
-    } else {
-      d->CheckRow(row, false);
     }
     QVERIFY(d->cmdApply()->isEnabled());
-    QCOMPARE(ReadEvents(), lines);  // nothing is written before Apply
+    QCOMPARE(ReadEventLines(), lines);  // nothing is written before Apply
     d->cmdApply()->click();
-    QCOMPARE(ReadEvents(), after);
+    QCOMPARE(ReadEventLines(), after);
     QVERIFY(!d->cmdApply()->isEnabled());
     QVERIFY(d->isVisible());  // Apply refreshes in place
     QCOMPARE(d->lvwReminders()->topLevelItemCount(), lines.size());
@@ -156,7 +151,7 @@ class TestRemindersDialog : public QObject {
     QVERIFY(alive && d->isVisible());
     d->cmdApply()->click();
     QCOMPARE(Boxes(kFrequencyTitle), 2);
-    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000000=A", "21/05/2026000000=B"}));
+    QCOMPARE(ReadEventLines(), (QStringList{"20/05/2026000000=A", "21/05/2026000000=B"}));
     // Leaving the row goes back to it.
     d->ClickRow(1);
     QCOMPARE(Boxes(kFrequencyTitle), 3);
@@ -172,36 +167,36 @@ class TestRemindersDialog : public QObject {
     d->ClickRow(1);
     QCOMPARE(d->CurrentRow(), 1);
     d->cmdOK()->click();
-    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000100=A", "21/05/2026000000=B"}));
+    QCOMPARE(ReadEventLines(), (QStringList{"20/05/2026000100=A", "21/05/2026000000=B"}));
     QVERIFY(!f_->app.RemindersDialogOpen);
   }
 
-  void minutesBelowTenSetNoReminder_data() {
+  // Typed minutes keep their tens only; below ten no reminder is set, whatever the sound.
+  void typedMinutesKeepTheirTens_data() {
     QTest::addColumn<int>("sound");
-    QTest::newRow("default sound") << 0;
-    QTest::newRow("with a sound") << 4;  // would have been written as "000004": a mark that never alerts
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("stored");  // "" refused
+    QTest::newRow("5, default sound") << 0 << 5 << "";
+    QTest::newRow("5, with a sound") << 4 << 5 << "";  // would have been "000004": a mark that never alerts
+    QTest::newRow("25") << 0 << 25 << "20/05/2026000020=A";
   }
-  void minutesBelowTenSetNoReminder() {
+  void typedMinutesKeepTheirTens() {
     QFETCH(int, sound);
+    QFETCH(int, minutes);
+    QFETCH(QString, stored);
     frmReminders* d = Open({"20/05/2026000000=A"});
     d->CheckRow(0, true);
     d->cboSound()->setCurrentIndex(sound);
-    d->txtMins()->setValue(5);  // typed: the box takes it, the code keeps tens only
+    d->txtMins()->setValue(minutes);  // the box takes any number; the code keeps tens only
+    if (!stored.isEmpty()) {  // leaving the box shows what is stored
+      emit d->txtMins()->editingFinished();
+      QCOMPARE(d->txtMins()->value(), minutes / 10 * 10);
+    }
     d->cmdOK()->click();
-    QCOMPARE(Boxes(kFrequencyTitle), 1);
-    QVERIFY(d->isVisible());
-    QCOMPARE(ReadEvents(), QStringList{"20/05/2026000000=A"});
-    d->cmdCancel()->click();
-  }
-
-  void typedMinutesShowWhatIsStored() {
-    frmReminders* d = Open({"20/05/2026000000=A"});
-    d->CheckRow(0, true);
-    d->txtMins()->setValue(25);
-    emit d->txtMins()->editingFinished();
-    QCOMPARE(d->txtMins()->value(), 20);
-    d->cmdOK()->click();
-    QCOMPARE(ReadEvents(), QStringList{"20/05/2026000020=A"});
+    QCOMPARE(Boxes(kFrequencyTitle), stored.isEmpty() ? 1 : 0);
+    QCOMPARE(d->isVisible(), stored.isEmpty());
+    QCOMPARE(ReadEventLines(), QStringList{stored.isEmpty() ? "20/05/2026000000=A" : stored});
+    if (stored.isEmpty()) d->cmdCancel()->click();
   }
 
   void checkingAnotherRowWhileThisOneIsRefusedTakesTheMarkBack() {
@@ -222,7 +217,7 @@ class TestRemindersDialog : public QObject {
     QVERIFY(d->txtDays()->isEnabled());
     d->txtHours()->setValue(2);
     d->cmdOK()->click();
-    QCOMPARE(ReadEvents(),
+    QCOMPARE(ReadEventLines(),
              (QStringList{"20/05/2026010000=A", "21/05/2026000000=B", "22/05/2026000200=C"}));
   }
 
@@ -232,7 +227,7 @@ class TestRemindersDialog : public QObject {
     QVERIFY(d->txtHours()->isEnabled());
     d->txtHours()->setValue(2);
     d->cmdApply()->click();
-    QCOMPARE(ReadEvents(), (QStringList{"20/05/2026000000=A", "21/05/2026010200=B"}));
+    QCOMPARE(ReadEventLines(), (QStringList{"20/05/2026000000=A", "21/05/2026010200=B"}));
     // The refreshed list shows its first row, A, which has no check: nothing of it can be set.
     QCOMPARE(d->CurrentRow(), 0);
     QVERIFY(!d->txtDays()->isEnabled());
@@ -273,7 +268,7 @@ class TestRemindersDialog : public QObject {
     d->CheckRow(0, false);
     d->optReminder(0)->click();
     d->cmdCancel()->click();
-    QCOMPARE(ReadEvents(), QStringList{"20/05/2026010000=A"});
+    QCOMPARE(ReadEventLines(), QStringList{"20/05/2026010000=A"});
     QCOMPARE(QString::fromStdString(f_->app.store.Read("Reminders", "")), QString("1"));
     QCOMPARE(f_->app.settings.Reminders, 1);
     QVERIFY(f_->window->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
@@ -291,7 +286,7 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(f_->app.settings.Reminders, 0);
     QCOMPARE(f_->app.month.imgRemind[0].Picture, kReminderOffPicture);
     QVERIFY(!f_->window->Menus().mnuQuickReminderDays()->menuAction()->isEnabled());
-    QCOMPARE(ReadEvents(), QStringList{"20/05/2026010000=A"});
+    QCOMPARE(ReadEventLines(), QStringList{"20/05/2026010000=A"});
     QCOMPARE(std::filesystem::last_write_time(EventFilePath(DefaultAllUsersPath())), stamp);
     d->cmdCancel()->click();
   }

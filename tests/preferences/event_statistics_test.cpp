@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 #include <vector>
@@ -58,14 +59,11 @@ TEST(CountEvents, EachKindOfLineAsOf2026) {
   };
   for (const Case& c : cases) {
     const EventStatistics st = CountEvents(StoreOf({c.line}), 2026);
-    EXPECT_EQ(st.Yearly, c.yearly) << c.name;
-    EXPECT_EQ(st.Quarterly, c.quarterly) << c.name;
-    EXPECT_EQ(st.Monthly, c.monthly) << c.name;
-    EXPECT_EQ(st.Weekly, c.weekly) << c.name;
-    EXPECT_EQ(st.TodayOnly, c.todayOnly) << c.name;
-    EXPECT_EQ(st.PreviousYears, c.previous) << c.name;
-    EXPECT_EQ(st.ThisYear, c.thisYear) << c.name;
-    EXPECT_EQ(st.LaterYears, c.later) << c.name;
+    const std::array<int, 8> counts = {st.Yearly,   st.Quarterly,     st.Monthly,  st.Weekly,
+                                       st.TodayOnly, st.PreviousYears, st.ThisYear, st.LaterYears};
+    EXPECT_EQ(counts, (std::array<int, 8>{c.yearly, c.quarterly, c.monthly, c.weekly, c.todayOnly, c.previous,
+                                          c.thisYear, c.later}))
+        << c.name;
     EXPECT_EQ(st.Total, 1) << c.name;
     EXPECT_EQ(st.MonthTotal, c.months) << c.name;
   }

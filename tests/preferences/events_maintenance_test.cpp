@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/clock.h"
@@ -67,25 +69,21 @@ TEST_F(MaintenanceTest, PurgeAllEmptiesTheFileAlsoWhenItWasEmpty) {
   }
 }
 
-TEST_F(MaintenanceTest, PurgeYearsKeepsThisYearAndEveryRecurringEvent) {
-  EventStore store = Loaded(kLines);
-  const PurgeYearsResult result = PurgeEventsBefore(store, 2026);
-  EXPECT_EQ(result.removed, 2);
-  ASSERT_TRUE(result.save.ok);
+TEST_F(MaintenanceTest, PurgeYearsKeepsThisYearAndEveryRecurringEventAndSavesOnlyWhenSomethingWent) {
   const Lines kept = {kLines[1], kLines[2], kLines[3], kLines[4], kLines[5], kLines[7]};
-  EXPECT_EQ(LinesOf(store), kept);
-  EXPECT_EQ(Slurp(EventsPath()), FileText(kept));
-}
-
-TEST_F(MaintenanceTest, PurgeYearsWithNothingOldSavesNothing) {
   const Lines recent = {kLines[1], kLines[2]};
-  EventStore store = Loaded(recent);
-  const auto before = fs::last_write_time(EventsPath());
-  const PurgeYearsResult result = PurgeEventsBefore(store, 2026);
-  EXPECT_EQ(result.removed, 0);
-  EXPECT_TRUE(result.save.ok);
-  EXPECT_EQ(LinesOf(store), recent);
-  EXPECT_EQ(fs::last_write_time(EventsPath()), before);
+  for (const auto& [lines, removed, after] : {std::tuple{kLines, 2, kept}, std::tuple{recent, 0, recent}}) {
+    EventStore store = Loaded(lines);
+    // An hour back, so that a save shows in the file's time.
+    fs::last_write_time(EventsPath(), fs::last_write_time(EventsPath()) - std::chrono::hours(1));
+    const auto before = fs::last_write_time(EventsPath());
+    const PurgeYearsResult result = PurgeEventsBefore(store, 2026);
+    EXPECT_EQ(result.removed, removed);
+    ASSERT_TRUE(result.save.ok);
+    EXPECT_EQ(LinesOf(store), after);
+    EXPECT_EQ(Slurp(EventsPath()), FileText(after));
+    EXPECT_EQ(fs::last_write_time(EventsPath()) == before, removed == 0);
+  }
 }
 
 TEST_F(MaintenanceTest, AFailedSaveAfterAPurgePutsTheTableBackAndLeavesTheFile) {
@@ -147,31 +145,32 @@ TEST_F(MaintenanceTest, ABackupPathThatIsAFolderFailsAndTheEventsFileStays) {
   EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
 }
 
-TEST_F(MaintenanceTest, RestoreWithoutABackupChangesNothing) {
-  EventStore store = Loaded(kLines);
-  const RestoreResult result = RestoreEvents(store);
-  EXPECT_EQ(result.outcome, RestoreOutcome::NoBackup);
-  EXPECT_EQ(LinesOf(store), kLines);
-  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
-}
-
-TEST_F(MaintenanceTest, RestoreBringsBackTheLinesOfTheBackupExactly) {
-  EventStore store = Loaded(kLines);
-  ASSERT_TRUE(BackupEvents(store).ok);
-  ASSERT_TRUE(PurgeAllEvents(store).ok);
-  const RestoreResult result = RestoreEvents(store);
-  EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(result.error, "");
-  EXPECT_EQ(LinesOf(store), kLines);
-  EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
-}
-
-TEST_F(MaintenanceTest, RestoreConvertsABackupOfTheOldLineFormat) {
-  Put(BackupPath(), "14/03/2026=Old style\r\n");
-  EventStore store = Loaded({kLines[2]});
-  const RestoreResult result = RestoreEvents(store);
-  EXPECT_EQ(result.outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(LinesOf(store), Lines{"14/03/2026000000=Old style"});
+TEST_F(MaintenanceTest, RestoreBringsBackTheBackupsLinesOrWithoutOneChangesNothing) {
+  struct Case {
+    const char* name;
+    const char* backup;  // nullptr: none
+    Lines loaded;
+    RestoreOutcome outcome;
+    Lines after;
+  };
+  const std::string all = FileText(kLines);
+  const Case cases[] = {
+      {"no backup", nullptr, kLines, RestoreOutcome::NoBackup, kLines},
+      {"a backup of every line over an empty table", all.c_str(), {}, RestoreOutcome::Restored, kLines},
+      {"the old line format is converted", "14/03/2026=Old style\r\n", {kLines[2]}, RestoreOutcome::Restored,
+       {"14/03/2026000000=Old style"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(BackupPath());
+    if (c.backup) Put(BackupPath(), c.backup);
+    EventStore store = Loaded(c.loaded);
+    const RestoreResult result = RestoreEvents(store);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.error, "");
+    EXPECT_EQ(LinesOf(store), c.after);
+    EXPECT_EQ(Slurp(EventsPath()), FileText(c.after));
+  }
 }
 
 TEST_F(MaintenanceTest, EveryFailedRestoreLeavesTheEventsFileAsItWas) {

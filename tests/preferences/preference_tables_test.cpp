@@ -11,21 +11,16 @@ namespace {
 // The stored keys, in the order the dialog writes them, spelled out here rather than taken from
 // the code under test.
 const std::vector<std::string> kExpectedKeys = {
-    "WeekDayLength",       "DateFormat",          "TimeFormat",        "ShowTime",
-    "BoxStyle",            "Position",            "RunStartup",        "ShowSplash",
-    "NotifyMe",            "ShowClearAllMsg",     "ShowMessage",       "ShowToolTips",
-    "Expand",              "StartMinimized",      "ShowTips",          "FirstDay",
-    "TransparentDate",     "TransparentWeek",     "TransparentNext",   "Scheme",
-    "UseScheme",           "ForeGroundWeek",      "ForeGroundNext",    "ForeGroundDate",
-    "ForeGroundData",      "ForeGroundDay",       "ForeGroundEntry",   "ForeGroundToday",
-    "BackGroundWeek",      "BackGroundNext",      "BackGroundDate",    "BackGroundData",
-    "BackGroundDay",       "BackGroundEntry",     "BackGroundNotUsed", "BackGroundToday",
-    "MenuStyle",           "XPTheme",             "dTheme",            "GradientBar",
-    "Vertical",            "GradientLeftColour",  "GradientRightColour", "XPLeftBackColour",
-    "XPRightBackColour",   "XPSelectedColour",    "XPAllColour",       "XPBarColour",
-    "XPRightBackColourUser", "XPLeftBackColourUser", "XPSelectedColourUser", "XPAllColourUser",
-    "XPBarColourUser",     "TopColour",           "MiddleColour",      "BottomColour",
-    "TopColourUser",       "MiddleColourUser",    "BottomColourUser"};
+    "WeekDayLength", "DateFormat", "TimeFormat", "ShowTime", "BoxStyle", "Position", "RunStartup", "ShowSplash",
+    "NotifyMe", "ShowClearAllMsg", "ShowMessage", "ShowToolTips", "Expand", "StartMinimized", "ShowTips", "FirstDay",
+    "TransparentDate", "TransparentWeek", "TransparentNext", "Scheme", "UseScheme", "ForeGroundWeek",
+    "ForeGroundNext", "ForeGroundDate", "ForeGroundData", "ForeGroundDay", "ForeGroundEntry", "ForeGroundToday",
+    "BackGroundWeek", "BackGroundNext", "BackGroundDate", "BackGroundData", "BackGroundDay", "BackGroundEntry",
+    "BackGroundNotUsed", "BackGroundToday", "MenuStyle", "XPTheme", "dTheme", "GradientBar", "Vertical",
+    "GradientLeftColour", "GradientRightColour", "XPLeftBackColour", "XPRightBackColour", "XPSelectedColour",
+    "XPAllColour", "XPBarColour", "XPRightBackColourUser", "XPLeftBackColourUser", "XPSelectedColourUser",
+    "XPAllColourUser", "XPBarColourUser", "TopColour", "MiddleColour", "BottomColour", "TopColourUser",
+    "MiddleColourUser", "BottomColourUser"};
 
 TEST(PreferenceValues, FiftyNineKeysInTheirOrderWithEachValueAsDecimalText) {
   Settings s;
