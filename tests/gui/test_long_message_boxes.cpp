@@ -82,6 +82,30 @@ class TestLongMessageBoxes : public QObject {
     box->hide();
   }
 
+  // A short text in a box with a longer title: the box is wide enough for its title, so the window
+  // manager need not cut it; on a narrow screen it still stays within two thirds of it.
+  void wideEnoughForItsTitle_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::newRow("its own screen") << QRect();
+    QTest::newRow("a narrow screen") << QRect(0, 0, 300, 480);
+  }
+  void wideEnoughForItsTitle() {
+    QFETCH(QRect, screen);
+    const std::string title = "Orlevant 3.1 - Today's Event";
+    const std::optional<QRect> area = screen.isEmpty() ? std::nullopt : std::optional<QRect>(screen);
+    const auto box = BuildMessageBox(MsgIcon::Information, MsgButtons::Ok, title, "Rent\r\n\r\n", nullptr, area);
+    box->show();
+    QFont bold = box->font();
+    bold.setBold(true);
+    const int titleWidth = QFontMetrics(bold).horizontalAdvance(QString::fromStdString(title));
+    if (area) {
+      QVERIFY2(box->width() <= area->width(), qPrintable(QString::number(box->width())));
+    } else {
+      QVERIFY2(box->width() > titleWidth + 100, qPrintable(QStringLiteral("%1 / %2").arg(box->width()).arg(titleWidth)));
+    }
+    box->hide();
+  }
+
   // The answers of a box with a long text are those of any box.
   void answersStayTheSame_data() {
     QTest::addColumn<int>("button");

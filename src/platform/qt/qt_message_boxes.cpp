@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpacerItem>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -101,6 +103,21 @@ void ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
 
 }  // namespace
 
+// A box as narrow as its text lets the window manager cut its title short ("Orlevant 3.1 ...oday's
+// Event"), and the title often says what the box is about. The box is made wide enough for the
+// title and the frame's buttons, never wider than two thirds of the screen.
+void WidenForTitle(QMessageBox& box, const QRect& area) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  QFont titleFont = box.font();
+  titleFont.setBold(true);
+  constexpr int kFrameButtonsAndMargins = 140;  // pixels: the frame's icon and buttons, both margins
+  const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kFrameButtonsAndMargins;
+  const int width = std::min(wanted, area.width() * 2 / 3);
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
 std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
                                              const std::string& text, QWidget* parent,
                                              std::optional<QRect> screenArea) {
@@ -113,7 +130,9 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, c
   box->setStandardButtons(set.buttons);
   box->setDefaultButton(set.first);
   box->setEscapeButton(set.escape);
-  ScrollLongText(*box, box->text(), screenArea.value_or(AvailableArea(parent)));
+  const QRect area = screenArea.value_or(AvailableArea(parent));
+  ScrollLongText(*box, box->text(), area);
+  WidenForTitle(*box, area);
   return box;
 }
 
