@@ -11,25 +11,23 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/clock.h"
-#include "core/events_file.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
 #include "platform/date_format.h"
-#include "platform/paths.h"
 #include "platform/qt/menu_styler.h"
+#include "support/file_helpers.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_home.h"
 
 namespace orlevant::testing {
 
-inline DateTime At(int year, int month, int day, int hour = 12) {
-  return DateTime{DateSerial(year, month, day), hour, 0, 0};
+inline DateTime At(int year, int month, int day, int hour = 12, int minute = 0) {
+  return DateTime{DateSerial(year, month, day), hour, minute, 0};
 }
 
 class MainWindowFixture {
@@ -53,17 +51,22 @@ class MainWindowFixture {
   std::string Stored(const char* key) const { return app.store.Read(key, "(missing)"); }
   void SetNow(DateTime now) { clock_.Set(now); }
 
-  static void WriteEvents(const std::vector<std::string>& lines) {
-    std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-    for (const std::string& line : lines) out << line << "\r\n";
+  static void WriteEvents(const std::vector<std::string>& lines) { testing::WriteEvents(lines); }
+
+  // Builds and loads the window at `now` as the program would, with the tray from
+  // `trayAvailable` and every beep counted, but neither shown nor with its dialogs replaced.
+  frmMain& Open(DateTime now) {
+    clock_.Set(now);
+    window = std::make_unique<frmMain>(app, Services());
+    window->Form_Load();
+    window->TimerDate().stop();  // the tests drive the clock themselves
+    return *window;
   }
 
   // Loads and shows the window with every dialog slot recording into `log`.
   frmMain& Load(const std::vector<std::string>& events = {}) {
     WriteEvents(events);
-    FrmMainServices services;
-    services.trayAvailable = [] { return true; };
-    services.beep = [] {};
+    FrmMainServices services = Services();
     services.runModal = [this](QDialog& dialog) { log.push_back("modal " + dialog.objectName().toStdString()); };
     window = std::make_unique<frmMain>(app, services);
     DialogOpeners& d = window->Dialogs();
@@ -134,12 +137,20 @@ class MainWindowFixture {
     return open;
   }
 
+  bool trayAvailable = true;
+  int beeps = 0;
   std::unique_ptr<TempHome> home = std::make_unique<TempHome>();
   ScriptedMessageBoxes boxes;
   AppContext app;
   std::unique_ptr<frmMain> window;
 
  private:
+  FrmMainServices Services() {
+    FrmMainServices services;
+    services.trayAvailable = [this] { return trayAvailable; };
+    services.beep = [this] { ++beeps; };
+    return services;
+  }
   FixedClock clock_;
 };
 

@@ -6,25 +6,15 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/events_file.h"
-#include "mainwindow/app_context.h"
-#include "mainwindow/frm_main.h"
-#include "platform/date_format.h"
-#include "platform/paths.h"
 #include "platform/qt/bgr_colour.h"
-#include "platform/qt/menu_styler.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
+#include "main_window_fixture.h"
 
 using namespace orlevant;
-using orlevant::testing::ScriptedMessageBoxes;
-using orlevant::testing::TempHome;
+using orlevant::testing::WriteEvents;
 
 namespace {
 
@@ -44,11 +34,6 @@ struct NewDayRow {
 
 int Px(int twips) { return (twips + 7) / 15; }
 
-void WriteEvents(const std::vector<std::string>& lines) {
-  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-  for (const std::string& line : lines) out << line << "\r\n";
-}
-
 int Occurrences(const QString& haystack, const QString& needle) { return haystack.count(needle); }
 
 }  // namespace
@@ -59,60 +44,24 @@ class TestFrmMain : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
-  std::unique_ptr<AppContext> app_;
-  std::unique_ptr<frmMain> window_;
-  bool trayAvailable_ = true;
-  int beeps_ = 0;
+  std::unique_ptr<testing::MainWindowFixture> f_;
 
-  void Set(const char* key, const QString& value) { QVERIFY(app_->store.Write(key, value.toStdString())); }
-  QString Stored(const char* key) const { return QString::fromStdString(app_->store.Read(key, "(missing)")); }
-
-  frmMain& Load(DateTime now) {
-    clock_->Set(now);
-    FrmMainServices services;
-    services.trayAvailable = [this] { return trayAvailable_; };
-    services.beep = [this] { ++beeps_; };
-    window_ = std::make_unique<frmMain>(*app_, services);
-    window_->Form_Load();
-    window_->TimerDate().stop();  // the tests drive the clock themselves
-    return *window_;
-  }
+  void Set(const char* key, const QString& value) { QVERIFY(f_->app.store.Write(key, value.toStdString())); }
+  QString Stored(const char* key) const { return QString::fromStdString(f_->app.store.Read(key, "(missing)")); }
 
   QStringList Greetings() const {
     QStringList texts;
-    for (const auto& box : boxes_->shown)
+    for (const auto& box : f_->boxes.shown)
       if (box.title == AppTitle() + " - Today's Event") texts << QString::fromStdString(box.text);
     return texts;
   }
 
-  QRect WindowRect() const { return QRect(window_->pos(), window_->size()); }
-  QPoint TitleOnScreen() const { return window_->pos() + window_->lblDate()->pos(); }
+  QRect WindowRect() const { return QRect(f_->window->pos(), f_->window->size()); }
+  QPoint TitleOnScreen() const { return f_->window->pos() + f_->window->lblDate()->pos(); }
 
  private slots:
-  void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(At(QDate(2026, 5, 12)));
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
-    trayAvailable_ = true;
-    beeps_ = 0;
-  }
-
-  void cleanup() {
-    window_.reset();
-    app_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
-  }
+  void init() { f_ = std::make_unique<testing::MainWindowFixture>(); }
+  void cleanup() { f_.reset(); }
 
   void loadFollowsExpandAndBoxStyle_data() {
     QTest::addColumn<QString>("expand");
@@ -128,8 +77,8 @@ class TestFrmMain : public QObject {
     QFETCH(int, boxStyle);
     Set("Expand", expand);
     Set("BoxStyle", QString::number(boxStyle));
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
-    const MonthView& m = app_->month;
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    const MonthView& m = f_->app.month;
     const bool compact = expand == "0";
 
     QCOMPARE(w.CompactMode(), compact);
@@ -169,7 +118,7 @@ class TestFrmMain : public QObject {
     Set("Position", position);
     Set("PositionLeft", "1503");
     Set("PositionTop", "2250");
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
     const QRect expanded = WindowRect();
     const QPoint title = TitleOnScreen();
     w.SavePosition();
@@ -219,22 +168,22 @@ class TestFrmMain : public QObject {
     WriteEvents({"01/01/2026000000=New Year", "01/02/2026000000=February starts", "01/01/9998000000=Rent",
                  "31/01/2026000000=Last of January", "05/03/2026000000=Taxes due"});
     Set("Expand", collapsed ? "0" : "1");
-    frmMain& w = Load(At(from.date(), from.time().hour(), from.time().minute()));
-    MonthView& m = app_->month;
+    frmMain& w = f_->Open(At(from.date(), from.time().hour(), from.time().minute()));
+    MonthView& m = f_->app.month;
     const std::string keyBefore = m.MonthKey;
     if (!collapsed) {
-      m.ShowMonthTitle(DateSerial(2026, 8, 1), app_->settings);
-      m.FillMonthGrid(DateSerial(2026, 8, 1), app_->settings, app_->events);
+      m.ShowMonthTitle(DateSerial(2026, 8, 1), f_->app.settings);
+      m.FillMonthGrid(DateSerial(2026, 8, 1), f_->app.settings, f_->app.events);
     }
-    boxes_->shown.clear();
+    f_->boxes.shown.clear();
 
-    clock_->Set(At(to.date(), to.time().hour(), to.time().minute()));
+    f_->SetNow(At(to.date(), to.time().hour(), to.time().minute()));
     w.TimerDate_Timer();
     QCoreApplication::sendPostedEvents();  // the greeting opens from the event loop
 
     const QStringList greetings = Greetings();
     QCOMPARE(greetings.size(), announced.isEmpty() ? 0 : 1);
-    QCOMPARE(beeps_, announced.isEmpty() ? 0 : 1);
+    QCOMPARE(f_->beeps, announced.isEmpty() ? 0 : 1);
     for (const QString& text : announced) QCOMPARE(Occurrences(greetings[0], text), 1);
     for (const QString& text : notAnnounced) QCOMPARE(Occurrences(greetings[0], text), 0);
     if (collapsed) {
@@ -242,8 +191,8 @@ class TestFrmMain : public QObject {
       QCOMPARE(m.MonthKey, keyBefore);
       QVERIFY(w.NewDayPending());
       QCOMPARE(w.height(), w.lblDate()->height());
-      m.ShowMonthTitle(DateSerial(2026, 5, 1), app_->settings);
-      m.FillMonthGrid(DateSerial(2026, 5, 1), app_->settings, app_->events);
+      m.ShowMonthTitle(DateSerial(2026, 5, 1), f_->app.settings);
+      m.FillMonthGrid(DateSerial(2026, 5, 1), f_->app.settings, f_->app.events);
       w.ToggleExpand();
       QCOMPARE(w.size(), QSize(Px(m.ExpandedWidth), Px(m.ExpandedHeight)));
     }
@@ -253,7 +202,7 @@ class TestFrmMain : public QObject {
     QCOMPARE(MonthOf(m.ShownMonthDate), to.date().month());
     QVERIFY(w.lblDate()->text().contains(QLocale(QLocale::English).monthName(to.date().month())));
     const int box = m.BoxOfDay(to.date().day());
-    QCOMPARE(w.lblData(box)->palette().color(QPalette::Window), ColourFromBgr(app_->settings.BackGroundToday));
+    QCOMPARE(w.lblData(box)->palette().color(QPalette::Window), ColourFromBgr(f_->app.settings.BackGroundToday));
     for (const QString& text : announced) QCOMPARE(Occurrences(w.lblData(box)->text(), text), 1);
   }
 
@@ -270,25 +219,25 @@ class TestFrmMain : public QObject {
     WriteEvents({eventToday ? "12/05/2026000000=Call Ann~about the car" : "13/05/2026000000=Tomorrow"});
     Set("NotifyMe", notifyMe);
     Set("DateFormat", "dd/mm/yyyy");
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
-    boxes_->shown.clear();
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    f_->boxes.shown.clear();
     w.ShowTodaysEvents();
     const bool shown = eventToday && notifyMe == "1";
     QCOMPARE(Greetings().size(), shown ? 1 : 0);
-    QCOMPARE(beeps_, shown ? 1 : 0);
+    QCOMPARE(f_->beeps, shown ? 1 : 0);
     if (shown) {
       const std::string widen(10, ' ');
-      QCOMPARE(boxes_->shown.back().text, "12/05/2026" + widen + "\r\n" + std::string(15, '-') + widen +
+      QCOMPARE(f_->boxes.shown.back().text, "12/05/2026" + widen + "\r\n" + std::string(15, '-') + widen +
                                               "\r\n\r\nCall Ann\r\nabout the car" + widen + "\r\n\r\n");
-      QCOMPARE(boxes_->shown.back().icon, MsgIcon::Information);
+      QCOMPARE(f_->boxes.shown.back().icon, MsgIcon::Information);
     }
   }
 
   void eventTextIsShownAsPlainText() {
     WriteEvents({"12/05/2026000000=<b>bold</b> & <i>x</i>"});
     Set("ShowToolTips", "1");
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
-    QLabel* label = w.lblData(app_->month.BoxOfDay(12));
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    QLabel* label = w.lblData(f_->app.month.BoxOfDay(12));
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QVERIFY(label->text().contains(QStringLiteral("<b>bold</b> & <i>x</i>")));
     // The tooltip is markup of our own making around the escaped text.
@@ -299,7 +248,7 @@ class TestFrmMain : public QObject {
   }
 
   void toTrayAndBackThenUnload() {
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
     MainMenus& menus = w.Menus();
     w.show();
     w.mnuToTray_Click();
@@ -332,9 +281,9 @@ class TestFrmMain : public QObject {
 
   void withoutATrayTheWindowNeverVanishesAndTheItemsFollowTheTray() {
     // Started minimized at log-on before the panel: no notification area yet.
-    trayAvailable_ = false;
+    f_->trayAvailable = false;
     Set("StartMinimized", "1");
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
     MainMenus& menus = w.Menus();
     QVERIFY(!w.InTray());
     w.show();
@@ -343,7 +292,7 @@ class TestFrmMain : public QObject {
     QVERIFY(w.isVisible() && !w.InTray() && !w.Tray().IsShown());
 
     // The panel has come: the next menu that offers "To Tray" offers it enabled, and it works.
-    trayAvailable_ = true;
+    f_->trayAvailable = true;
     emit menus.mnuPopUpTray()->aboutToShow();
     QVERIFY(menus.mnuToTray()->isEnabled() && menus.mnuExpandToTray()->isEnabled());
     menus.mnuToTray()->trigger();
@@ -351,7 +300,7 @@ class TestFrmMain : public QObject {
     w.mnuShow_Click();
 
     // And gone again: the compact title menu no longer offers it.
-    trayAvailable_ = false;
+    f_->trayAvailable = false;
     emit menus.mnuPopUpExpand()->aboutToShow();
     QVERIFY(!menus.mnuToTray()->isEnabled() && !menus.mnuExpandToTray()->isEnabled());
   }
@@ -365,10 +314,10 @@ class TestFrmMain : public QObject {
     QFETCH(bool, on);
     WriteEvents({"12/05/2026010000=Remind me"});
     Set("Reminders", on ? "1" : "0");
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
     MainMenus& menus = w.Menus();
     const auto expectState = [&](bool isOn) {
-      QCOMPARE(app_->settings.Reminders, isOn ? 1 : 0);
+      QCOMPARE(f_->app.settings.Reminders, isOn ? 1 : 0);
       QCOMPARE(Stored("Reminders"), QString(isOn ? "1" : "0"));
       QCOMPARE(MenuCaptionOf(*menus.mnuQuickReminder()->menuAction()),
                std::string(isOn ? "Quick Reminder|#OnCheck" : "Quick Reminder|#OffCheck"));
@@ -376,9 +325,9 @@ class TestFrmMain : public QObject {
       QCOMPARE(menus.mnuQuickReminderOff()->isChecked(), !isOn);
       for (QMenu* lead : {menus.mnuQuickReminderDays(), menus.mnuQuickReminderHours(), menus.mnuQuickReminderMinutes()})
         QCOMPARE(lead->menuAction()->isEnabled(), isOn);
-      const int box = app_->month.BoxOfDay(12);
+      const int box = f_->app.month.BoxOfDay(12);
       QVERIFY(w.imgRemind(box)->isVisibleTo(&w));
-      QCOMPARE(app_->month.imgRemind[box].Picture, isOn ? kReminderOnPicture : kReminderOffPicture);
+      QCOMPARE(f_->app.month.imgRemind[box].Picture, isOn ? kReminderOnPicture : kReminderOffPicture);
     };
     expectState(on);
     w.mnuQuickReminderOff_Click();
@@ -389,20 +338,20 @@ class TestFrmMain : public QObject {
 
   void theTitleTicksWithTheClock() {
     Set("ShowTime", "1");
-    frmMain& w = Load(At(QDate(2026, 12, 5), 14, 7));
+    frmMain& w = f_->Open(At(QDate(2026, 12, 5), 14, 7));
     QCOMPARE(w.lblDate()->text(), QStringLiteral("2:07 PM - Saturday - December 5, 2026"));
-    clock_->Set(At(QDate(2026, 12, 5), 14, 8));
+    f_->SetNow(At(QDate(2026, 12, 5), 14, 8));
     w.TimerDate_Timer();
     QCOMPARE(w.lblDate()->text(), QStringLiteral("2:08 PM - Saturday - December 5, 2026"));
   }
 
   void anEventsFileThatCannotBeReadIsReported() {
     std::filesystem::create_directories(EventFilePath(DefaultAllUsersPath()));  // a folder in its place
-    frmMain& w = Load(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
     QVERIFY(!w.IsUnloaded());
-    QCOMPARE(boxes_->shown.size(), std::size_t{1});
-    QCOMPARE(boxes_->shown[0].title, AppTitle() + " - Events File");
-    QCOMPARE(boxes_->shown[0].icon, MsgIcon::Warning);
+    QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
+    QCOMPARE(f_->boxes.shown[0].title, AppTitle() + " - Events File");
+    QCOMPARE(f_->boxes.shown[0].icon, MsgIcon::Warning);
   }
 };
 

@@ -6,32 +6,22 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/events_file.h"
-#include "mainwindow/app_context.h"
-#include "mainwindow/frm_main.h"
-#include "platform/date_format.h"
-#include "platform/paths.h"
 #include "reminders/frm_reminder_msg.h"
 #include "reminders/frm_reminders.h"
 #include "reminders/reminder_alerts.h"
 #include "reminder_test_support.h"
 #include "reminders/reminder_sound.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
+#include "main_window_fixture.h"
 
 using namespace orlevant;
-using orlevant::testing::ScriptedMessageBoxes;
-using orlevant::testing::TempHome;
+using orlevant::testing::At;
+using orlevant::testing::WriteEvents;
 
 namespace {
-
-DateTime At(int y, int mo, int d, int h, int mi) { return DateTime{DateSerial(y, mo, d), h, mi, 0}; }
 
 DateTime NextMinute(DateTime t) {
   if (++t.minute == 60) {
@@ -42,11 +32,6 @@ DateTime NextMinute(DateTime t) {
     }
   }
   return t;
-}
-
-void WriteEvents(const std::vector<std::string>& lines) {
-  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-  for (const std::string& line : lines) out << line << "\r\n";
 }
 
 using orlevant::testing::RecordingPlayer;
@@ -70,32 +55,21 @@ class TestReminderClock : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
   std::unique_ptr<RecordingPlayer> player_;
-  std::unique_ptr<AppContext> app_;
-  std::unique_ptr<frmMain> window_;
+  std::unique_ptr<testing::MainWindowFixture> f_;
   std::vector<Alert> alerts_;
   int mostAtOnce_ = 0;
 
   frmMain& Load(DateTime now, bool remindersOn = true) {
-    if (!app_->store.Write("Reminders", remindersOn ? "1" : "0")) QTest::qFail("settings not written", __FILE__, __LINE__);
-    clock_->Set(now);
-    FrmMainServices services;
-    services.trayAvailable = [] { return true; };
-    services.beep = [] {};
-    window_ = std::make_unique<frmMain>(*app_, services);
-    window_->Form_Load();
-    window_->TimerDate().stop();  // the test drives the clock
-    return *window_;
+    if (!f_->app.store.Write("Reminders", remindersOn ? "1" : "0")) QTest::qFail("settings not written", __FILE__, __LINE__);
+    return f_->Open(now);
   }
 
   // One tick at `t`; every alert it brings is read and answered with OK, one after another.
   void TickAt(DateTime t) {
-    clock_->Set(t);
-    window_->TimerDate_Timer();
-    ReminderAlerts& a = window_->Alerts();
+    f_->SetNow(t);
+    f_->window->TimerDate_Timer();
+    ReminderAlerts& a = f_->window->Alerts();
     while (a.Showing()) {
       mostAtOnce_ = std::max(mostAtOnce_, OpenAlertWindows());
       frmReminderMsg* alert = a.Current();
@@ -122,27 +96,15 @@ class TestReminderClock : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(At(2026, 5, 12, 9, 30));
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
     player_ = std::make_unique<RecordingPlayer>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
+    f_ = std::make_unique<testing::MainWindowFixture>(At(2026, 5, 12, 9, 30));
     alerts_.clear();
     mostAtOnce_ = 0;
   }
 
   void cleanup() {
-    window_.reset();
-    app_.reset();
+    f_.reset();
     player_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
   }
 
   void twoDaysMinuteByMinute() {
@@ -184,23 +146,23 @@ class TestReminderClock : public QObject {
     WriteEvents({"13/05/2026010000=Flight"});
     frmMain& w = Load(At(2026, 5, 12, 23, 58));
     TickAt(At(2026, 5, 12, 23, 59));
-    boxes_->shown.clear();
+    f_->boxes.shown.clear();
     std::vector<std::size_t> boxesWhenAlertCame;
-    connect(&w.Alerts(), &ReminderAlerts::Shown, this, [&] { boxesWhenAlertCame.push_back(boxes_->shown.size()); });
+    connect(&w.Alerts(), &ReminderAlerts::Shown, this, [&] { boxesWhenAlertCame.push_back(f_->boxes.shown.size()); });
 
-    clock_->Set(At(2026, 5, 13, 0, 0));
+    f_->SetNow(At(2026, 5, 13, 0, 0));
     w.TimerDate_Timer();
     // Nothing modal ran inside the clock's slot: the greeting waits for the event loop, and the
     // check waits for the greeting.
-    QVERIFY(boxes_->shown.empty());
+    QVERIFY(f_->boxes.shown.empty());
     QVERIFY(w.Alerts().Showing());
     QCOMPARE(OpenAlertWindows(), 0);
     QCOMPARE(w.Alerts().Waiting(), 0);
 
     QCoreApplication::sendPostedEvents(&w.Alerts(), QEvent::MetaCall);
-    QCOMPARE(boxes_->shown.size(), std::size_t{1});
-    QCOMPARE(boxes_->shown[0].title, AppTitle() + " - Today's Event");
-    QVERIFY(boxes_->shown[0].text.find("Flight") != std::string::npos);
+    QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
+    QCOMPARE(f_->boxes.shown[0].title, AppTitle() + " - Today's Event");
+    QVERIFY(f_->boxes.shown[0].text.find("Flight") != std::string::npos);
     // Closed: the check of this minute follows at once, its alert after the greeting.
     QCOMPARE(boxesWhenAlertCame, std::vector<std::size_t>{1});
     QVERIFY(w.Alerts().Current());
@@ -222,9 +184,9 @@ class TestReminderClock : public QObject {
   void theAlertSaysWhatCameAndWhen() {
     WriteEvents({"13/05/2026020159=Call Ann~about the trip"});
     Load(At(2026, 5, 12, 9, 30));
-    clock_->Set(At(2026, 5, 12, 9, 50));
-    window_->TimerDate_Timer();
-    frmReminderMsg* alert = window_->Alerts().Current();
+    f_->SetNow(At(2026, 5, 12, 9, 50));
+    f_->window->TimerDate_Timer();
+    frmReminderMsg* alert = f_->window->Alerts().Current();
     QVERIFY(alert);
     QVERIFY(alert->isVisible());
     QCOMPARE(alert->windowTitle(), QString::fromStdString(AppTitle() + " - Reminder Message  "));
@@ -233,33 +195,33 @@ class TestReminderClock : public QObject {
     QCOMPARE(alert->lblDaysBefore()->text(), QString("2"));
     QCOMPARE(alert->lblHours()->text(), QString("1"));
     QCOMPARE(alert->lblMins()->text(), QString("50"));
-    QCOMPARE(alert->lblDate()->text(), QString::fromStdString(FormatDate(At(2026, 5, 13, 0, 0), app_->settings.DateFormat, EnglishLocaleNames())));
+    QCOMPARE(alert->lblDate()->text(), QString::fromStdString(FormatDate(At(2026, 5, 13, 0, 0), f_->app.settings.DateFormat, EnglishLocaleNames())));
     QVERIFY(alert->lblNow()->text().endsWith(QString::fromStdString(
-        "    " + FormatDate(At(2026, 5, 12, 9, 50), app_->settings.TimeFormat, EnglishLocaleNames()))));
+        "    " + FormatDate(At(2026, 5, 12, 9, 50), f_->app.settings.TimeFormat, EnglishLocaleNames()))));
     QCOMPARE(alert->lblStartDate()->text(), QString("9:30:00 AM"));
     QVERIFY(alert->imgCheckGreen(0)->isVisibleTo(alert));
     QVERIFY(!alert->imgCheckGreen(1)->isVisibleTo(alert));
     // The days-before alert came first; the minutes alert (50) waits its turn.
-    QCOMPARE(window_->Alerts().Waiting(), 1);
+    QCOMPARE(f_->window->Alerts().Waiting(), 1);
     // The sound digit 9 is asked for once; no file of that name lies beside the test, so the
     // desktop's own sound plays.
     QCOMPARE(player_->played.size(), std::size_t{1});
     QVERIFY(player_->played[0].desktopDefault);
     // Ticks while the alerts are open check nothing and open nothing.
-    const auto last = app_->reminders.LastCheckMinute;
-    clock_->Set(At(2026, 5, 12, 10, 0));
-    window_->TimerDate_Timer();
-    QCOMPARE(app_->reminders.LastCheckMinute, last);
+    const auto last = f_->app.reminders.LastCheckMinute;
+    f_->SetNow(At(2026, 5, 12, 10, 0));
+    f_->window->TimerDate_Timer();
+    QCOMPARE(f_->app.reminders.LastCheckMinute, last);
     QCOMPARE(OpenAlertWindows(), 1);
     alert->cmdOK()->click();
     QCoreApplication::processEvents();
-    frmReminderMsg* next = window_->Alerts().Current();
+    frmReminderMsg* next = f_->window->Alerts().Current();
     QVERIFY(next && next != alert);
     QVERIFY(next->imgCheckGreen(2)->isVisibleTo(next));
     QCOMPARE(player_->played.size(), std::size_t{2});
     next->cmdOK()->click();
     QCoreApplication::processEvents();
-    QVERIFY(!window_->Alerts().Showing());
+    QVERIFY(!f_->window->Alerts().Showing());
   }
 
   void offOrDialogOpenChecksNothing_data() {
@@ -271,14 +233,14 @@ class TestReminderClock : public QObject {
     QFETCH(bool, off);
     WriteEvents({"12/05/2026000010=Tea"});
     Load(At(2026, 5, 12, 9, 30), !off);
-    app_->RemindersDialogOpen = !off;
+    f_->app.RemindersDialogOpen = !off;
     for (DateTime t = At(2026, 5, 12, 9, 30); t != At(2026, 5, 12, 11, 0); t = NextMinute(t)) TickAt(t);
     QVERIFY(alerts_.empty());
-    QVERIFY(!app_->reminders.LastCheckMinute.has_value());
+    QVERIFY(!f_->app.reminders.LastCheckMinute.has_value());
     if (off) {
-      window_->mnuQuickReminderOn_Click();
+      f_->window->mnuQuickReminderOn_Click();
     } else {
-      app_->RemindersDialogOpen = false;
+      f_->app.RemindersDialogOpen = false;
     }
     TickAt(At(2026, 5, 12, 11, 0));
     QCOMPARE(alerts_.size(), std::size_t{1});
@@ -297,20 +259,20 @@ class TestReminderClock : public QObject {
     WriteEvents({"13/05/2026010000=Soon"});
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
     QVERIFY(w.StartRemindersPending());
-    QCOMPARE(app_->reminders.ReminderCount(), 0);
+    QCOMPARE(f_->app.reminders.ReminderCount(), 0);
     if (reader == 0) {
       TickAt(At(2026, 5, 12, 9, 30));
       QCOMPARE(Count("Soon", 0), 1);
     } else if (reader == 1) {
       w.EventsChanged(false);
-      QCOMPARE(app_->reminders.ReminderCount(), 1);
+      QCOMPARE(f_->app.reminders.ReminderCount(), 1);
     } else {
       auto* dialog = new frmReminders(w, &w);
-      QCOMPARE(app_->reminders.ReminderCount(), 1);
+      QCOMPARE(f_->app.reminders.ReminderCount(), 1);
       delete dialog;
     }
     QVERIFY(!w.StartRemindersPending());
-    QCOMPARE(app_->reminders.ReminderCount(), 1);
+    QCOMPARE(f_->app.reminders.ReminderCount(), 1);
     // Built once: a later reader neither builds it again nor forgets what was shown.
     w.FinishStartReminders();
     TickAt(At(2026, 5, 12, 9, 31));
@@ -339,7 +301,7 @@ class TestReminderClock : public QObject {
     QVERIFY(watch.paints > 0);
     QVERIFY(watch.pendingAtFirstPaint);
     QVERIFY(!w.StartRemindersPending());
-    QCOMPARE(app_->reminders.ReminderCount(), 1);
+    QCOMPARE(f_->app.reminders.ReminderCount(), 1);
     TickAt(At(2026, 5, 12, 9, 31));
     QCOMPARE(Count("Soon", 0), 1);
   }
@@ -349,10 +311,10 @@ class TestReminderClock : public QObject {
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
     TickAt(At(2026, 5, 12, 9, 30));
     QCOMPARE(Count("Old", 0), 1);
-    AppendEvent(app_->events, "13/05/2026010000=New");
-    QVERIFY(SaveEvents(app_->events).ok);
+    AppendEvent(f_->app.events, "13/05/2026010000=New");
+    QVERIFY(SaveEvents(f_->app.events).ok);
     w.EventsChanged(false);
-    QCOMPARE(app_->reminders.ReminderCount(), 2);
+    QCOMPARE(f_->app.reminders.ReminderCount(), 2);
     TickAt(At(2026, 5, 12, 9, 31));
     QCOMPARE(Count("Old", 0), 1);
     QCOMPARE(Count("New", 0), 1);
@@ -366,15 +328,15 @@ class TestReminderClock : public QObject {
     WriteEvents({"12/05/2026010010=First", "12/05/2026010000=Second"});
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
     w.hide();  // in the notification area, say
-    clock_->Set(At(2026, 5, 12, 9, 40));
+    f_->SetNow(At(2026, 5, 12, 9, 40));
     w.TimerDate_Timer();
     QVERIFY(w.Alerts().Current() && w.Alerts().Current()->isVisible());
     QCOMPARE(w.Alerts().Waiting(), 2);
     // An edit replaces every line while the alerts wait.
-    app_->events.EventRecords[1] = "12/05/2026000000=Changed";
-    app_->events.EventRecords[2] = "12/05/2026000000=Gone";
+    f_->app.events.EventRecords[1] = "12/05/2026000000=Changed";
+    f_->app.events.EventRecords[2] = "12/05/2026000000=Gone";
     w.EventsChanged(true);
-    QCOMPARE(app_->reminders.ReminderCount(), 0);
+    QCOMPARE(f_->app.reminders.ReminderCount(), 0);
     QStringList texts;
     while (w.Alerts().Showing()) {
       if (frmReminderMsg* a = w.Alerts().Current()) {
@@ -389,7 +351,7 @@ class TestReminderClock : public QObject {
   void exitDropsWaitingAlerts() {
     WriteEvents({"12/05/2026010010=A", "12/05/2026010010=B"});
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
-    clock_->Set(At(2026, 5, 12, 9, 40));
+    f_->SetNow(At(2026, 5, 12, 9, 40));
     w.TimerDate_Timer();
     QVERIFY(w.Alerts().Waiting() > 0);
     w.mnuExit_Click();
@@ -431,7 +393,7 @@ class TestReminderClock : public QObject {
     QFETCH(QString, refusal);
     WriteEvents({line.toStdString()});
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
-    const int box = app_->month.BoxOfDay(day);
+    const int box = f_->app.month.BoxOfDay(day);
     w.SetLastBoxIndex(box);
     MainMenus& menus = w.Menus();
     QAction* action = item == "days" ? menus.mnuQRDays(n) : item == "hours" ? menus.mnuQRHours(n) : menus.mnuQRMins(n);
@@ -439,17 +401,17 @@ class TestReminderClock : public QObject {
     action->trigger();
     QCOMPARE(orlevant::testing::ReadEventLines().at(0), written);
     if (refusal.isEmpty()) {
-      QVERIFY(boxes_->shown.empty());
-      QVERIFY(app_->month.DayCellText(box).starts_with("\r\n."));
-      QVERIFY(app_->month.imgRemind[static_cast<std::size_t>(box)].Visible);
+      QVERIFY(f_->boxes.shown.empty());
+      QVERIFY(f_->app.month.DayCellText(box).starts_with("\r\n."));
+      QVERIFY(f_->app.month.imgRemind[static_cast<std::size_t>(box)].Visible);
       QVERIFY(w.imgRemind(box)->isVisibleTo(&w));
-      QCOMPARE(app_->reminders.ReminderCount(), 1);
+      QCOMPARE(f_->app.reminders.ReminderCount(), 1);
     } else {
-      QCOMPARE(boxes_->shown.size(), std::size_t{1});
-      QCOMPARE(QString::fromStdString(boxes_->shown[0].title), QString::fromStdString(AppTitle()) + " - " + refusal);
-      QVERIFY(QString::fromStdString(boxes_->shown[0].text).startsWith(refusal + "..."));
+      QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
+      QCOMPARE(QString::fromStdString(f_->boxes.shown[0].title), QString::fromStdString(AppTitle()) + " - " + refusal);
+      QVERIFY(QString::fromStdString(f_->boxes.shown[0].text).startsWith(refusal + "..."));
       const QString date = day >= 1 ? QString("May %1, 2026").arg(day) : QString("April %1, 2026").arg(30 + day);
-      QVERIFY(QString::fromStdString(boxes_->shown[0].text).contains("\r\non... " + date + "\r\n"));
+      QVERIFY(QString::fromStdString(f_->boxes.shown[0].text).contains("\r\non... " + date + "\r\n"));
     }
   }
 
@@ -467,16 +429,16 @@ class TestReminderClock : public QObject {
     WriteEvents({"12/05/2026000000=Dentist"});
     frmMain& w = Load(At(2026, 5, 12, 9, 30));
     // The events file's place becomes a folder: the save cannot replace it.
-    const std::string path = app_->events.Path;
+    const std::string path = f_->app.events.Path;
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     std::filesystem::create_directory(path + "/keep");
-    w.SetLastBoxIndex(app_->month.BoxOfDay(12));
+    w.SetLastBoxIndex(f_->app.month.BoxOfDay(12));
     w.Menus().mnuQRDays(1)->trigger();
-    QCOMPARE(app_->events.EventRecords[1], std::string("12/05/2026000000=Dentist"));
-    QCOMPARE(boxes_->shown.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(boxes_->shown[0].title), QString::fromStdString(AppTitle() + " - Events File"));
-    QCOMPARE(app_->reminders.ReminderCount(), 0);
+    QCOMPARE(f_->app.events.EventRecords[1], std::string("12/05/2026000000=Dentist"));
+    QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(f_->boxes.shown[0].title), QString::fromStdString(AppTitle() + " - Events File"));
+    QCOMPARE(f_->app.reminders.ReminderCount(), 0);
   }
 };
 

@@ -8,20 +8,12 @@
 
 #include <memory>
 
-#include "core/clock.h"
-#include "mainwindow/app_context.h"
-#include "mainwindow/frm_main.h"
-#include "platform/date_format.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
+#include "main_window_fixture.h"
 
 using namespace orlevant;
-using orlevant::testing::ScriptedMessageBoxes;
-using orlevant::testing::TempHome;
+using orlevant::testing::At;
 
 namespace {
-
-DateTime At(int y, int m, int d, int hour, int minute) { return DateTime{DateSerial(y, m, d), hour, minute, 0}; }
 
 // The clock ticks from one moment to the next after the desktop has moved the window.
 struct PlaceRow {
@@ -39,46 +31,15 @@ class TestWindowPlaceAndTray : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
-  std::unique_ptr<ScriptedMessageBoxes> boxes_;
-  std::unique_ptr<AppContext> app_;
-  std::unique_ptr<frmMain> window_;
-  bool trayAvailable_ = true;
-
-  frmMain& Load(DateTime now) {
-    clock_->Set(now);
-    FrmMainServices services;
-    services.trayAvailable = [this] { return trayAvailable_; };
-    services.beep = [] {};
-    window_ = std::make_unique<frmMain>(*app_, services);
-    window_->Form_Load();
-    window_->TimerDate().stop();
-    return *window_;
-  }
+  std::unique_ptr<testing::MainWindowFixture> f_;
 
  private slots:
   void init() {
-    home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(At(2026, 5, 12, 12, 0));
-    SetAppClock(clock_.get());
-    boxes_ = std::make_unique<ScriptedMessageBoxes>();
-    app_ = std::make_unique<AppContext>();
-    app_->month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
-    trayAvailable_ = true;
-    QVERIFY(app_->store.Write("Position", "3"));
+    f_ = std::make_unique<testing::MainWindowFixture>();
+    QVERIFY(f_->app.store.Write("Position", "3"));
   }
 
-  void cleanup() {
-    window_.reset();
-    app_.reset();
-    boxes_.reset();
-    SetAppClock(nullptr);
-    clock_.reset();
-    home_.reset();
-  }
+  void cleanup() { f_.reset(); }
 
   void newDayKeepsThePlaceTheDesktopGave_data() {
     QTest::addColumn<PlaceRow>("row");
@@ -91,8 +52,8 @@ class TestWindowPlaceAndTray : public QObject {
   }
   void newDayKeepsThePlaceTheDesktopGave() {
     QFETCH(PlaceRow, row);
-    QVERIFY(app_->store.Write("Expand", row.collapsed ? "0" : "1"));
-    frmMain& w = Load(row.from);
+    QVERIFY(f_->app.store.Write("Expand", row.collapsed ? "0" : "1"));
+    frmMain& w = f_->Open(row.from);
     w.show();
     const QSize before = w.size();
     // The window manager moves the window; the program is not told.
@@ -100,14 +61,14 @@ class TestWindowPlaceAndTray : public QObject {
     w.move(moved);
     QCOMPARE(w.pos(), moved);
 
-    clock_->Set(row.to);
+    f_->SetNow(row.to);
     w.TimerDate_Timer();
     QCOMPARE(w.pos(), moved);
     QCOMPARE(w.size() != before, row.sizeChanges);
     if (!row.collapsed) {
       // The redrawn model has taken the window's real place.
-      QCOMPARE(app_->month.WindowLeft, PixelsToTwips(moved.x()));
-      QCOMPARE(app_->month.WindowTop, PixelsToTwips(moved.y()));
+      QCOMPARE(f_->app.month.WindowLeft, PixelsToTwips(moved.x()));
+      QCOMPARE(f_->app.month.WindowTop, PixelsToTwips(moved.y()));
     }
     // A collapse or expand works from where the window is: the title stays put on the screen.
     const QPoint title = w.pos() + w.lblDate()->pos();
@@ -118,7 +79,7 @@ class TestWindowPlaceAndTray : public QObject {
   // A new place worked out by the model still moves the window, even when it is the place it
   // worked out before.
   void aPlacementAskedForStillMoves() {
-    frmMain& w = Load(At(2026, 5, 12, 12, 0));
+    frmMain& w = f_->Open(At(2026, 5, 12, 12, 0));
     w.show();
     const QPoint placed = w.pos();
     w.move(placed + QPoint(50, 60));
@@ -135,7 +96,7 @@ class TestWindowPlaceAndTray : public QObject {
   }
   void aTrayThatGoesAwayGivesTheWindowBack() {
     QFETCH(bool, inTray);
-    frmMain& w = Load(At(2026, 5, 12, 12, 0));
+    frmMain& w = f_->Open(At(2026, 5, 12, 12, 0));
     MainMenus& menus = w.Menus();
     w.show();
     if (inTray) {
@@ -143,7 +104,7 @@ class TestWindowPlaceAndTray : public QObject {
       QVERIFY(w.InTray() && !w.isVisible() && w.Tray().IsShown());
       QVERIFY(w.Tray().IsWatching());
     }
-    trayAvailable_ = false;
+    f_->trayAvailable = false;
     w.Tray().CheckAvailability();
     QVERIFY(w.isVisible());
     QVERIFY(!w.InTray());
@@ -153,7 +114,7 @@ class TestWindowPlaceAndTray : public QObject {
     QVERIFY(w.isVisible() && !w.InTray());
 
     // The panel is back: the window can go into the tray again.
-    trayAvailable_ = true;
+    f_->trayAvailable = true;
     emit menus.mnuPopUpTray()->aboutToShow();
     QVERIFY(menus.mnuToTray()->isEnabled() && menus.mnuExpandToTray()->isEnabled());
     w.mnuToTray_Click();

@@ -11,6 +11,10 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/events_file.h"
+#include "platform/paths.h"
 
 namespace orlevant::testing {
 
@@ -26,6 +30,12 @@ inline void Put(const std::filesystem::path& p, std::string_view text) {
   std::filesystem::create_directories(p.parent_path());
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out << text;
+}
+
+// Plants the events file of the temporary home with `lines`, each ended by CR LF as on disk.
+inline void WriteEvents(const std::vector<std::string>& lines) {
+  std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
+  for (const std::string& line : lines) out << line << "\r\n";
 }
 
 // Permission bits of `p`; 0 when it does not exist.
