@@ -1,8 +1,8 @@
 #pragma once
-// What the print tests share: a loaded main window over a temporary home with a fixed clock and
-// scripted message boxes, a PDF "printer" in a temporary folder with known margins, and readers of
-// the PDF it writes (text through pdftotext, pages through pdfinfo, the page as pixels through
-// pdftoppm, all from poppler-utils).
+// What the print tests share: a loaded main window over the main window fixture's temporary home,
+// fixed clock and scripted message boxes, a PDF "printer" in a temporary folder with known
+// margins, and readers of the PDF it writes (text through pdftotext, pages through pdfinfo, the
+// page as pixels through pdftoppm, all from poppler-utils).
 
 #include <QImage>
 #include <QMarginsF>
@@ -15,20 +15,12 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/events_file.h"
-#include "mainwindow/app_context.h"
-#include "mainwindow/frm_main.h"
-#include "platform/date_format.h"
-#include "platform/paths.h"
+#include "main_window_fixture.h"
 #include "printing/frm_print_options.h"
-#include "support/scripted_message_boxes.h"
-#include "support/temp_home.h"
 
 namespace orlevant::testing {
 
@@ -36,33 +28,18 @@ inline constexpr double kTestMarginPoints = 36;  // half an inch on every side: 
 
 class PrintFixture {
  public:
-  PrintFixture() : clock_({DateSerial(2026, 5, 12), 12, 0, 0}) {
-    SetAppClock(&clock_);
-    app_.month.FormatDateText = [](const DateTime& when, std::string_view pattern) {
-      return FormatDate(when, pattern, EnglishLocaleNames());
-    };
-    pdf_ = QString::fromStdString((home_.Root() / "out.pdf").string());
-  }
-  ~PrintFixture() {
-    window_.reset();
-    SetAppClock(nullptr);
-  }
-  PrintFixture(const PrintFixture&) = delete;
-  PrintFixture& operator=(const PrintFixture&) = delete;
+  PrintFixture() : pdf_(QString::fromStdString((main_.home->Root() / "out.pdf").string())) {}
 
   // Event lines written to the events file before the window loads.
-  void WriteEvents(const std::vector<std::string>& lines) {
-    std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
-    for (const std::string& line : lines) out << line << "\r\n";
-  }
-  void Set(const char* key, const std::string& value) { QVERIFY(app_.store.Write(key, value)); }
+  void WriteEvents(const std::vector<std::string>& lines) { testing::WriteEvents(lines); }
+  void Set(const char* key, const std::string& value) { QVERIFY(main_.app.store.Write(key, value)); }
 
   frmMain& Load() {
     Set("FirstUse", "1");
-    window_ = std::make_unique<frmMain>(app_);
-    window_->Form_Load();
-    window_->TimerDate().stop();
-    return *window_;
+    main_.window = std::make_unique<frmMain>(main_.app);
+    main_.window->Form_Load();
+    main_.window->TimerDate().stop();
+    return *main_.window;
   }
 
   // A PDF file at PdfPath(): A4 with half-inch margins.
@@ -81,24 +58,20 @@ class PrintFixture {
   }
 
   std::unique_ptr<frmPrintOptions> OpenDialog(PrinterSource source) {
-    auto dialog = std::make_unique<frmPrintOptions>(*window_, std::move(source));
+    auto dialog = std::make_unique<frmPrintOptions>(*main_.window, std::move(source));
     dialog->Form_Load();
     return dialog;
   }
   std::unique_ptr<frmPrintOptions> OpenDialog() { return OpenDialog(TestSource()); }
 
   const QString& PdfPath() const { return pdf_; }
-  AppContext& App() { return app_; }
-  frmMain& Window() { return *window_; }
-  TempHome& Home() { return home_; }
-  ScriptedMessageBoxes& Boxes() { return boxes_; }
+  AppContext& App() { return main_.app; }
+  frmMain& Window() { return *main_.window; }
+  TempHome& Home() { return *main_.home; }
+  ScriptedMessageBoxes& Boxes() { return main_.boxes; }
 
  private:
-  TempHome home_;
-  FixedClock clock_;
-  ScriptedMessageBoxes boxes_;
-  AppContext app_;
-  std::unique_ptr<frmMain> window_;
+  MainWindowFixture main_;
   QString pdf_;
 };
 
