@@ -12,8 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/clock.h"
 #include "support/file_helpers.h"
+#include "support/scoped_clock.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -42,9 +42,6 @@ class EventsFileTest : public ::testing::Test {
   std::string FilePath() const { return (home_.Data() / "ann.dat").string(); }
 
  protected:
-  void SetUp() override { SetAppClock(&clock_); }
-  void TearDown() override { SetAppClock(nullptr); }
-
   // A store loaded from a file holding exactly these bytes.
   EventStore Loaded(const std::string& bytes) {
     Put(FilePath(), bytes);
@@ -54,7 +51,7 @@ class EventsFileTest : public ::testing::Test {
   }
 
   testing::TempHome home_;
-  FixedClock clock_{DateTime{DateSerial(2026, 6, 15), 10, 0, 0}};
+  testing::ScopedClock clock_{DateTime{DateSerial(2026, 6, 15), 10, 0, 0}};
 };
 
 TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {

@@ -7,17 +7,16 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
-#include "core/clock.h"
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "mainwindow/frm_splash.h"
 #include "mainwindow/frm_tips.h"
 #include "mainwindow/frm_total_events_msg.h"
 #include "platform/settings_store.h"
+#include "support/file_helpers.h"
+#include "support/scoped_clock.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_home.h"
 
@@ -40,13 +39,6 @@ const std::string kCaution =
     "takes place. Please consider selecting the option to only show the          \r\n"
     "message when a multiple of 1000 is reached.          \r\n\r\n"
     "Would you like to leave this option selected?\r\n\r\n";
-
-std::string FileText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // A click on the box itself: a check box reaches across its row, far past its caption.
 void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
@@ -76,7 +68,6 @@ class TestSmallWindows : public QObject {
     settings_ = Settings{};
   }
   void cleanup() {
-    SetAppClock(nullptr);
     store_.reset();
     home_.reset();
   }
@@ -84,8 +75,7 @@ class TestSmallWindows : public QObject {
   // ---- splash ----
 
   void splashIsShownHeldAndClosed() {
-    FixedClock clock({DateSerial(2031, 5, 1), 9, 0, 0});
-    SetAppClock(&clock);
+    testing::ScopedClock clock({DateSerial(2031, 5, 1), 9, 0, 0});
     int holds = 0;
     ShowSplash([&](frmSplash& splash) {
       ++holds;
@@ -260,7 +250,7 @@ class TestSmallWindows : public QObject {
   void warningOpensWithStoredValuesAndWritesNothing() {
     QVERIFY(store_->Write("ShowTotalEventsMessage", "1"));
     QVERIFY(store_->Write("NeverShowTotalEventsMessage", "1"));
-    const std::string before = FileText(store_->FilePath());
+    const std::string before = testing::Slurp(store_->FilePath());
     testing::ScriptedMessageBoxes boxes;
     {
       frmTotalEventsMsg warning(2500, *store_);
@@ -273,7 +263,7 @@ class TestSmallWindows : public QObject {
       QCOMPARE(warning.exec(), int(QDialog::Accepted));
     }
     QVERIFY(boxes.shown.empty());
-    QCOMPARE(FileText(store_->FilePath()), before);
+    QCOMPARE(testing::Slurp(store_->FilePath()), before);
   }
 
   void warningLimitsOnlyBoxStoresAtOnceAndKeepsTheFocusOff() {

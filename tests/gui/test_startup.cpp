@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
 #include "core/events_file.h"
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
@@ -32,6 +31,7 @@
 #include "platform/paths.h"
 #include "platform/qt/single_instance.h"
 #include "platform/run_at_logon.h"
+#include "support/scoped_clock.h"
 #include "support/temp_home.h"
 
 using namespace orlevant;
@@ -105,7 +105,7 @@ class TestStartup : public QObject {
 
  private:
   std::unique_ptr<TempHome> home_;
-  std::unique_ptr<FixedClock> clock_;
+  std::unique_ptr<testing::ScopedClock> clock_;
 
   void Set(const char* key, const QString& value) { QVERIFY(SettingsStore().Write(key, value.toStdString())); }
   QString Stored(const char* key) const { return QString::fromStdString(SettingsStore().Read(key, "(missing)")); }
@@ -113,11 +113,9 @@ class TestStartup : public QObject {
  private slots:
   void init() {
     home_ = std::make_unique<TempHome>();
-    clock_ = std::make_unique<FixedClock>(DateTime{DateSerial(2026, 5, 12), 9, 30, 0});
-    SetAppClock(clock_.get());
+    clock_ = std::make_unique<testing::ScopedClock>(DateTime{DateSerial(2026, 5, 12), 9, 30, 0});
   }
   void cleanup() {
-    SetAppClock(nullptr);
     clock_.reset();
     home_.reset();
   }

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/calendar_date.h"
-#include "core/clock.h"
 #include "core/settings.h"
 #include "monthview/month_view.h"
 #include "platform/date_format.h"
+#include "support/scoped_clock.h"
 
 namespace orlevant::testing {
 
@@ -30,18 +30,6 @@ inline std::vector<std::string> Records(std::vector<std::string> lines) {
   lines.insert(lines.begin(), std::string());
   return lines;
 }
-
-// Installs a fixed clock for the life of the object.
-class ScopedClock {
- public:
-  explicit ScopedClock(DateTime now) : clock_(now) { SetAppClock(&clock_); }
-  ~ScopedClock() { SetAppClock(nullptr); }
-  ScopedClock(const ScopedClock&) = delete;
-  ScopedClock& operator=(const ScopedClock&) = delete;
-
- private:
-  FixedClock clock_;
-};
 
 // A model whose title uses fixed English names, laid out Medium, standing at `today`.
 inline MonthView MakeView(Date today) {

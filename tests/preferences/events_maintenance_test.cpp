@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "core/clock.h"
 #include "support/file_helpers.h"
+#include "support/scoped_clock.h"
 #include "support/temp_home.h"
 
 namespace orlevant {
@@ -36,9 +36,6 @@ const Lines kLines = {"14/03/2025000000=Last year", "14/03/2026000000=This year"
 
 class MaintenanceTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetAppClock(&clock_); }
-  void TearDown() override { SetAppClock(nullptr); }
-
   std::string EventsPath() const { return (home_.Data() / "ann.dat").string(); }
   std::string BackupPath() const { return (home_.Data() / "ann_bu.dat").string(); }
 
@@ -50,7 +47,7 @@ class MaintenanceTest : public ::testing::Test {
   }
 
   testing::TempHome home_;
-  FixedClock clock_{DateTime{DateSerial(2026, 6, 15), 10, 0, 0}};
+  testing::ScopedClock clock_{DateTime{DateSerial(2026, 6, 15), 10, 0, 0}};
 };
 
 TEST_F(MaintenanceTest, BackupPathSitsBesideTheEventsFile) {
