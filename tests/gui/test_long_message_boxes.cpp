@@ -8,16 +8,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "core/message_box.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "when_box_opens.h"
 
 using namespace orlevant;
 
@@ -119,13 +118,7 @@ class TestLongMessageBoxes : public QObject {
     QFETCH(int, answer);
     QtMessageBoxes boxes;
     bool scrolled = false;
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, [&, timer] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      timer->stop();
-      timer->deleteLater();
+    testing::WhenBoxOpens([&](QMessageBox* box) {
       scrolled = box->findChild<QPlainTextEdit*>() != nullptr;
       if (button < 0) {
         QTest::keyClick(box, Qt::Key_Escape);
@@ -133,7 +126,6 @@ class TestLongMessageBoxes : public QObject {
         box->button(QMessageBox::StandardButton(button))->click();
       }
     });
-    timer->start();
     QCOMPARE(int(boxes.Show(MsgIcon::Question, MsgButtons::YesNo, "t", Text(500, 40))), answer);
     QVERIFY(scrolled);
   }

@@ -4,9 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,8 +13,10 @@
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_platform_choice.h"
 #include "platform/qt/twips.h"
+#include "when_box_opens.h"
 
 using namespace orlevant;
+using orlevant::testing::WhenBoxOpens;
 
 namespace {
 
@@ -34,21 +34,6 @@ struct BoxRow {
 struct PlatformRow {
   const char *chosen, *session, *waylandDisplay, *display, *platform;
 };
-
-// Acts on the modal message box as soon as the event loop of its exec() runs, so no test waits
-// for a person to answer.
-void WhenBoxOpens(std::function<void(QMessageBox*)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    timer->stop();
-    timer->deleteLater();
-    act(box);
-  });
-  timer->start();
-}
 
 }  // namespace
 
