@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/date_engine.h"
+#include "core/event_line.h"
 
 namespace orlevant {
 namespace {
@@ -85,19 +86,9 @@ std::vector<OverviewItem> EventsOverview(const EventStore& store) {
     const std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
     if (line.empty()) continue;
     ++position;
-    std::string text;
-    if (line.size() > 16) {
-      for (char c : std::string_view(line).substr(16)) {
-        if (c == '=') {
-          text += " - ";
-        } else if (c == '~') {
-          text += "  ";
-        } else {
-          text += c;
-        }
-      }
-    }
-    items.push_back({line + std::to_string(position), DescribeEventDate(std::string_view(line).substr(0, 10)) + text});
+    // The row text starts at the "=" of column 17, so it reads "date - text".
+    items.push_back({line + std::to_string(position),
+                     DescribeEventDate(DateField(line)) + OneRowText(ColumnsFrom(line, 17))});
   }
   return items;
 }
