@@ -3,13 +3,13 @@
 #include "core/date_engine.h"
 #include "core/event_line.h"
 #include "core/events_file.h"
+#include "core/message_box.h"
 
 namespace orlevant {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kTenBlanks = "          ";
 
 bool IsBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -99,7 +99,7 @@ std::string QuickReminderMsgHeader(std::string_view kind, std::string_view cellT
   std::string text;
   text.append(kind).append("...").append(cellText).append(kCrLf);
   text.append("on... ").append(dateText).append(kCrLf);
-  text.append(30, '_').append(kTenBlanks).append(kCrLf).append(kCrLf);
+  text.append(30, '_').append(kMessageLinePad).append(kCrLf).append(kCrLf);
   return text;
 }
 
@@ -109,7 +109,7 @@ std::string QuickReminderMessage(QuickReminderOutcome outcome, std::string_view 
   std::string text = QuickReminderMsgHeader(kind, cellText, dateText);
   const auto line = [&text](std::string_view s, int breaks, bool widen) {
     text.append(s);
-    if (widen) text.append(kTenBlanks);
+    if (widen) text.append(kMessageLinePad);
     for (int i = 0; i < breaks; ++i) text.append(kCrLf);
   };
   switch (outcome) {
