@@ -26,12 +26,8 @@ int NonBlankLines(std::string_view text) {
 }
 
 // The event falls on `day` exactly when its first occurrence on or after that day is the day
-// itself; one-off events have their own date whatever the day.
-bool FallsOn(std::string_view line, Date day) {
-  const std::string_view field = DateField(line);
-  if (IsOneOffCode(CodeField(line))) return OneOffDateOf(field) == day;
-  return NextOccurrence(field, day) == day;
-}
+// itself (a one-off event's occurrence is its own date whatever the day).
+bool FallsOn(std::string_view line, Date day) { return NextOccurrence(DateField(line), day) == day; }
 
 // The first line in file order with this text and no reminder that falls on `day`; 0 when none.
 int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) {
