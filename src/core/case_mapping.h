@@ -9,4 +9,8 @@ namespace orlevant {
 // none.
 char32_t UpperCaseOf(char32_t c);
 
+// Lower case of an ASCII letter, every other byte as it is: for names and patterns that are plain
+// ASCII whatever the locale.
+inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 }  // namespace orlevant

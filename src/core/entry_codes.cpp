@@ -76,9 +76,9 @@ std::string OptionBCode(int row, int index, Date clickedDay) {
 
 std::optional<int> ListIndexFromHead(int row, std::string_view head) {
   if (row == kRowWeekly) {
-    for (std::size_t i = 0; i < kWeekCombinations.size(); ++i)
-      if (kWeekCombinations[i].code == head) return static_cast<int>(i);
-    return std::nullopt;
+    const WeekCombination* combination = FindWeekCombination(head);
+    if (!combination) return std::nullopt;
+    return static_cast<int>(combination - kWeekCombinations.data());
   }
   if (row <= kRowWeekly || row >= kEntryRowCount) return std::nullopt;
   const int ordinal = DigitAt(head, 0);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/case_mapping.h"
 #include "core/event_line.h"
 #include "core/events_file.h"
 
@@ -38,8 +39,7 @@ std::string Folded(std::string_view text) {
       if (i + 1 < text.size() && text[i + 1] == '\n') continue;
       c = '\n';
     }
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    out += c;
+    out += AsciiLower(c);
   }
   return out;
 }

@@ -113,4 +113,18 @@ std::string LineBreaksToTildes(std::string_view text) {
   return out;
 }
 
+std::string OneRowText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (char c : text) {
+    if (c == '~')
+      out += "  ";
+    else if (c == '=')
+      out += " - ";
+    else
+      out += c;
+  }
+  return out;
+}
+
 }  // namespace orlevant

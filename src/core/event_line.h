@@ -75,6 +75,8 @@ bool IsValidEventLine(std::string_view line);
 // "~" <-> CR LF in event texts.
 std::string TildesToLineBreaks(std::string_view text);
 std::string LineBreaksToTildes(std::string_view text);
+// An event text on one row of a list: each stored line break as two spaces, each "=" as " - ".
+std::string OneRowText(std::string_view text);
 
 // The digit at position i (0-based) of s as a number, or -1 when there is no digit there.
 inline int DigitAt(std::string_view s, std::size_t i) {

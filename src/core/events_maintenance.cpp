@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/file_io.h"
 
@@ -27,7 +28,8 @@ StoreResult PurgeAllEvents(EventStore& store) {
 
 PurgeYearsResult PurgeEventsBefore(EventStore& store, int year) {
   PurgeYearsResult result;
-  const EventStore before = store;
+  // Only the removed lines are kept aside, so that a failed save can put them back.
+  std::vector<std::pair<std::size_t, std::string>> removed;
   const int lines = StoredLineCount(store);
   for (int i = 1; i <= lines; ++i) {
     std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
@@ -36,14 +38,14 @@ PurgeYearsResult PurgeEventsBefore(EventStore& store, int year) {
     const auto [end, ec] = std::from_chars(line.data() + 6, line.data() + 10, code);
     if (ec != std::errc{} || end != line.data() + 10) continue;
     if (code < year) {
-      line.clear();
+      removed.emplace_back(static_cast<std::size_t>(i), std::exchange(line, {}));
       ++result.removed;
     }
   }
   if (result.removed == 0) return result;
   result.save = SaveEvents(store);
   if (!result.save.ok) {
-    store = before;
+    for (auto& [index, line] : removed) store.EventRecords[index] = std::move(line);
     return result;
   }
   result.save = LoadEvents(store);

@@ -3,13 +3,13 @@
 #include "core/date_engine.h"
 #include "core/event_line.h"
 #include "core/events_file.h"
+#include "core/message_box.h"
 
 namespace orlevant {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kTenBlanks = "          ";
 
 bool IsBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -26,12 +26,8 @@ int NonBlankLines(std::string_view text) {
 }
 
 // The event falls on `day` exactly when its first occurrence on or after that day is the day
-// itself; one-off events have their own date whatever the day.
-bool FallsOn(std::string_view line, Date day) {
-  const std::string_view field = DateField(line);
-  if (IsOneOffCode(CodeField(line))) return OneOffDateOf(field) == day;
-  return NextOccurrence(field, day) == day;
-}
+// itself (a one-off event's occurrence is its own date whatever the day).
+bool FallsOn(std::string_view line, Date day) { return NextOccurrence(DateField(line), day) == day; }
 
 // The first line in file order with this text and no reminder that falls on `day`; 0 when none.
 int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) {
@@ -99,7 +95,7 @@ std::string QuickReminderMsgHeader(std::string_view kind, std::string_view cellT
   std::string text;
   text.append(kind).append("...").append(cellText).append(kCrLf);
   text.append("on... ").append(dateText).append(kCrLf);
-  text.append(30, '_').append(kTenBlanks).append(kCrLf).append(kCrLf);
+  text.append(30, '_').append(kMessageLinePad).append(kCrLf).append(kCrLf);
   return text;
 }
 
@@ -109,7 +105,7 @@ std::string QuickReminderMessage(QuickReminderOutcome outcome, std::string_view 
   std::string text = QuickReminderMsgHeader(kind, cellText, dateText);
   const auto line = [&text](std::string_view s, int breaks, bool widen) {
     text.append(s);
-    if (widen) text.append(kTenBlanks);
+    if (widen) text.append(kMessageLinePad);
     for (int i = 0; i < breaks; ++i) text.append(kCrLf);
   };
   switch (outcome) {

@@ -9,18 +9,7 @@
 namespace orlevant {
 
 std::string ReminderRowText(const std::string& line) {
-  std::string text = DescribeEventDate(DateField(line));
-  text += " - ";
-  for (char c : TextField(line)) {
-    if (c == '~') {
-      text += "  ";
-    } else if (c == '=') {
-      text += " - ";
-    } else {
-      text += c;
-    }
-  }
-  return text;
+  return DescribeEventDate(DateField(line)) + " - " + OneRowText(TextField(line));
 }
 
 std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today) {

@@ -5,20 +5,15 @@
 #include "core/message_box.h"
 
 namespace orlevant {
-namespace {
-
-const std::string kTenBlanks(10, ' ');
-
-}  // namespace
 
 std::string SettingsWarningText(SettingsProblem problem, const std::string& file, const std::string& reason) {
   const bool read = problem == SettingsProblem::NotRead;
   std::string text = read ? "The settings could not be read from the file" : "The settings could not be saved in the file";
-  text += kTenBlanks + "\r\n" + file + kTenBlanks + "\r\n\r\n";
-  text += "Reason: " + reason + "." + kTenBlanks + "\r\n\r\n";
+  text += kMessageLinePad + "\r\n" + file + kMessageLinePad + "\r\n\r\n";
+  text += "Reason: " + reason + "." + kMessageLinePad + "\r\n\r\n";
   text += read ? ProductTitle() + " uses its default settings until the file can be read, and does not change it."
                : "Changes to the settings will be lost when " + ProductTitle() + " ends.";
-  text += kTenBlanks + "\r\n\r\n";
+  text += kMessageLinePad + "\r\n\r\n";
   return text;
 }
 

@@ -9,16 +9,16 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include "core/case_mapping.h"
+
 namespace orlevant {
 
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view word) {
   if (text.size() - at < word.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i)
-    if (Lower(text[at + i]) != word[i]) return false;
+    if (AsciiLower(text[at + i]) != word[i]) return false;
   return true;
 }
 
@@ -30,9 +30,9 @@ bool ContainsNoCase(std::string_view text, std::string_view word) {
 
 // Length of the run of the same letter (either case) starting at `at`.
 std::size_t RunLength(std::string_view pattern, std::size_t at) {
-  const char c = Lower(pattern[at]);
+  const char c = AsciiLower(pattern[at]);
   std::size_t n = 0;
-  while (at + n < pattern.size() && Lower(pattern[at + n]) == c) ++n;
+  while (at + n < pattern.size() && AsciiLower(pattern[at + n]) == c) ++n;
   return n;
 }
 
@@ -46,7 +46,7 @@ void AppendNumber(std::string& out, int value, int minDigits) {
 // An m or mm just before seconds ("mm:ss") means minutes as well.
 bool SecondsFollow(std::string_view pattern, std::size_t at) {
   while (at < pattern.size() && pattern[at] == ':') ++at;
-  return at < pattern.size() && Lower(pattern[at]) == 's';
+  return at < pattern.size() && AsciiLower(pattern[at]) == 's';
 }
 
 constexpr std::string_view kAmPm = "am/pm";
@@ -77,7 +77,7 @@ std::string FormatDate(const DateTime& when, std::string_view pattern, const Loc
   bool afterHour = false;  // the last thing written was an hour, at most ":" since
   std::size_t i = 0;
   while (i < pattern.size()) {
-    const char c = Lower(pattern[i]);
+    const char c = AsciiLower(pattern[i]);
     if (c == 'a' && MatchesAt(pattern, i, kAmPm)) {
       const bool upper = pattern[i] == 'A';
       out += when.hour < 12 ? (upper ? "AM" : "am") : (upper ? "PM" : "pm");
@@ -156,7 +156,7 @@ bool IsAscii(std::string_view s) {
 bool IsUtf8Codeset(std::string_view codeset) {
   std::string folded;
   for (char c : codeset)
-    if (c != '-' && c != '_') folded += Lower(c);
+    if (c != '-' && c != '_') folded += AsciiLower(c);
   return folded == "utf8";
 }
 

@@ -1,13 +1,12 @@
 #include "platform/ini_document.h"
 
+#include "core/case_mapping.h"
 #include "platform/file_io.h"
 
 namespace orlevant {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // A stray CR before a line end counts as a blank, so that it never becomes part of a name or value
 // read; the line itself is written back with it.
@@ -51,7 +50,7 @@ bool SameIniName(std::string_view a, std::string_view b) {
   b = Trim(b);
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }
