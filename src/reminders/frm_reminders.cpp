@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,6 +30,7 @@
 #include "platform/date_format.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/plain_label.h"
+#include "platform/qt/screen_centre.h"
 #include "reminders/reminder_sound.h"
 
 namespace orlevant {
@@ -585,10 +585,7 @@ void OpenReminders(frmMain& main, bool modal) {
     return;
   }
   dialog->adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    dialog->move(s.left() + (s.width() - dialog->width()) / 2, s.top() + (s.height() - dialog->height()) / 2);
-  }
+  CentreOnScreen(*dialog);
   dialog->exec();
 }
 
