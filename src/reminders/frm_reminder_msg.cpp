@@ -11,7 +11,6 @@
 
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
-#include "platform/date_format.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/plain_label.h"
 #include "reminders/reminder_sound.h"
@@ -54,7 +53,7 @@ QPixmap Bell() {
 }
 
 std::string Format(const AppContext& app, const DateTime& when, std::string_view pattern) {
-  return app.month.FormatDateText ? app.month.FormatDateText(when, pattern) : FormatDate(when, pattern);
+  return app.month.FormatText(when, pattern);
 }
 
 }  // namespace

@@ -27,7 +27,6 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/todays_events.h"
-#include "platform/date_format.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/plain_label.h"
 #include "platform/qt/screen_centre.h"
@@ -67,7 +66,7 @@ QSpinBox* SpinBox(QWidget* parent, const char* name, int maximum, int step) {
 
 std::string Format(const AppContext& app, Date date, std::string_view pattern) {
   const DateTime when{date, 0, 0, 0};
-  return app.month.FormatDateText ? app.month.FormatDateText(when, pattern) : FormatDate(when, pattern);
+  return app.month.FormatText(when, pattern);
 }
 
 void Inform(const std::string& title, const std::string& text) {
