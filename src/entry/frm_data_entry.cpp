@@ -23,6 +23,7 @@
 #include "mainwindow/app_context.h"
 #include "platform/date_format.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/plain_label.h"
 
 namespace orlevant {
 
@@ -58,12 +59,6 @@ QPixmap RedArrow() {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QLabel* PlainLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 std::string Named(const char* what, int r) { return std::string(what) + "_" + std::to_string(r); }
 
 }  // namespace
@@ -84,13 +79,13 @@ frmDataEntry::frmDataEntry(AppContext& app, int box, QWidget* parent)
 frmDataEntry::~frmDataEntry() = default;
 
 void frmDataEntry::CreateControls() {
-  lblDate = PlainLabel(QString(), this);
+  lblDate = PlainLabel(this, QString());
   lblDate->setObjectName(QStringLiteral("lblDate"));
   QFont dateFont = lblDate->font();
   dateFont.setBold(true);
   dateFont.setPointSizeF(dateFont.pointSizeF() * 1.2);
   lblDate->setFont(dateFont);
-  lblTime = PlainLabel(QString(), this);
+  lblTime = PlainLabel(this, QString());
   lblTime->setObjectName(QStringLiteral("lblTime"));
 
   auto* today = new QGridLayout;
@@ -103,7 +98,7 @@ void frmDataEntry::CreateControls() {
     QGridLayout* grid = r == kRowToday ? today : recurring;
     const int line = r == kRowToday ? 0 : (r - 1) * 2;
 
-    lblEvent[r] = PlainLabel(QString::fromLatin1(kRowCaptions[r]), owner);
+    lblEvent[r] = PlainLabel(owner, QString::fromLatin1(kRowCaptions[r]));
     lblEvent[r]->setObjectName(QString::fromStdString(Named("lblEvent", r)));
     lblEvent[r]->setStyleSheet(QString::fromLatin1(kBlack));
     lblEvent[r]->setMinimumWidth(80);
@@ -146,7 +141,7 @@ void frmDataEntry::CreateControls() {
     cboEvent[r] = new QComboBox(fraEvent[r]);
     cboEvent[r]->setObjectName(QString::fromStdString(Named("cboEvent", r)));
     for (int i = 0; i < ListItemCount(r); ++i) cboEvent[r]->addItem(Q(ListItemText(r, i)));
-    lblEventB[r] = PlainLabel(QString(), fraEvent[r]);
+    lblEventB[r] = PlainLabel(fraEvent[r], QString());
     lblEventB[r]->setObjectName(QString::fromStdString(Named("lblEventB", r)));
     options->addWidget(optEventA[r]);
     options->addSpacing(12);
@@ -162,11 +157,11 @@ void frmDataEntry::CreateControls() {
 
   chkShowConflictingEventsMsg = new QCheckBox(QStringLiteral("Show Conflicting Events Message"), this);
   chkShowConflictingEventsMsg->setObjectName(QStringLiteral("chkShowConflictingEventsMsg"));
-  Label5 = PlainLabel(QStringLiteral("Maximum: 50 characters per line"), this);
+  Label5 = PlainLabel(this, QStringLiteral("Maximum: 50 characters per line"));
   Label5->setObjectName(QStringLiteral("Label5"));
-  Label6 = PlainLabel(QStringLiteral("Pressing Enter is same as clicking OK"), this);
+  Label6 = PlainLabel(this, QStringLiteral("Pressing Enter is same as clicking OK"));
   Label6->setObjectName(QStringLiteral("Label6"));
-  Label7 = PlainLabel(QStringLiteral("Note: Deleting Events will cause Reminders to start over."), this);
+  Label7 = PlainLabel(this, QStringLiteral("Note: Deleting Events will cause Reminders to start over."));
   Label7->setObjectName(QStringLiteral("Label7"));
 
   cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -208,15 +203,14 @@ void frmDataEntry::CreateControls() {
 std::string frmDataEntry::DayText() const {
   const DateTime day{clickedDay_, 0, 0, 0};
   constexpr std::string_view pattern = "dddd - mmmm d, yyyy";
-  return app_.month.FormatDateText ? app_.month.FormatDateText(day, pattern) : FormatDate(day, pattern);
+  return app_.month.FormatText(day, pattern);
 }
 
 void frmDataEntry::ShowCaptions() {
   lblDate->setText(DisplayText(DayText()));
   const DateTime now = AppClock().Now();
   const std::string& timeFormat = app_.settings.TimeFormat;
-  lblTime->setText(DisplayText(app_.month.FormatDateText ? app_.month.FormatDateText(now, timeFormat)
-                                                          : FormatDate(now, timeFormat)));
+  lblTime->setText(DisplayText(app_.month.FormatText(now, timeFormat)));
   const LocaleNames& names = SystemLocaleNames();
   const auto weekday = static_cast<std::size_t>(WeekdayOf(clickedDay_) - 1);
   const auto month = static_cast<std::size_t>(MonthOf(clickedDay_) - 1);

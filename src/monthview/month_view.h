@@ -169,6 +169,8 @@ struct MonthView {
 
   // Formats the title; leave empty for the system locale.
   DateFormatter FormatDateText;
+  // A date in `pattern` as the title would show it: through FormatDateText where set.
+  std::string FormatText(const DateTime& when, std::string_view pattern) const;
 
   // ---------------------------------------------------------------- operations
   // Records today's date and its parts (start-up, and when the clock sees a new day).

@@ -8,13 +8,13 @@
 
 #include "core/message_box.h"
 #include "mainwindow/app_icon.h"
+#include "platform/qt/plain_label.h"
 
 namespace orlevant {
 namespace {
 
-QLabel* PlainLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
+QLabel* WrappedLabel(const QString& text, QWidget* parent) {
+  QLabel* label = PlainLabel(parent, text);
   label->setWordWrap(true);
   return label;
 }
@@ -31,7 +31,7 @@ AboutTab::AboutTab(const PreferencesServices& services, QWidget* parent) : Prefe
   imgLogo1_->setPixmap(DrawAppIcon(64));
   layout->addWidget(imgLogo1_, 0, Qt::AlignHCenter);
 
-  lblAbout3_ = PlainLabel(QString::fromStdString(ProductTitle()) + QStringLiteral("    v ") +
+  lblAbout3_ = WrappedLabel(QString::fromStdString(ProductTitle()) + QStringLiteral("    v ") +
                               QString::number(ORLEVANT_VERSION_MAJOR) + QLatin1Char('.') +
                               QString::number(ORLEVANT_VERSION_MINOR),
                           this);
@@ -43,11 +43,11 @@ AboutTab::AboutTab(const PreferencesServices& services, QWidget* parent) : Prefe
   lblAbout3_->setAlignment(Qt::AlignHCenter);
   layout->addWidget(lblAbout3_);
 
-  lblEmail_ = PlainLabel(QStringLiteral("Email: ") + QLatin1String(kSupportMail) + QStringLiteral("     Subject: Orlevant"),
+  lblEmail_ = WrappedLabel(QStringLiteral("Email: ") + QLatin1String(kSupportMail) + QStringLiteral("     Subject: Orlevant"),
                          this);
   lblEmail_->setObjectName(QStringLiteral("lblEmail"));
   lblEmail_->setToolTip(QStringLiteral("Click To Send Email"));
-  lblWebSite_ = PlainLabel(QStringLiteral("WebSite HomePage"), this);
+  lblWebSite_ = WrappedLabel(QStringLiteral("WebSite HomePage"), this);
   lblWebSite_->setObjectName(QStringLiteral("lblWebSite"));
   lblWebSite_->setToolTip(QStringLiteral("Click To Visit WebSite HomePage"));
   for (QLabel* link : {lblEmail_, lblWebSite_}) {
@@ -59,7 +59,7 @@ AboutTab::AboutTab(const PreferencesServices& services, QWidget* parent) : Prefe
     link->installEventFilter(this);
     layout->addWidget(link);
   }
-  lblThankYou_ = PlainLabel(QStringLiteral("Please report any problems or ideas for"
+  lblThankYou_ = WrappedLabel(QStringLiteral("Please report any problems or ideas for"
                                            " new features to the email address shown above.\n\n"
                                            "Thank you for your consideration."),
                             this);

@@ -1,9 +1,7 @@
 #include "preferences/open_preferences.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "mainwindow/frm_main.h"
+#include "platform/qt/screen_centre.h"
 
 namespace orlevant {
 
@@ -17,11 +15,7 @@ std::unique_ptr<frmPreferences> MakePreferences(frmMain& window) {
 void OpenPreferences(frmMain& window) {
   auto dialog = MakePreferences(window);
   dialog->adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = dialog->frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    dialog->move(frame.topLeft());
-  }
+  CentreOnScreen(*dialog);
   dialog->exec();
 }
 

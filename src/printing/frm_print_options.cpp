@@ -21,7 +21,6 @@
 #include "mainwindow/todays_events.h"
 #include "monthview/events_list.h"
 #include "monthview/print_layout.h"
-#include "platform/date_format.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/twips.h"
 #include "printing/print_job.h"
@@ -57,8 +56,7 @@ class EventsSymbol : public QFrame {
 
 QString MonthText(const MonthView& month) {
   const DateTime shown{month.ShownMonthDate, 0, 0, 0};
-  return QString::fromStdString(month.FormatDateText ? month.FormatDateText(shown, "mmmm yyyy")
-                                                     : FormatDate(shown, "mmmm yyyy"));
+  return QString::fromStdString(month.FormatText(shown, "mmmm yyyy"));
 }
 
 }  // namespace

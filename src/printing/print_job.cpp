@@ -11,8 +11,8 @@
 #include <cmath>
 #include <utility>
 
-#include "core/twips.h"
 #include "monthview/events_list.h"
+#include "platform/qt/twips.h"
 
 namespace orlevant {
 
@@ -99,8 +99,7 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
                        const PrintChoice& choice) {
   PrintResult result;
   const QSize page = PrintableTwips(printer);
-  const QSize pictureTwips(PixelsToTwips(picture.deviceIndependentSize().toSize().width()),
-                           PixelsToTwips(picture.deviceIndependentSize().toSize().height()));
+  const QSize pictureTwips = PixelsToTwips(picture.deviceIndependentSize().toSize());
   const auto placed = PlacePictureOnPage(choice.position, choice.centring, page.width(), page.height(),
                                          pictureTwips.width(), pictureTwips.height());
   if (!placed) {

@@ -11,21 +11,13 @@
 
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
-#include "platform/date_format.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/plain_label.h"
 #include "reminders/reminder_sound.h"
 
 namespace orlevant {
 
 namespace {
-
-QLabel* TextLabel(QWidget* parent, const char* name, const QString& text = {}) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QLatin1String(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setText(text);
-  return label;
-}
 
 // The green check beside the line of the alert that came.
 QPixmap GreenCheck() {
@@ -61,7 +53,7 @@ QPixmap Bell() {
 }
 
 std::string Format(const AppContext& app, const DateTime& when, std::string_view pattern) {
-  return app.month.FormatDateText ? app.month.FormatDateText(when, pattern) : FormatDate(when, pattern);
+  return app.month.FormatText(when, pattern);
 }
 
 }  // namespace
@@ -76,7 +68,7 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
 
   Frame1_ = new QGroupBox(QStringLiteral("Reminder Message about..."), this);
   Frame1_->setObjectName(QStringLiteral("Frame1"));
-  lblMsg_ = TextLabel(Frame1_, "lblMsg", DisplayText(r.ReminderText()));
+  lblMsg_ = PlainLabel(Frame1_, "lblMsg", DisplayText(r.ReminderText()));
   lblMsg_->setWordWrap(true);
   QFont big = lblMsg_->font();
   big.setBold(true);
@@ -84,29 +76,29 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
   lblMsg_->setFont(big);
   const DateTime now = AppClock().Now();
   const std::string date = r.ReminderDate ? Format(app, DateTime{*r.ReminderDate, 0, 0, 0}, s.DateFormat) : std::string();
-  lblDate_ = TextLabel(Frame1_, "lblDate", DisplayText(date));
-  lblNow_ = TextLabel(Frame1_, "lblNow", DisplayText(Format(app, now, s.DateFormat) + "    " + Format(app, now, s.TimeFormat)));
+  lblDate_ = PlainLabel(Frame1_, "lblDate", DisplayText(date));
+  lblNow_ = PlainLabel(Frame1_, "lblNow", DisplayText(Format(app, now, s.DateFormat) + "    " + Format(app, now, s.TimeFormat)));
   // The start time alone while the program runs on the day it started; after that the time alone
   // would not say which day.
   std::string started = Format(app, app.StartTime, "h:nn:ss AM/PM");
   if (app.StartTime.date != now.date) started = Format(app, app.StartTime, s.DateFormat) + " " + started;
-  lblStartDate_ = TextLabel(Frame1_, "lblStartDate", DisplayText(started));
+  lblStartDate_ = PlainLabel(Frame1_, "lblStartDate", DisplayText(started));
 
   auto* about = new QGridLayout(Frame1_);
   about->addWidget(lblMsg_, 0, 0, 1, 2);
-  about->addWidget(TextLabel(Frame1_, "Label1", QStringLiteral("on")), 1, 0);
+  about->addWidget(PlainLabel(Frame1_, "Label1", QStringLiteral("on")), 1, 0);
   about->addWidget(lblDate_, 1, 1);
-  about->addWidget(TextLabel(Frame1_, "Label6", QStringLiteral("Date:")), 2, 0);
+  about->addWidget(PlainLabel(Frame1_, "Label6", QStringLiteral("Date:")), 2, 0);
   about->addWidget(lblNow_, 2, 1);
-  about->addWidget(TextLabel(Frame1_, "Label9", QString::fromStdString(ProductTitle() + " Started at:")), 3, 0);
+  about->addWidget(PlainLabel(Frame1_, "Label9", QString::fromStdString(ProductTitle() + " Started at:")), 3, 0);
   about->addWidget(lblStartDate_, 3, 1);
   about->setColumnStretch(1, 1);
 
   Frame2_ = new QGroupBox(QStringLiteral("Reminder Setting"), this);
   Frame2_->setObjectName(QStringLiteral("Frame2"));
-  lblDaysBefore_ = TextLabel(Frame2_, "lblDaysBefore", QString::number(r.ReminderDays.count()));
-  lblHours_ = TextLabel(Frame2_, "lblHours", QString::number(r.ReminderHours.count()));
-  lblMins_ = TextLabel(Frame2_, "lblMins", QString::number(r.ReminderMinutes.count()));
+  lblDaysBefore_ = PlainLabel(Frame2_, "lblDaysBefore", QString::number(r.ReminderDays.count()));
+  lblHours_ = PlainLabel(Frame2_, "lblHours", QString::number(r.ReminderHours.count()));
+  lblMins_ = PlainLabel(Frame2_, "lblMins", QString::number(r.ReminderMinutes.count()));
   const QPixmap check = GreenCheck();
   for (std::size_t i = 0; i < imgCheckGreen_.size(); ++i) {
     imgCheckGreen_[i] = new QLabel(Frame2_);
@@ -128,10 +120,10 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
               {"Remind Every:", "Label3", lblHours_, "Hour(s)", "Label4"},
               {"Remind Every:", "Label7", lblMins_, "Minute(s)", "Label5"}};
   for (int i = 0; i < 3; ++i) {
-    setting->addWidget(TextLabel(Frame2_, rows[i].leadName, QString::fromLatin1(rows[i].lead)), i, 0);
+    setting->addWidget(PlainLabel(Frame2_, rows[i].leadName, QString::fromLatin1(rows[i].lead)), i, 0);
     rows[i].value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setting->addWidget(rows[i].value, i, 1);
-    setting->addWidget(TextLabel(Frame2_, rows[i].unitName, QString::fromLatin1(rows[i].unit)), i, 2);
+    setting->addWidget(PlainLabel(Frame2_, rows[i].unitName, QString::fromLatin1(rows[i].unit)), i, 2);
     setting->addWidget(imgCheckGreen_[static_cast<std::size_t>(i)], i, 3);
   }
   setting->setColumnStretch(4, 1);

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -28,8 +27,9 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/todays_events.h"
-#include "platform/date_format.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/plain_label.h"
+#include "platform/qt/screen_centre.h"
 #include "reminders/reminder_sound.h"
 
 namespace orlevant {
@@ -39,14 +39,6 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 QPointer<frmReminders> openDialog;
-
-QLabel* TextLabel(QWidget* parent, const char* name, const QString& text = {}) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QLatin1String(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setText(text);
-  return label;
-}
 
 // The status balls: green while reminders are on, red while they are off.
 QPixmap Ball(bool on) {
@@ -74,7 +66,7 @@ QSpinBox* SpinBox(QWidget* parent, const char* name, int maximum, int step) {
 
 std::string Format(const AppContext& app, Date date, std::string_view pattern) {
   const DateTime when{date, 0, 0, 0};
-  return app.month.FormatDateText ? app.month.FormatDateText(when, pattern) : FormatDate(when, pattern);
+  return app.month.FormatText(when, pattern);
 }
 
 void Inform(const std::string& title, const std::string& text) {
@@ -126,13 +118,13 @@ void frmReminders::CreateControls() {
   lvwReminders_->setUniformRowHeights(true);
   lvwReminders_->setMinimumSize(420, 220);
   lvwReminders_->installEventFilter(this);
-  lblFutureEvents_ = TextLabel(fraReminders_, "lblFutureEvents");
-  lblReminderNum_ = TextLabel(fraReminders_, "lblReminderNum");
+  lblFutureEvents_ = PlainLabel(fraReminders_, "lblFutureEvents");
+  lblReminderNum_ = PlainLabel(fraReminders_, "lblReminderNum");
   auto* counts = new QHBoxLayout;
-  counts->addWidget(TextLabel(fraReminders_, "Label12", QStringLiteral("Future Events:")));
+  counts->addWidget(PlainLabel(fraReminders_, "Label12", QStringLiteral("Future Events:")));
   counts->addWidget(lblFutureEvents_);
   counts->addSpacing(24);
-  counts->addWidget(TextLabel(fraReminders_, "Label11", QStringLiteral("Reminders:")));
+  counts->addWidget(PlainLabel(fraReminders_, "Label11", QStringLiteral("Reminders:")));
   counts->addWidget(lblReminderNum_);
   counts->addStretch(1);
   auto* listLayout = new QVBoxLayout(fraReminders_);
@@ -150,19 +142,19 @@ void frmReminders::CreateControls() {
   cmdTestSound_->setObjectName(QStringLiteral("cmdTestSound"));
   cmdTestSound_->setAutoDefault(false);
   auto* settings = new QGridLayout(fraSettings_);
-  settings->addWidget(TextLabel(fraSettings_, "Label3", QStringLiteral("Every:")), 0, 0);
+  settings->addWidget(PlainLabel(fraSettings_, "Label3", QStringLiteral("Every:")), 0, 0);
   settings->addWidget(txtDays_, 0, 1);
-  settings->addWidget(TextLabel(fraSettings_, "Label2", QStringLiteral("Day(s) Before Event")), 0, 2);
-  settings->addWidget(TextLabel(fraSettings_, "Label7", QStringLiteral("Every:")), 1, 0);
+  settings->addWidget(PlainLabel(fraSettings_, "Label2", QStringLiteral("Day(s) Before Event")), 0, 2);
+  settings->addWidget(PlainLabel(fraSettings_, "Label7", QStringLiteral("Every:")), 1, 0);
   settings->addWidget(txtHours_, 1, 1);
-  settings->addWidget(TextLabel(fraSettings_, "Label4", QStringLiteral("Hour(s)")), 1, 2);
-  settings->addWidget(TextLabel(fraSettings_, "Label8", QStringLiteral("Every:")), 2, 0);
+  settings->addWidget(PlainLabel(fraSettings_, "Label4", QStringLiteral("Hour(s)")), 1, 2);
+  settings->addWidget(PlainLabel(fraSettings_, "Label8", QStringLiteral("Every:")), 2, 0);
   settings->addWidget(txtMins_, 2, 1);
-  settings->addWidget(TextLabel(fraSettings_, "Label5", QStringLiteral("Minute(s)")), 2, 2);
-  settings->addWidget(TextLabel(fraSettings_, "Label6", QStringLiteral("Sound:")), 3, 0);
+  settings->addWidget(PlainLabel(fraSettings_, "Label5", QStringLiteral("Minute(s)")), 2, 2);
+  settings->addWidget(PlainLabel(fraSettings_, "Label6", QStringLiteral("Sound:")), 3, 0);
   settings->addWidget(cboSound_, 3, 1, 1, 2);
   settings->addWidget(cmdTestSound_, 3, 3);
-  settings->addWidget(TextLabel(fraSettings_, "Label1", QStringLiteral("Set Frequency after Checking a Future Event.")),
+  settings->addWidget(PlainLabel(fraSettings_, "Label1", QStringLiteral("Set Frequency after Checking a Future Event.")),
                       4, 0, 1, 4);
   settings->setColumnStretch(2, 1);
 
@@ -193,15 +185,15 @@ void frmReminders::CreateControls() {
 
   auto* fraDescription = new QGroupBox(QStringLiteral("Description"), this);
   fraDescription->setObjectName(QStringLiteral("fraDescription"));
-  lblDescription_ = TextLabel(fraDescription, "lblDescription");
+  lblDescription_ = PlainLabel(fraDescription, "lblDescription");
   lblDescription_->setWordWrap(true);
   (new QVBoxLayout(fraDescription))->addWidget(lblDescription_);
 
   auto* fraInformation = new QGroupBox(QStringLiteral("Information and Messages"), this);
   fraInformation->setObjectName(QStringLiteral("fraInformation"));
-  lblReminderText_ = TextLabel(fraInformation, "lblReminderText");
+  lblReminderText_ = PlainLabel(fraInformation, "lblReminderText");
   lblReminderText_->setWordWrap(true);
-  lblMsg_ = TextLabel(fraInformation, "lblMsg");
+  lblMsg_ = PlainLabel(fraInformation, "lblMsg");
   lblMsg_->setWordWrap(true);
   auto* information = new QVBoxLayout(fraInformation);
   information->addWidget(lblReminderText_);
@@ -592,10 +584,7 @@ void OpenReminders(frmMain& main, bool modal) {
     return;
   }
   dialog->adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    dialog->move(s.left() + (s.width() - dialog->width()) / 2, s.top() + (s.height() - dialog->height()) / 2);
-  }
+  CentreOnScreen(*dialog);
   dialog->exec();
 }
 

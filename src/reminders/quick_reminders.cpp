@@ -10,7 +10,6 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/todays_events.h"
-#include "platform/date_format.h"
 
 namespace orlevant {
 
@@ -53,8 +52,7 @@ void SetQuickReminder(frmMain& window, std::string_view code) {
       return;
     default: {
       const DateTime when{day, 0, 0, 0};
-      const std::string dateText =
-          m.FormatDateText ? m.FormatDateText(when, "mmmm d, yyyy") : FormatDate(when, "mmmm d, yyyy");
+      const std::string dateText = m.FormatText(when, "mmmm d, yyyy");
       AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok,
                              AppTitle() + " - " + std::string(QuickReminderKind(result.outcome)),
                              QuickReminderMessage(result.outcome, cell, dateText));
