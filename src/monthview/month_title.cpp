@@ -32,21 +32,22 @@ void PaintLabel(LabelState& label, int transparency, std::uint32_t back, std::ui
 
 }  // namespace
 
+std::string MonthView::FormatDateAs(const DateTime& when, std::string_view pattern) const {
+  return FormatDateText ? FormatDateText(when, pattern) : FormatDate(when, pattern);
+}
+
 void MonthView::ShowMonthTitle(Date shownDate, const Settings& settings) {
   ShownMonthDate = shownDate;
   PaintLabel(lblDate, settings.TransparentDate, settings.BackGroundDate, settings.ForeGroundDate);
   PaintLabel(lblPreviousMonth, settings.TransparentNext, settings.BackGroundNext, settings.ForeGroundNext);
   PaintLabel(lblNextMonth, settings.TransparentNext, settings.BackGroundNext, settings.ForeGroundNext);
 
-  const auto format = [this](const DateTime& when, std::string_view pattern) {
-    return FormatDateText ? FormatDateText(when, pattern) : FormatDate(when, pattern);
-  };
   if (settings.BoxStyle != 0 && ShowsCurrentMonth()) {
     const std::string pattern =
         settings.ShowTime == 1 ? settings.TimeFormat + " - " + settings.DateFormat : settings.DateFormat;
-    lblDate.Caption = format(AppClock().Now(), pattern);
+    lblDate.Caption = FormatDateAs(AppClock().Now(), pattern);
   } else {
-    lblDate.Caption = format(DateTime{shownDate}, "mmmm yyyy");
+    lblDate.Caption = FormatDateAs(DateTime{shownDate}, "mmmm yyyy");
   }
 
   if (settings.ShowTips == 1 && settings.BoxStyle != 0) {

@@ -169,6 +169,9 @@ struct MonthView {
 
   // Formats the title; leave empty for the system locale.
   DateFormatter FormatDateText;
+  // A date in `pattern` through FormatDateText, or with the system locale's names when it is empty;
+  // every window that shows a date of this calendar goes through here so all show it alike.
+  std::string FormatDateAs(const DateTime& when, std::string_view pattern) const;
 
   // ---------------------------------------------------------------- operations
   // Records today's date and its parts (start-up, and when the clock sees a new day).
