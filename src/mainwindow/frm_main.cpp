@@ -192,8 +192,9 @@ void frmMain::Form_Load() {
   startRemindersPending_ = true;
   startRemindersQueued_ = false;
   NewDayPending_ = false;
-  // The window stands where the model placed it before it collapses or expands from there.
-  DrawMonth();
+  // The window stands where the model placed it before it collapses or expands from there; the
+  // toggle then draws everything once.
+  painter_.DrawWindowGeometry(m);
   ToggleExpand();
 
   // 15.
