@@ -61,6 +61,8 @@ struct LabelState {
   bool Visible = true;
   std::string ToolTipText;
   TwipRect Geometry;
+
+  friend bool operator==(const LabelState&, const LabelState&) = default;
 };
 
 // A small picture: the day boxes' reminder icons and the tips icon.
@@ -68,6 +70,8 @@ struct ImageState {
   bool Visible = true;
   int Picture = kReminderOffPicture;  // image number in the reminder image list (icons only)
   TwipRect Geometry;
+
+  friend bool operator==(const ImageState&, const ImageState&) = default;
 };
 
 // The sizes the controls were designed with; the layout of every calendar size is derived from
