@@ -203,14 +203,14 @@ void frmDataEntry::CreateControls() {
 std::string frmDataEntry::DayText() const {
   const DateTime day{clickedDay_, 0, 0, 0};
   constexpr std::string_view pattern = "dddd - mmmm d, yyyy";
-  return app_.month.FormatText(day, pattern);
+  return app_.month.FormatDateAs(day, pattern);
 }
 
 void frmDataEntry::ShowCaptions() {
   lblDate->setText(DisplayText(DayText()));
   const DateTime now = AppClock().Now();
   const std::string& timeFormat = app_.settings.TimeFormat;
-  lblTime->setText(DisplayText(app_.month.FormatText(now, timeFormat)));
+  lblTime->setText(DisplayText(app_.month.FormatDateAs(now, timeFormat)));
   const LocaleNames& names = SystemLocaleNames();
   const auto weekday = static_cast<std::size_t>(WeekdayOf(clickedDay_) - 1);
   const auto month = static_cast<std::size_t>(MonthOf(clickedDay_) - 1);

@@ -21,7 +21,6 @@
 #include "mainwindow/day_text_label.h"
 #include "mainwindow/month_painter.h"
 #include "mainwindow/todays_events.h"
-#include "platform/date_format.h"
 #include "platform/qt/twips.h"
 #include "reminders/quick_reminders.h"
 #include "reminders/reminder_alerts.h"
@@ -193,8 +192,9 @@ void frmMain::Form_Load() {
   startRemindersPending_ = true;
   startRemindersQueued_ = false;
   NewDayPending_ = false;
-  // The window stands where the model placed it before it collapses or expands from there.
-  DrawMonth();
+  // The window stands where the model placed it before it collapses or expands from there; the
+  // toggle then draws everything once.
+  painter_.DrawWindowGeometry(m);
   ToggleExpand();
 
   // 15.
@@ -303,7 +303,7 @@ void frmMain::ShowTodaysEvents() {
   if (m.TodayEvents.empty() || s.NotifyMe != 1) return;
   const DateTime now = AppClock().Now();
   const DateTime today{m.Today, now.hour, now.minute, now.second};
-  const std::string dateText = m.FormatDateText ? m.FormatDateText(today, s.DateFormat) : FormatDate(today, s.DateFormat);
+  const std::string dateText = m.FormatDateAs(today, s.DateFormat);
   Beep();
   AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, AppTitle() + " - Today's Event",
                          TodaysEventsMessage(dateText, m.TodayEvents));

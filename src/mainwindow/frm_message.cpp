@@ -41,10 +41,6 @@ QPixmap Ball(bool green) {
   return pixmap;
 }
 
-QRect Px(int left, int top, int width, int height) {
-  return QRect(TwipsToPixels(QPoint(left, top)), TwipsToPixels(QSize(width, height)));
-}
-
 }  // namespace
 
 frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
@@ -59,11 +55,11 @@ frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler poin
   imgBall = new QLabel(this);
   imgBall->setObjectName(QStringLiteral("imgBall"));
   imgBall->setAttribute(Qt::WA_TransparentForMouseEvents);
-  lblTitle->setGeometry(Px(0, 0, kLabelWidth, 252));
-  lblDate->setGeometry(Px(0, 252, kLabelWidth, 252));
-  lblMessage->setGeometry(Px(0, kMessageTop, kLabelWidth, kMessageHeight));
-  lblFuture->setGeometry(Px(0, kFutureTop, kLabelWidth, kFutureHeight));
-  imgBall->setGeometry(Px(kBallLeft, 0, kBallSize, kBallSize).translated(-3, 3));
+  lblTitle->setGeometry(TwipsToPixels(0, 0, kLabelWidth, 252));
+  lblDate->setGeometry(TwipsToPixels(0, 252, kLabelWidth, 252));
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, kLabelWidth, kMessageHeight));
+  lblFuture->setGeometry(TwipsToPixels(0, kFutureTop, kLabelWidth, kFutureHeight));
+  imgBall->setGeometry(TwipsToPixels(kBallLeft, 0, kBallSize, kBallSize).translated(-3, 3));
   widthTwips_ = kEventPopupWidth;
   heightTwips_ = kEventPopupHeight;
   resize(TwipsToPixels(QSize(kEventPopupWidth, kEventPopupHeight)));
@@ -87,19 +83,19 @@ void frmMessage::Fill(const std::string& date, const std::string& message, const
   widthTwips_ = std::max({kEventPopupWidth, NeededWidthTwips(*lblTitle) + ballRoom, NeededWidthTwips(*lblDate),
                           NeededWidthTwips(*lblFuture)});
   const int labelWidth = widthTwips_ + (kLabelWidth - kEventPopupWidth);
-  lblTitle->setGeometry(Px(0, 0, labelWidth, 252));
-  lblDate->setGeometry(Px(0, 252, labelWidth, 252));
-  imgBall->setGeometry(Px(widthTwips_ - ballRoom, 0, kBallSize, kBallSize).translated(-3, 3));
+  lblTitle->setGeometry(TwipsToPixels(0, 0, labelWidth, 252));
+  lblDate->setGeometry(TwipsToPixels(0, 252, labelWidth, 252));
+  imgBall->setGeometry(TwipsToPixels(widthTwips_ - ballRoom, 0, kBallSize, kBallSize).translated(-3, 3));
   // Every event is shown: a day with more than the designed room makes the window taller.
-  lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, kMessageHeight));
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, kMessageHeight));
   const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
   const int extra = messageHeight - kMessageHeight;
-  lblMessage->setGeometry(Px(0, kMessageTop, labelWidth, messageHeight));
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, messageHeight));
   // The last line ends the window: where the desktop's font is taller than designed, the window
   // grows rather than cut it.
-  lblFuture->setGeometry(Px(0, kFutureTop + extra, labelWidth, kFutureHeight));
+  lblFuture->setGeometry(TwipsToPixels(0, kFutureTop + extra, labelWidth, kFutureHeight));
   const int futureHeight = NeededHeightTwips(*lblFuture, kFutureHeight);
-  lblFuture->setGeometry(Px(0, kFutureTop + extra, labelWidth, futureHeight));
+  lblFuture->setGeometry(TwipsToPixels(0, kFutureTop + extra, labelWidth, futureHeight));
   heightTwips_ = kEventPopupHeight + extra + futureHeight - kFutureHeight;
 }
 

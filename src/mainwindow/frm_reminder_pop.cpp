@@ -20,10 +20,6 @@ constexpr int kMessageTop = 504;
 constexpr int kMessageWidth = 3348;
 constexpr int kMessageHeight = 1680;
 
-QRect Px(int left, int top, int width, int height) {
-  return QRect(TwipsToPixels(QPoint(left, top)), TwipsToPixels(QSize(width, height)));
-}
-
 }  // namespace
 
 frmReminderPop::frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
@@ -34,9 +30,9 @@ frmReminderPop::frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, 
   lblDate = NewPopupLabel(this, "lblDate");
   lblMessage = NewPopupLabel(this, "lblMessage");
   lblMessage->setWordWrap(true);
-  lblTitle->setGeometry(Px(0, 0, kTitleWidth, 252));
-  lblDate->setGeometry(Px(0, 252, kTitleWidth, 252));
-  lblMessage->setGeometry(Px(0, kMessageTop, kMessageWidth, kMessageHeight));
+  lblTitle->setGeometry(TwipsToPixels(0, 0, kTitleWidth, 252));
+  lblDate->setGeometry(TwipsToPixels(0, 252, kTitleWidth, 252));
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, kMessageWidth, kMessageHeight));
   widthTwips_ = kReminderPopupWidth;
   heightTwips_ = kReminderPopupHeight;
   resize(TwipsToPixels(QSize(widthTwips_, heightTwips_)));
@@ -47,10 +43,10 @@ void frmReminderPop::Fill(const std::string& date, const std::string& message, i
   lblDate->setText(DisplayText(date));
   lblMessage->setText(DisplayText(message));
   widthTwips_ = widthTwips;
-  lblMessage->setGeometry(Px(0, kMessageTop, widthTwips, kMessageHeight));
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, widthTwips, kMessageHeight));
   // Every entry is kept: many of them make the window taller than designed.
   const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
-  lblMessage->setGeometry(Px(0, kMessageTop, widthTwips, messageHeight));
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, widthTwips, messageHeight));
   heightTwips_ = kReminderPopupHeight + messageHeight - kMessageHeight;
 }
 

@@ -139,18 +139,26 @@ void MonthPainter::DrawWindowGeometry(MonthView& m) {
 }
 
 void MonthPainter::DrawTitle(const MonthView& m) {
-  PaintLabel(window_.lblDate(), m.lblDate);
-  // The arrows keep their "<" and ">": only their look and place come from the model.
-  LabelState previous = m.lblPreviousMonth;
-  LabelState next = m.lblNextMonth;
-  previous.Caption = "<";
-  next.Caption = ">";
-  PaintLabel(window_.lblPreviousMonth(), previous);
-  PaintLabel(window_.lblNextMonth(), next);
-  QLabel* tips = window_.imgQMark();
-  tips->setGeometry(PxRect(m.imgQMark.Geometry));
-  tips->setVisible(m.imgQMark.Visible);
-  tips->raise();
+  // The clock draws the title every second, and mostly only its text has moved on: the arrows and
+  // the tips icon are drawn again only when the model changed them.
+  PaintLabel(window_.lblDate(), m.lblDate, PxRect(m.lblDate.Geometry), &shownTitle_);
+  if (drawnArrows_ != std::pair{m.lblPreviousMonth, m.lblNextMonth}) {
+    drawnArrows_ = std::pair{m.lblPreviousMonth, m.lblNextMonth};
+    // The arrows keep their "<" and ">": only their look and place come from the model.
+    LabelState previous = m.lblPreviousMonth;
+    LabelState next = m.lblNextMonth;
+    previous.Caption = "<";
+    next.Caption = ">";
+    PaintLabel(window_.lblPreviousMonth(), previous);
+    PaintLabel(window_.lblNextMonth(), next);
+  }
+  if (drawnTips_ != m.imgQMark) {
+    drawnTips_ = m.imgQMark;
+    QLabel* tips = window_.imgQMark();
+    tips->setGeometry(PxRect(m.imgQMark.Geometry));
+    tips->setVisible(m.imgQMark.Visible);
+    tips->raise();
+  }
 }
 
 void MonthPainter::DrawHeadings(const MonthView& m) {

@@ -8,13 +8,14 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/twips.h"
+#include "monthview/month_view.h"
 
 namespace orlevant {
 
 class frmMain;
-struct MonthView;
 
 // The day boxes' reminder mark (green while reminders are on, red while off) and the title's tips
 // icon, drawn in code.
@@ -56,6 +57,10 @@ class MonthPainter {
   std::array<ShownText, 42> shownDayText_{};  // the day-number labels
   // The model's place as last drawn; while the model still says the same, it asks for no move.
   std::optional<Place> drawnPlace_;
+  // The title strip as last drawn.
+  ShownText shownTitle_;
+  std::optional<std::pair<LabelState, LabelState>> drawnArrows_;  // previous, next
+  std::optional<ImageState> drawnTips_;
 };
 
 }  // namespace orlevant

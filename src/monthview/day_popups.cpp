@@ -6,7 +6,6 @@
 #include "core/event_line.h"
 #include "core/reminder_code.h"
 #include "core/rounding.h"
-#include "platform/date_format.h"
 
 namespace orlevant {
 
@@ -16,7 +15,7 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 std::string FormatBoxDate(const MonthView& m, Date d) {
   const DateTime when{d};
-  return m.FormatDateText ? m.FormatDateText(when, kPopupDatePattern) : FormatDate(when, kPopupDatePattern);
+  return m.FormatDateAs(when, kPopupDatePattern);
 }
 
 // Characters, not bytes: a UTF-8 text counts each character once.

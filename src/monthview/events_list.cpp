@@ -3,7 +3,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "platform/date_format.h"
 
 namespace orlevant {
 
@@ -47,8 +46,7 @@ std::vector<std::string> EventsListLines(const MonthView& month) {
     // A box is numbered by the fill; one that is not (a model never filled) has no day to print.
     if (day < 1 || day > lastDay) continue;
     const DateTime when{DateSerial(year, monthNumber, day), 0, 0, 0};
-    std::string line = month.FormatDateText ? month.FormatDateText(when, kEventsListDatePattern)
-                                            : FormatDate(when, kEventsListDatePattern);
+    std::string line = month.FormatDateAs(when, kEventsListDatePattern);
     line += JoinedLines(text);
     lines.push_back(std::move(line));
   }

@@ -32,7 +32,7 @@ void PaintLabel(LabelState& label, int transparency, std::uint32_t back, std::ui
 
 }  // namespace
 
-std::string MonthView::FormatText(const DateTime& when, std::string_view pattern) const {
+std::string MonthView::FormatDateAs(const DateTime& when, std::string_view pattern) const {
   return FormatDateText ? FormatDateText(when, pattern) : FormatDate(when, pattern);
 }
 
@@ -45,9 +45,9 @@ void MonthView::ShowMonthTitle(Date shownDate, const Settings& settings) {
   if (settings.BoxStyle != 0 && ShowsCurrentMonth()) {
     const std::string pattern =
         settings.ShowTime == 1 ? settings.TimeFormat + " - " + settings.DateFormat : settings.DateFormat;
-    lblDate.Caption = FormatText(AppClock().Now(), pattern);
+    lblDate.Caption = FormatDateAs(AppClock().Now(), pattern);
   } else {
-    lblDate.Caption = FormatText(DateTime{shownDate}, "mmmm yyyy");
+    lblDate.Caption = FormatDateAs(DateTime{shownDate}, "mmmm yyyy");
   }
 
   if (settings.ShowTips == 1 && settings.BoxStyle != 0) {

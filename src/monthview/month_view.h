@@ -61,6 +61,8 @@ struct LabelState {
   bool Visible = true;
   std::string ToolTipText;
   TwipRect Geometry;
+
+  friend bool operator==(const LabelState&, const LabelState&) = default;
 };
 
 // A small picture: the day boxes' reminder icons and the tips icon.
@@ -68,6 +70,8 @@ struct ImageState {
   bool Visible = true;
   int Picture = kReminderOffPicture;  // image number in the reminder image list (icons only)
   TwipRect Geometry;
+
+  friend bool operator==(const ImageState&, const ImageState&) = default;
 };
 
 // The sizes the controls were designed with; the layout of every calendar size is derived from
@@ -169,8 +173,9 @@ struct MonthView {
 
   // Formats the title; leave empty for the system locale.
   DateFormatter FormatDateText;
-  // A date in `pattern` as the title would show it: through FormatDateText where set.
-  std::string FormatText(const DateTime& when, std::string_view pattern) const;
+  // A date in `pattern` through FormatDateText, or with the system locale's names when it is empty;
+  // every window that shows a date of this calendar goes through here so all show it alike.
+  std::string FormatDateAs(const DateTime& when, std::string_view pattern) const;
 
   // ---------------------------------------------------------------- operations
   // Records today's date and its parts (start-up, and when the clock sees a new day).

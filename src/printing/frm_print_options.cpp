@@ -32,8 +32,6 @@ namespace {
 constexpr int kDraftResolution = 150;  // dots per inch
 constexpr int kMaxCopies = 100;
 
-QRect Px(int left, int top, int width, int height) { return TwipsToPixels(QRect(left, top, width, height)); }
-
 // The events list's symbol in the miniature: four lines of text.
 class EventsSymbol : public QFrame {
  public:
@@ -56,7 +54,7 @@ class EventsSymbol : public QFrame {
 
 QString MonthText(const MonthView& month) {
   const DateTime shown{month.ShownMonthDate, 0, 0, 0};
-  return QString::fromStdString(month.FormatText(shown, "mmmm yyyy"));
+  return QString::fromStdString(month.FormatDateAs(shown, "mmmm yyyy"));
 }
 
 }  // namespace
@@ -80,7 +78,7 @@ void frmPrintOptions::CreateControls() {
 
   fraOptions = new QGroupBox(QStringLiteral("Print Options"), this);
   fraOptions->setObjectName(QStringLiteral("fraOptions"));
-  fraOptions->setGeometry(Px(180, 180, 4212, 4272));
+  fraOptions->setGeometry(TwipsToPixels(180, 180, 4212, 4272));
 
   auto radio = [](const char* caption, QWidget* parent, QButtonGroup* group, int id) {
     auto* button = new QRadioButton(QString::fromUtf8(caption), parent);
@@ -156,7 +154,7 @@ void frmPrintOptions::CreateControls() {
 
   fraPreview = new QGroupBox(QStringLiteral("Preview"), this);
   fraPreview->setObjectName(QStringLiteral("fraPreview"));
-  fraPreview->setGeometry(Px(4620, 180, 2352, 2472));
+  fraPreview->setGeometry(TwipsToPixels(4620, 180, 2352, 2472));
   // Created bottom to top: the paper, the planner, its title strip, the events symbol.
   lblPaper = new QLabel(fraPreview);
   lblPaper->setObjectName(QStringLiteral("lblPaper"));
@@ -184,16 +182,16 @@ void frmPrintOptions::CreateControls() {
   lblMsg->setTextFormat(Qt::PlainText);
   lblMsg->setWordWrap(true);
   lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblMsg->setGeometry(Px(4620, 2760, 2472, 1152));
+  lblMsg->setGeometry(TwipsToPixels(4620, 2760, 2472, 1152));
   lblMsg->hide();
 
   cmdPrint = new QPushButton(QStringLiteral("Print"), this);
   cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-  cmdPrint->setGeometry(Px(4620, 4020, 1092, 432));
+  cmdPrint->setGeometry(TwipsToPixels(4620, 4020, 1092, 432));
   cmdPrint->setDefault(true);
   cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
   cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-  cmdCancel->setGeometry(Px(6000, 4020, 1092, 432));
+  cmdCancel->setGeometry(TwipsToPixels(6000, 4020, 1092, 432));
 
   // A choice made in code runs its handler as a click would; a choice that is already made does not.
   connect(modeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool on) { if (on) optPrintMode_Click(id); });

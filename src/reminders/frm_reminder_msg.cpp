@@ -53,7 +53,7 @@ QPixmap Bell() {
 }
 
 std::string Format(const AppContext& app, const DateTime& when, std::string_view pattern) {
-  return app.month.FormatText(when, pattern);
+  return app.month.FormatDateAs(when, pattern);
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ QSpinBox* SpinBox(QWidget* parent, const char* name, int maximum, int step) {
 
 std::string Format(const AppContext& app, Date date, std::string_view pattern) {
   const DateTime when{date, 0, 0, 0};
-  return app.month.FormatText(when, pattern);
+  return app.month.FormatDateAs(when, pattern);
 }
 
 void Inform(const std::string& title, const std::string& text) {

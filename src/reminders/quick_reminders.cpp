@@ -52,7 +52,7 @@ void SetQuickReminder(frmMain& window, std::string_view code) {
       return;
     default: {
       const DateTime when{day, 0, 0, 0};
-      const std::string dateText = m.FormatText(when, "mmmm d, yyyy");
+      const std::string dateText = m.FormatDateAs(when, "mmmm d, yyyy");
       AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok,
                              AppTitle() + " - " + std::string(QuickReminderKind(result.outcome)),
                              QuickReminderMessage(result.outcome, cell, dateText));

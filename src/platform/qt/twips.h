@@ -16,6 +16,10 @@ inline QSize TwipsToPixels(QSize twips) { return {TwipsToPixels(twips.width()), 
 inline QRect TwipsToPixels(const QRect& twips) {
   return {TwipsToPixels(twips.topLeft()), TwipsToPixels(twips.size())};
 }
+// A designed place, as the forms give it: left, top, width, height in twips.
+inline QRect TwipsToPixels(int left, int top, int width, int height) {
+  return TwipsToPixels(QRect(left, top, width, height));
+}
 
 inline QPoint PixelsToTwips(QPoint pixels) { return {PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y())}; }
 inline QSize PixelsToTwips(QSize pixels) { return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())}; }
