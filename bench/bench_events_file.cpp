@@ -63,7 +63,7 @@ void BM_LoadTenTimesPastTheTable(benchmark::State& state) {
     EventStore store(path);
     if (!LoadEvents(store)) state.SkipWithError("load failed");
     if (store.EventCount != kLines) state.SkipWithError("wrong line count");
-    benchmark::DoNotOptimize(store.EventRecords.data());
+    benchmark::DoNotOptimize(store.EventRecords[1].data());
   }
   state.SetItemsProcessed(state.iterations() * kLines * 10);
 }

@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-const std::string& LineAt(const EventStore& store, int i) { return store.EventRecords[static_cast<std::size_t>(i)]; }
+std::string_view LineAt(const EventStore& store, int i) { return store.EventRecords[static_cast<std::size_t>(i)]; }
 
 }  // namespace
 
@@ -37,7 +37,7 @@ DuplicateReport FindDuplicateEvents(const EventStore& store) {
   std::vector<int> next(static_cast<std::size_t>(count) + 1, 0);
 
   for (int i = 1; i <= count; ++i) {
-    const std::string& line = LineAt(store, i);
+    const std::string_view line = LineAt(store, i);
     if (line.empty()) continue;
     std::string& key = keys[static_cast<std::size_t>(i)];
     key = UpperCaseForCompare(line);
@@ -115,12 +115,12 @@ DuplicateResult RemoveDuplicateEvents(EventStore& store) {
   // Keep the removed copies so that a failed save can put the table back as it was.
   std::vector<std::string> removed;
   removed.reserve(report.laterCopies.size());
-  for (int j : report.laterCopies) removed.push_back(std::exchange(store.EventRecords[static_cast<std::size_t>(j)], {}));
+  for (int j : report.laterCopies) removed.push_back(store.EventRecords.Take(static_cast<std::size_t>(j)));
 
   result.save = SaveEvents(store);
   if (!result.save) {
     for (std::size_t k = 0; k < removed.size(); ++k)
-      store.EventRecords[static_cast<std::size_t>(report.laterCopies[k])] = std::move(removed[k]);
+      store.EventRecords.Set(static_cast<std::size_t>(report.laterCopies[k]), std::move(removed[k]));
     return result;
   }
   result.removed = true;

@@ -111,7 +111,7 @@ DecodedLine EntryRows::Decode(std::string_view line) const {
   return {};
 }
 
-void EntryRows::Load(const std::vector<std::string>& records, int eventCount, std::string_view cellText) {
+void EntryRows::Load(const EventLines& records, int eventCount, std::string_view cellText) {
   for (EntryRow& row : rows_) {
     row = EntryRow{};
     row.Shown.Code = "0";
@@ -121,7 +121,7 @@ void EntryRows::Load(const std::vector<std::string>& records, int eventCount, st
   const std::string box = Folded(cellText.substr(1));
   const int count = std::max(0, std::min<int>(eventCount, static_cast<int>(records.size()) - 1));
   for (int i = 1; i <= count; ++i) {
-    const std::string& line = records[static_cast<std::size_t>(i)];
+    const std::string_view line = records[static_cast<std::size_t>(i)];
     if (line.empty()) continue;
     const DecodedLine decoded = Decode(line);
     if (decoded.row < 0) continue;
@@ -284,9 +284,9 @@ EntryRows::WriteResult EntryRows::Write(EventStore& events) const {
     return result;
   }
 
-  const std::vector<std::string> before = events.EventRecords;
+  const EventLines before = events.EventRecords;
   const int countBefore = events.EventCount;
-  for (auto& [index, text] : rewrites) events.EventRecords[static_cast<std::size_t>(index)] = text;
+  for (auto& [index, text] : rewrites) events.EventRecords.Set(static_cast<std::size_t>(index), text);
   for (std::string& line : appends) AppendEvent(events, line);
 
   if (StoreResult saved = SaveEvents(events); !saved) {

@@ -18,6 +18,7 @@
 
 #include "core/calendar_date.h"
 #include "core/date_engine.h"
+#include "core/event_lines.h"
 #include "core/entry_codes.h"
 
 namespace orlevant {
@@ -67,7 +68,7 @@ class EntryRows {
   // Form_Load: the lines of `records` (element 0 unused, 1 .. eventCount, "" deleted) whose text
   // stands in the day box's text `cellText` (a multi-line text with its breaks) and that fall on
   // the clicked day go into their rows, in file order. An empty cell text examines no line.
-  void Load(const std::vector<std::string>& records, int eventCount, std::string_view cellText);
+  void Load(const EventLines& records, int eventCount, std::string_view cellText);
 
   // The decoding of one line against the clicked day (the candidate test aside).
   DecodedLine Decode(std::string_view line) const;

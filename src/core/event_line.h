@@ -5,16 +5,24 @@
 // Fields are found by position only. Columns are 1-based here as everywhere in the program; reading
 // past the end of a short line gives empty text, never an error.
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace orlevant {
 
-// Columns first .. first + count - 1 (1-based); whatever of them the line has.
-std::string_view Column(std::string_view line, std::size_t first, std::size_t count);
+// Columns first .. first + count - 1 (1-based); whatever of them the line has. Inline: every pass
+// over the table reads several fields of every line.
+inline std::string_view Column(std::string_view line, std::size_t first, std::size_t count) {
+  if (first == 0 || first > line.size()) return {};
+  return {line.data() + first - 1, std::min(count, line.size() - (first - 1))};
+}
 // Column first to the end of the line.
-std::string_view ColumnsFrom(std::string_view line, std::size_t first);
+inline std::string_view ColumnsFrom(std::string_view line, std::size_t first) {
+  if (first == 0 || first > line.size()) return {};
+  return {line.data() + first - 1, line.size() - (first - 1)};
+}
 
 inline std::string_view DayField(std::string_view line) { return Column(line, 1, 2); }
 inline std::string_view MonthField(std::string_view line) { return Column(line, 4, 2); }
@@ -30,6 +38,10 @@ std::string_view ReminderField(std::string_view line);
 // Asked of every line at every start and fill: read in place rather than through ReminderField.
 inline bool HasReminder(std::string_view line) {
   if (line.size() < 16) return false;
+  // Most lines have none: their field is all noughts.
+  const char* field = line.data() + 10;
+  if (field[0] == '0' && field[1] == '0' && field[2] == '0' && field[3] == '0' && field[4] == '0' && field[5] == '0')
+    return false;
   bool set = false;
   for (std::size_t i = 10; i < 16; ++i) {
     const char c = line[i];

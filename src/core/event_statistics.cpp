@@ -28,7 +28,7 @@ EventStatistics CountEvents(const EventStore& store, int year) {
   const std::string y = std::to_string(year);
   const int lines = StoredLineCount(store);
   for (int i = 1; i <= lines; ++i) {
-    const std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
+    const std::string_view line = store.EventRecords[static_cast<std::size_t>(i)];
     if (line.size() < 10) continue;
     const std::string_view code = CodeField(line);
     const int m = MonthOfLine(line);
@@ -83,11 +83,11 @@ std::vector<OverviewItem> EventsOverview(const EventStore& store) {
   items.reserve(static_cast<std::size_t>(lines));
   int position = 0;
   for (int i = 1; i <= lines; ++i) {
-    const std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
+    const std::string_view line = store.EventRecords[static_cast<std::size_t>(i)];
     if (line.empty()) continue;
     ++position;
     // The row text starts at the "=" of column 17, so it reads "date - text".
-    items.push_back({line + std::to_string(position),
+    items.push_back({std::string(line) + std::to_string(position),
                      DescribeEventDate(DateField(line)) + OneRowText(ColumnsFrom(line, 17))});
   }
   return items;

@@ -157,14 +157,16 @@ StoreResult LoadEvents(EventStore& store) {
   std::string_view text(content);
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
 
-  std::vector<std::string> records(1);
-  records.reserve(std::min<std::size_t>(text.size() / 20 + 8, kMaxEventLines + kSpareEventSlots + 1));
-  std::string notTaken;
+  // The table is built as the lines are found: each a piece of the bytes read.
+  EventLines records;
+  records.reserve(std::min<std::size_t>(text.size() / 16 + 8, kMaxEventLines) + kSpareEventSlots + 1);
+  records.resize(1);
   int count = 0;
+  std::string notTaken;
   std::size_t restAt = text.size();  // where the lines past the limit begin
   ForEachLine(text, [&](std::string_view line) {
     if (IsValidEventLine(line)) {
-      records.push_back(DecodeTextLine(line));
+      records.AppendFromBlock(static_cast<std::size_t>(line.data() - content.data()), line);
       ++count;
     } else if (!IsBlank(line)) {
       notTaken.append(line).append(kLineEnd);
@@ -173,16 +175,32 @@ StoreResult LoadEvents(EventStore& store) {
     restAt = EndOfLine(text, static_cast<std::size_t>(line.data() + line.size() - text.data()));
     return false;
   });
-  records.resize(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
 
+  // Lines are cut at ASCII line ends, which no UTF-8 sequence contains: when the table's part of
+  // the file is UTF-8, as files the program wrote are, so is every line.
+  const bool tableIsUtf8 = IsValidUtf8(text.substr(0, restAt));
+
+  // The table's lines stay in the bytes read; only when lines past the limit follow is the table's
+  // part copied out, so that the rest can be kept as it was read.
   std::string pastLimit;
   if (restAt < text.size()) {
-    // The block is kept whole; the caller's buffer is reused when the file had no byte-order mark.
-    const std::size_t from = restAt + static_cast<std::size_t>(text.data() - content.data());
-    content.erase(0, from);
+    const std::size_t tableEnd = restAt + static_cast<std::size_t>(text.data() - content.data());
+    records.Adopt(content.substr(0, tableEnd));
+    content.erase(0, tableEnd);
     pastLimit = std::move(content);
     if (pastLimit.back() != '\n' && pastLimit.back() != '\r') pastLimit.append(kLineEnd);
+  } else {
+    records.Adopt(std::move(content));
   }
+  // A file brought from Windows may hold lines in Windows-1252: those are converted and held on
+  // their own; every other line stays a piece of the bytes read.
+  if (!tableIsUtf8) {
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i) {
+      const std::string_view line = records[i];
+      if (!IsValidUtf8(line)) records.Set(i, Windows1252ToUtf8(line));
+    }
+  }
+  records.resize(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
 
   store.EventRecords = std::move(records);
   store.EventCount = count;
@@ -202,26 +220,39 @@ StoreResult SaveEvents(EventStore& store) {
     return Failure("The events file " + store.Path + " has not been read yet, so it was not overwritten.");
 
   const int count = StoredLineCount(store);
-  std::vector<std::string> written(1);
-  written.reserve(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
-  std::size_t bytes = 0;
-  for (int i = 1; i <= count; ++i) {
-    const std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
-    if (line.empty()) continue;
-    written.push_back(HasLineBreak(line) ? LineBreaksToTildes(line) : line);
-    bytes += written.back().size() + kLineEnd.size();
-  }
-  bytes += store.LinesNotTaken.size() + store.LinesPastLimit.size();
-
+  // The table's lines first, each on its own line; after a good save they are the new table, as
+  // pieces of the bytes written.
   std::string content;
+  std::size_t bytes = store.LinesNotTaken.size() + store.LinesPastLimit.size();
+  for (int i = 1; i <= count; ++i) bytes += store.EventRecords[static_cast<std::size_t>(i)].size() + kLineEnd.size();
   content.reserve(bytes);
-  for (std::size_t i = 1; i < written.size(); ++i) content.append(written[i]).append(kLineEnd);
+  std::vector<std::pair<std::size_t, std::size_t>> pieces;  // where each written line lies in content
+  pieces.reserve(static_cast<std::size_t>(count));
+  for (int i = 1; i <= count; ++i) {
+    const std::string_view line = store.EventRecords[static_cast<std::size_t>(i)];
+    if (line.empty()) continue;
+    const std::size_t at = content.size();
+    if (HasLineBreak(line))
+      content.append(LineBreaksToTildes(line));
+    else
+      content.append(line);
+    pieces.emplace_back(at, content.size() - at);
+    content.append(kLineEnd);
+  }
+  const std::size_t tableEnd = content.size();
   content.append(store.LinesNotTaken).append(store.LinesPastLimit);
 
   if (FileWriteResult r = WriteFileAtomically(store.Path, content); !r) return SaveFailure(store.Path, r.error);
 
-  const int writtenCount = static_cast<int>(written.size()) - 1;
-  written.resize(written.size() + kSpareEventSlots);
+  // What follows the table's lines is kept in LinesNotTaken and LinesPastLimit already.
+  content.resize(tableEnd);
+  EventLines written;
+  written.reserve(pieces.size() + kSpareEventSlots + 1);
+  written.resize(1);
+  for (const auto& [at, length] : pieces) written.AppendFromBlock(at, std::string_view(content).substr(at, length));
+  written.Adopt(std::move(content));
+  const int writtenCount = static_cast<int>(pieces.size());
+  written.resize(pieces.size() + kSpareEventSlots + 1);
   store.EventRecords = std::move(written);
   store.EventCount = writtenCount;
   store.LoadState = EventLoadState::Loaded;
@@ -231,7 +262,7 @@ StoreResult SaveEvents(EventStore& store) {
 void AppendEvent(EventStore& store, std::string line) {
   const auto index = static_cast<std::size_t>(store.EventCount) + 1;
   if (store.EventRecords.size() <= index) store.EventRecords.resize(index + 1);
-  store.EventRecords[index] = std::move(line);
+  store.EventRecords.Set(index, std::move(line));
   store.EventCount = static_cast<int>(index);
 }
 
@@ -246,9 +277,11 @@ ChangeResult ConvertOldFormat(EventStore& store) {
   ChangeResult result;
   const int count = StoredLineCount(store);
   for (int i = 1; i <= count; ++i) {
-    std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
-    if (!HasOldFormEquals(line)) continue;
+    const auto at = static_cast<std::size_t>(i);
+    if (!HasOldFormEquals(store.EventRecords[at])) continue;
+    std::string line(store.EventRecords[at]);
     line.insert(10, kNoReminder);
+    store.EventRecords.Set(at, std::move(line));
     result.changed = true;
   }
   if (result.changed) result.save = SaveEvents(store);
@@ -261,11 +294,14 @@ ChangeResult ClearPastReminders(EventStore& store) {
   // Runs at every start over up to 32000 lines: the cheap test first, and the clock read once.
   const Date today = SystemToday();
   for (int i = 1; i <= count; ++i) {
-    std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
-    if (!HasReminder(line)) continue;
-    const Date date = OneOffDateOf(line);
+    const auto at = static_cast<std::size_t>(i);
+    const std::string_view stored = store.EventRecords[at];
+    if (!HasReminder(stored)) continue;
+    const Date date = OneOffDateOf(stored);
     if (date == kZeroDate || DaysBetween(today, date) >= 0) continue;
+    std::string line(stored);
     line.replace(10, kNoReminder.size(), kNoReminder);
+    store.EventRecords.Set(at, std::move(line));
     result.changed = true;
   }
   if (result.changed) result.save = SaveEvents(store);
@@ -273,7 +309,7 @@ ChangeResult ClearPastReminders(EventStore& store) {
 }
 
 void ClearAllEvents(EventStore& store) {
-  store.EventRecords.assign(kSpareEventSlots + 1, std::string());
+  store.EventRecords = EventLines(kSpareEventSlots + 1);
   store.EventCount = 0;
   store.LinesNotTaken.clear();
   store.LinesPastLimit.clear();

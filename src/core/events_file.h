@@ -1,9 +1,9 @@
 #pragma once
 // The events file and the table of event lines held in memory.
 //
-// All events live in EventRecords: element 0 is unused, the events are 1 .. EventCount in file
-// order, and an element holding "" is a deleted line that every reader skips and the next save
-// drops. After every load and every save the vector has room for five more lines
+// All events live in EventRecords (core/event_lines.h): element 0 is unused, the events are
+// 1 .. EventCount in file order, and an element holding "" is a deleted line that every reader
+// skips and the next save drops. After every load and every save the table has room for five more lines
 // (EventRecords.size() >= EventCount + 6), so the entry dialog can append its rows in place; use
 // AppendEvent to add a line without counting on that room.
 //
@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+#include "core/event_lines.h"
+
 namespace orlevant {
 
 inline constexpr int kMaxEventLines = 32000;
@@ -47,7 +49,7 @@ enum class EventLoadState {
 
 struct EventStore {
   std::string Path;                       // the events file, normally EventFilePath(AllUsersPath)
-  std::vector<std::string> EventRecords;  // [0] unused, 1 .. EventCount, room for five more
+  EventLines EventRecords;                // [0] unused, 1 .. EventCount, room for five more
   int EventCount = 0;
   // Kept as the file's own bytes, each line with its line end, and written back unchanged after the
   // table's lines: the non-blank lines before the limit that are no event lines, then everything

@@ -32,20 +32,20 @@ PurgeYearsResult PurgeEventsBefore(EventStore& store, int year) {
   std::vector<std::pair<std::size_t, std::string>> removed;
   const int lines = StoredLineCount(store);
   for (int i = 1; i <= lines; ++i) {
-    std::string& line = store.EventRecords[static_cast<std::size_t>(i)];
+    const std::string_view line = store.EventRecords[static_cast<std::size_t>(i)];
     if (line.size() < 10) continue;
     int code = 0;
     const auto [end, ec] = std::from_chars(line.data() + 6, line.data() + 10, code);
     if (ec != std::errc{} || end != line.data() + 10) continue;
     if (code < year) {
-      removed.emplace_back(static_cast<std::size_t>(i), std::exchange(line, {}));
+      removed.emplace_back(static_cast<std::size_t>(i), store.EventRecords.Take(static_cast<std::size_t>(i)));
       ++result.removed;
     }
   }
   if (result.removed == 0) return result;
   result.save = SaveEvents(store);
   if (!result.save.ok) {
-    for (auto& [index, line] : removed) store.EventRecords[index] = std::move(line);
+    for (auto& [index, line] : removed) store.EventRecords.Set(index, std::move(line));
     return result;
   }
   result.save = LoadEvents(store);

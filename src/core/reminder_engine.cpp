@@ -47,7 +47,7 @@ void BuildReminderList(ReminderState& state, const EventStore& events, Date toda
   state.LineStore.clear();
 
   const int last = StoredLineCount(events);
-  const auto at = [&events](int i) -> const std::string& { return events.EventRecords[static_cast<std::size_t>(i)]; };
+  const auto at = [&events](int i) { return events.EventRecords[static_cast<std::size_t>(i)]; };
   // Room for every line at once: neither the list nor the store may move while views are taken.
   std::size_t room = 0;
   for (int i = 1; i <= last; ++i) room += at(i).size();
@@ -67,7 +67,7 @@ void BuildReminderList(ReminderState& state, const EventStore& events, Date toda
   std::vector<std::size_t> unpaired;
 
   for (int i = 1; i <= last; ++i) {
-    const std::string& line = at(i);
+    const std::string_view line = at(i);
     const std::string_view field = ReminderField(line);
     if (field == kNoReminder) continue;
     Reminder& r = state.List.emplace_back();

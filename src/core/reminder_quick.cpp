@@ -33,7 +33,7 @@ bool FallsOn(std::string_view line, Date day) { return NextOccurrence(DateField(
 int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) {
   const int last = StoredLineCount(events);
   for (int i = 1; i <= last; ++i) {
-    const std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+    const std::string_view line = events.EventRecords[static_cast<std::size_t>(i)];
     if (line.size() < 17 || line[16] != '=' || TextField(line) != text) continue;
     if (ReminderField(line) != kNoReminder) continue;
     if (FallsOn(line, day)) return i;
@@ -79,7 +79,7 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
     result.outcome = QuickReminderOutcome::NotFound;
     return result;
   }
-  std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+  const std::string_view line = events.EventRecords[static_cast<std::size_t>(i)];
   if (IsOneOffCode(CodeField(line)) && day < today) {
     result.outcome = QuickReminderOutcome::PastEvent;
     return result;
@@ -87,7 +87,8 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
   result.outcome = QuickReminderOutcome::Written;
   result.eventIndex = i;
   result.previousLine = line;
-  line = std::string(DateField(line)) + std::string(code) + std::string(ColumnsFrom(line, 17));
+  events.EventRecords.Set(static_cast<std::size_t>(i),
+                          std::string(DateField(line)) + std::string(code) + std::string(ColumnsFrom(line, 17)));
   return result;
 }
 

@@ -8,7 +8,7 @@
 
 namespace orlevant {
 
-std::string ReminderRowText(const std::string& line) {
+std::string ReminderRowText(std::string_view line) {
   return DescribeEventDate(DateField(line)) + " - " + OneRowText(TextField(line));
 }
 
@@ -16,7 +16,7 @@ std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today) 
   std::vector<ReminderRow> rows;
   const int last = StoredLineCount(events);
   for (int i = 1; i <= last; ++i) {
-    const std::string& line = events.EventRecords[static_cast<std::size_t>(i)];
+    const std::string_view line = events.EventRecords[static_cast<std::size_t>(i)];
     if (line.empty()) continue;
     if (IsOneOffCode(CodeField(line))) {
       const Date date = OneOffDateOf(DateField(line));
@@ -38,7 +38,7 @@ std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today) 
 int ApplyReminderRows(EventStore& events, const std::vector<ReminderRow>& rows) {
   const int last = StoredLineCount(events);
   std::unordered_set<int> written;
-  const auto at = [&events](int i) -> std::string& { return events.EventRecords[static_cast<std::size_t>(i)]; };
+  const auto at = [&events](int i) { return events.EventRecords[static_cast<std::size_t>(i)]; };
   int changed = 0;
   for (const ReminderRow& row : rows) {
     if (!row.Changed()) continue;
@@ -55,11 +55,11 @@ int ApplyReminderRows(EventStore& events, const std::vector<ReminderRow>& rows) 
     }
     if (index == 0) continue;
     const std::string code = row.RowChecked ? row.ReminderRowCode : std::string(kNoReminder);
-    std::string& line = at(index);
-    const std::string updated = std::string(DateField(line)) + code + std::string(ColumnsFrom(line, 17));
+    const std::string_view line = at(index);
+    std::string updated = std::string(DateField(line)) + code + std::string(ColumnsFrom(line, 17));
     written.insert(index);
     if (updated == line) continue;
-    line = updated;
+    events.EventRecords.Set(static_cast<std::size_t>(index), std::move(updated));
     ++changed;
   }
   return changed;

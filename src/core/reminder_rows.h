@@ -29,7 +29,7 @@ std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today);
 
 // The text of a row: the sortable date description, " - ", the event text with "~" shown as two
 // blanks and "=" as " - ".
-std::string ReminderRowText(const std::string& line);
+std::string ReminderRowText(std::string_view line);
 
 // Writes every changed row into its line: its code when checked, "000000" when not. A row whose
 // line no longer stands at its index (the table changed meanwhile) goes to the first other line

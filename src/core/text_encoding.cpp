@@ -105,28 +105,6 @@ std::string Windows1252ToUtf8(std::string_view text) {
   return out;
 }
 
-namespace {
-// Whether every byte is below 0x80, eight at a time: most event lines are plain ASCII.
-bool IsAscii(std::string_view text) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::uint64_t high = 0;
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t chunk;
-    std::memcpy(&chunk, p + i, sizeof chunk);
-    high |= chunk;
-  }
-  for (; i < n; ++i) high |= p[i];
-  return (high & 0x8080808080808080ULL) == 0;
-}
-}  // namespace
-
-std::string DecodeTextLine(std::string_view line) {
-  if (IsAscii(line) || IsValidUtf8(line)) return std::string(line);
-  return Windows1252ToUtf8(line);
-}
-
 std::string UpperCaseForCompare(std::string_view utf8) {
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const std::size_t n = utf8.size();

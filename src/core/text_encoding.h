@@ -16,8 +16,6 @@ bool IsValidUtf8(std::string_view text);
 // is lost.
 std::string Windows1252ToUtf8(std::string_view text);
 
-// A line read from a file: kept as it is when it is valid UTF-8, else read as Windows-1252.
-std::string DecodeTextLine(std::string_view line);
 
 // Upper case for comparing lines: every letter with a capital in Unicode, in every alphabet
 // ("Встреча" and "ВСТРЕЧА" compare equal, as "Meeting" and "MEETING" do), and sharp s as "SS".

@@ -2,7 +2,8 @@
 // The event text of a day box. A busy day holds far more text than its box can show, and a label
 // that laid out the whole text on every paint would spend most of the start on lines nobody sees.
 // This label lays out and draws only the whole lines that fit; a line that would be cut at the
-// bottom is left out, never shown in half. Its text() is the day's whole text, as ever.
+// bottom is left out, never shown in half. The month painter gives it only the first lines of the
+// day's text, as many as its box could show.
 
 #include <QLabel>
 #include <QString>

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
+#include <string_view>
 
 #include "mainwindow/frm_main.h"
 #include "monthview/month_pixels.h"
@@ -56,9 +58,26 @@ constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room 
 
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
+// The first lines of a box's text, as many as a box `height` pixels high can show in `font`, however
+// the desktop's fonts fall back: no line is allowed less than half the font's height. A busy day's
+// text runs to hundreds of kilobytes, nearly all of it below the box's edge; the label is given
+// only what it can draw.
+std::string_view LinesThatCanShow(std::string_view text, const QFont& font, int height) {
+  const qreal lineHeight = std::max<qreal>(1, QFontMetricsF(font).height() / 2);
+  const auto lines = static_cast<int>(std::max(0, height) / lineHeight) + 1;
+  std::size_t at = 0;
+  for (int n = 0; n < lines; ++n) {
+    const std::size_t lineBreak = text.find_first_of("\r\n", at);
+    if (lineBreak == std::string_view::npos) return text;
+    at = lineBreak + (text.substr(lineBreak, 2) == "\r\n" ? 2 : 1);
+  }
+  return text.substr(0, at);
+}
+
 // A label whose tooltip text is the same as that of `sameToolTipAs` takes that label's tooltip as
-// it stands instead of converting and escaping the text again.
-void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
+// it stands instead of converting and escaping the text again. `caption` is what the label shows
+// of the model's caption.
+void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry, std::string_view caption,
                 MonthPainter::ShownText* shown = nullptr, const QLabel* sameToolTipAs = nullptr) {
   QPalette pal = label->palette();
   const QColor back = ColourFromBgr(state.BackColor);
@@ -72,12 +91,20 @@ void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
   label->setAutoFillBackground(state.Opaque);
   label->setEnabled(state.Enabled);
   // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
-  if (!shown || shown->caption != state.Caption) label->setText(DisplayText(state.Caption));
+  if (!shown || shown->caption != caption) label->setText(DisplayText(caption));
   if (!shown || shown->toolTip != state.ToolTipText)
     label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText));
-  if (shown) *shown = {state.Caption, state.ToolTipText};
+  if (shown) {
+    shown->caption.assign(caption);
+    if (shown->toolTip != state.ToolTipText) shown->toolTip = state.ToolTipText;
+  }
   label->setGeometry(geometry);
   label->setVisible(state.Visible);
+}
+
+void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry,
+                MonthPainter::ShownText* shown = nullptr, const QLabel* sameToolTipAs = nullptr) {
+  PaintLabel(label, state, geometry, state.Caption, shown, sameToolTipAs);
 }
 
 void PaintLabel(QLabel* label, const LabelState& state) { PaintLabel(label, state, PxRect(state.Geometry)); }
@@ -174,7 +201,9 @@ void MonthPainter::DrawBoxes(const MonthView& m) {
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
     QLabel* data = window_.lblData(i);
-    PaintLabel(data, m.lblData[b], PxRect(px.boxes[b]), &shownText_[b]);
+    const QRect box = PxRect(px.boxes[b]);
+    PaintLabel(data, m.lblData[b], box, LinesThatCanShow(m.lblData[b].Caption, data->font(), box.height()),
+               &shownText_[b]);
     QLabel* day = window_.lblDay(i);
     // The number's tooltip is its box's: a busy day's runs to many kilobytes, so it is made once
     // for both, and again only when it has changed.

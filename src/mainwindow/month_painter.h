@@ -38,7 +38,7 @@ class MonthPainter {
   void DrawReminderIcons(const MonthView& m);
   void DrawSizeChecks(const MonthView& m);
 
-  // What a day box's label was last given, as the model held it.
+  // What a label was last given: the part of the model's caption it shows, and its tooltip text.
   struct ShownText {
     std::string caption;
     std::string toolTip;

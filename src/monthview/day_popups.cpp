@@ -83,7 +83,7 @@ PopupPlace PlaceEventInfo(const TwipRect& window, int popupWidth, int popupHeigh
 
 bool InsideReminderIcon(double x, double y) { return x >= 5 && x <= 55 && y >= 5 && y <= 55; }
 
-std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const std::vector<std::string>& records, int box,
+std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const EventLines& records, int box,
                                             double x, double y, int presentWidth) {
   if (!InBox(box)) return std::nullopt;
   if (m.lblDay[static_cast<std::size_t>(box)].Caption.empty() || !InsideReminderIcon(x, y)) return std::nullopt;
@@ -94,7 +94,7 @@ std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const std::vecto
   std::vector<int> listed;
   for (const int index : m.BoxLines[static_cast<std::size_t>(box)]) {
     if (index <= 0 || index >= static_cast<int>(records.size())) continue;
-    const std::string& line = records[static_cast<std::size_t>(index)];
+    const std::string_view line = records[static_cast<std::size_t>(index)];
     if (!HasReminder(line)) continue;
     // An event that falls on the day twice (its fourth and last weekday) is one event.
     if (std::find(listed.begin(), listed.end(), index) != listed.end()) continue;

@@ -78,7 +78,7 @@ struct ReminderInfo {
 // The reminder pop-up for the pointer at (x, y) inside the icon of box `box`; nothing when the
 // pointer is off the icon's middle and the pop-up is to close. `presentWidth` is the pop-up's
 // width now. The events are the lines the month model placed in the box.
-std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const std::vector<std::string>& records, int box,
+std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const EventLines& records, int box,
                                             double x, double y, int presentWidth);
 
 // At the box's right edge and top, moved left of the box and above it where the screen ends.

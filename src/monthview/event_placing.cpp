@@ -35,22 +35,18 @@ bool IsOneOff(std::string_view code) {
   return IsOneOffCode(code);
 }
 
-// Copies an event text to out with each stored "~" turned back into a line break; returns the
-// end of what was written.
-char* CopyWithLineBreaks(char* out, std::string_view text) {
+// Appends an event text to out with each stored "~" turned back into a line break.
+void AppendWithLineBreaks(std::string& out, std::string_view text) {
   // Most texts hold no "~" at all: the runs between them are copied whole.
-  const char* from = text.data();
-  const char* const end = from + text.size();
-  while (from != end) {
-    const auto* tilde = static_cast<const char*>(std::memchr(from, '~', static_cast<std::size_t>(end - from)));
-    const char* runEnd = tilde ? tilde : end;
-    out = std::copy(from, runEnd, out);
-    if (!tilde) break;
-    *out++ = '\r';
-    *out++ = '\n';
+  for (std::size_t from = 0;;) {
+    const std::size_t tilde = text.find('~', from);
+    if (tilde == std::string_view::npos) {
+      out.append(text, from);
+      return;
+    }
+    out.append(text, from, tilde - from).append(kLineBreak);
     from = tilde + 1;
   }
-  return out;
 }
 
 // True when one of the quarter months of anchor month a (a, a + 3, a + 6, a + 9, wrapping past
@@ -68,7 +64,7 @@ bool IsQuarterMonth(int anchorMonth, int month) {
 
 }  // namespace
 
-void MonthView::PlaceMonthEvents(const Settings& settings, const std::vector<std::string>& records,
+void MonthView::PlaceMonthEvents(const Settings& settings, const EventLines& records,
                                  int eventCount) {
   TodayEvents.clear();
   ShowRemindersOnOff(settings);
@@ -79,18 +75,18 @@ void MonthView::PlaceMonthEvents(const Settings& settings, const std::vector<std
   for (int i = 1; i <= last; ++i) {
     if (!records[i].empty()) PlaceLine(keys, records[i], i);
   }
-  FinishQueuedBoxes(settings);
+  FinishQueuedBoxes(settings, records);
 }
 
 void MonthView::PlaceMonthEvents(const Settings& settings, const EventStore& events) {
   PlaceMonthEvents(settings, events.EventRecords, events.EventCount);
 }
 
-void MonthView::AddEventToDay(const Settings& settings, const std::vector<std::string>& records, int eventIndex,
+void MonthView::AddEventToDay(const Settings& settings, const EventLines& records, int eventIndex,
                               int day) {
   if (eventIndex < 0 || eventIndex >= static_cast<int>(records.size())) return;
   QueueEventOnDay(records[eventIndex], eventIndex, day);
-  FinishQueuedBoxes(settings);
+  FinishQueuedBoxes(settings, records);
 }
 
 void MonthView::PlaceLine(const PassKeys& keys, std::string_view line, int index) {
@@ -153,15 +149,15 @@ void MonthView::QueueEventOnDay(std::string_view line, int index, int day) {
   if (!lblDay[box].Enabled) return;  // a box of the neighbouring months
   std::vector<QueuedEvent>& queue = queued_[box];
   if (queue.empty()) boxesWithQueue_.push_back(box);
-  queue.push_back({TextField(line), HasReminder(line), index});
+  queue.push_back({index, HasReminder(line)});
 }
 
-void MonthView::FinishQueuedBoxes(const Settings& settings) {
-  for (int box : boxesWithQueue_) FinishBox(settings, box);
+void MonthView::FinishQueuedBoxes(const Settings& settings, const EventLines& records) {
+  for (int box : boxesWithQueue_) FinishBox(settings, records, box);
   boxesWithQueue_.clear();
 }
 
-void MonthView::FinishBox(const Settings& settings, int box) {
+void MonthView::FinishBox(const Settings& settings, const EventLines& records, int box) {
   std::vector<QueuedEvent>& queue = queued_[box];
   if (queue.empty()) return;
   LabelState& day = lblDay[box];
@@ -174,20 +170,18 @@ void MonthView::FinishBox(const Settings& settings, int box) {
   if (std::any_of(queue.begin(), queue.end(), [](const QueuedEvent& e) { return e.reminder; })) icon.Visible = true;
 
   // Newest placed first, each on its own line after a line break, then whatever the box held.
-  // Written straight into a buffer sized for the worst case (every character a "~"), then cut to
-  // length: a busy day holds thousands of events and is built on every fill.
+  // Room is reserved for the worst case (every character a "~") and only what is written is
+  // touched: a busy day holds thousands of events and is built on every fill.
+  const auto text = [&records](const QueuedEvent& e) { return TextField(records[static_cast<std::size_t>(e.line)]); };
   std::size_t bound = data.Caption.size();
-  for (const QueuedEvent& e : queue) bound += kLineBreak.size() + 1 + 2 * e.text.size();
-  std::string caption(bound, '\0');
-  char* out = caption.data();
+  for (const QueuedEvent& e : queue) bound += kLineBreak.size() + 1 + 2 * text(e).size();
+  std::string caption;
+  caption.reserve(bound);
   for (auto e = queue.rbegin(); e != queue.rend(); ++e) {
-    *out++ = '\r';
-    *out++ = '\n';
-    if (e->reminder) *out++ = '.';
-    out = CopyWithLineBreaks(out, e->text);
+    caption.append(e->reminder ? "\r\n." : "\r\n");
+    AppendWithLineBreaks(caption, text(*e));
   }
-  out = std::copy(data.Caption.begin(), data.Caption.end(), out);
-  caption.resize(static_cast<std::size_t>(out - caption.data()));
+  caption.append(data.Caption);
   data.Caption = std::move(caption);
   std::vector<int>& lines = BoxLines[box];
   std::vector<int> placed;

@@ -40,7 +40,7 @@ void LookDay(LabelState& day, LabelState& data, const Settings& s) {
 
 }  // namespace
 
-void MonthView::FillMonthGrid(Date shownDate, const Settings& settings, const std::vector<std::string>& records,
+void MonthView::FillMonthGrid(Date shownDate, const Settings& settings, const EventLines& records,
                               int eventCount) {
   const int year = YearOf(shownDate);
   const int month = MonthOf(shownDate);

@@ -26,6 +26,7 @@
 #include "core/calendar_date.h"
 #include "core/clock.h"
 #include "core/date_engine.h"
+#include "core/event_lines.h"
 #include "core/twips.h"
 
 namespace orlevant {
@@ -194,18 +195,18 @@ struct MonthView {
   // expanded), then places the events (PlaceMonthEvents). Call ShowMonthTitle(shownDate) first:
   // today is marked only when ShownMonthDate is in the current month.
   // records: element 0 unused, events 1 .. eventCount, "" a deleted line.
-  void FillMonthGrid(Date shownDate, const Settings& settings, const std::vector<std::string>& records,
+  void FillMonthGrid(Date shownDate, const Settings& settings, const EventLines& records,
                      int eventCount);
   void FillMonthGrid(Date shownDate, const Settings& settings, const EventStore& events);
 
   // Adds every event of the shown month to its day or days. A pass adds to the boxes as they
   // stand; after a fill they start empty.
-  void PlaceMonthEvents(const Settings& settings, const std::vector<std::string>& records, int eventCount);
+  void PlaceMonthEvents(const Settings& settings, const EventLines& records, int eventCount);
   void PlaceMonthEvents(const Settings& settings, const EventStore& events);
 
   // Writes event records[eventIndex] into the box of day `day` of the shown month; nothing when the
   // box lies outside the shown month or outside the grid.
-  void AddEventToDay(const Settings& settings, const std::vector<std::string>& records, int eventIndex,
+  void AddEventToDay(const Settings& settings, const EventLines& records, int eventIndex,
                      int day);
 
   // Sizes of the calendar size style (0 Small, 1 Medium, 2 Large) and the size menu's checks, then
@@ -234,10 +235,10 @@ struct MonthView {
  private:
   // One event queued for a box during a placing pass; the box's caption is built once at the end
   // of the pass, newest first, so a day with thousands of events costs no more than its text.
+  // Small, as a busy month queues tens of thousands: the text is read from the line at the end.
   struct QueuedEvent {
-    std::string_view text;  // columns 18.. of the line, "~" still in place
-    bool reminder = false;
     int line = 0;  // its index in the records
+    bool reminder = false;
   };
 
   // What every line of one pass is matched against.
@@ -249,8 +250,8 @@ struct MonthView {
 
   void PlaceLine(const PassKeys& keys, std::string_view line, int index);
   void QueueEventOnDay(std::string_view line, int index, int day);
-  void FinishBox(const Settings& settings, int box);
-  void FinishQueuedBoxes(const Settings& settings);
+  void FinishBox(const Settings& settings, const EventLines& records, int box);
+  void FinishQueuedBoxes(const Settings& settings, const EventLines& records);
 
   std::array<std::vector<QueuedEvent>, kDayBoxCount> queued_;
   std::vector<int> boxesWithQueue_;

@@ -504,7 +504,7 @@ bool frmReminders::ApplyReminders() {
   }
   if (RowSettingsChanged_) {
     EventStore& events = app.events;
-    const std::vector<std::string> before = events.EventRecords;
+    const EventLines before = events.EventRecords;
     const int countBefore = events.EventCount;
     if (ApplyReminderRows(events, rows_) > 0) {
       if (const StoreResult saved = SaveEvents(events); !saved) {

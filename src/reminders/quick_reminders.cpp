@@ -40,7 +40,7 @@ void SetQuickReminder(frmMain& window, std::string_view code) {
   switch (result.outcome) {
     case QuickReminderOutcome::Written: {
       if (const StoreResult saved = SaveEvents(app.events); !saved) {
-        app.events.EventRecords[static_cast<std::size_t>(result.eventIndex)] = result.previousLine;
+        app.events.EventRecords.Set(static_cast<std::size_t>(result.eventIndex), result.previousLine);
         AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle() + " - Events File",
                                saved.error + std::string(kWidenLine) + "\r\n\r\n");
         return;

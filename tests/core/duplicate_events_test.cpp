@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/events_file.h"
+#include "support/event_table.h"
 #include "support/file_helpers.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_home.h"
@@ -34,7 +35,7 @@ class DuplicateEventsTest : public ::testing::Test {
     return store;
   }
   std::string FilePath() const { return (home_.Data() / "ann.dat").string(); }
-  static Lines LinesOf(const EventStore& s) { return {s.EventRecords.begin() + 1, s.EventRecords.begin() + 1 + s.EventCount}; }
+  static Lines LinesOf(const EventStore& s) { return testing::LinesOf(s.EventRecords, 1, static_cast<std::size_t>(s.EventCount) + 1); }
 
   testing::TempHome home_;
   testing::ScriptedMessageBoxes boxes_;
@@ -120,8 +121,8 @@ TEST_F(DuplicateEventsTest, PairsAreListedInTheOrderOfTheFirstLineThenTheLaterOn
   // A B A C B A D -, with D deleted: pairs (1,3) (1,6) (2,5) (3,6).
   EventStore store = Loaded({"01/01/2027000000=A", "02/01/2027000000=B", "01/01/2027000000=a", "03/01/2027000000=C",
                              "02/01/2027000000=b", "01/01/2027000000=A", "04/01/2027000000=D", "04/01/2027000000=D"});
-  store.EventRecords[7].clear();
-  store.EventRecords[8].clear();
+  store.EventRecords.Set(7, {});
+  store.EventRecords.Set(8, {});
   const DuplicateReport report = FindDuplicateEvents(store);
   EXPECT_EQ(report.pairCount, 4);
   std::vector<std::pair<int, int>> listed;

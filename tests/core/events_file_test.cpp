@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/event_table.h"
 #include "support/file_helpers.h"
 #include "support/scoped_clock.h"
 #include "support/temp_home.h"
@@ -26,7 +27,7 @@ using testing::Slurp;
 
 // Lines 1 .. EventCount of the table.
 Lines LinesOf(const EventStore& store) {
-  return {store.EventRecords.begin() + 1, store.EventRecords.begin() + 1 + store.EventCount};
+  return testing::LinesOf(store.EventRecords, 1, static_cast<std::size_t>(store.EventCount) + 1);
 }
 
 Lines FilesIn(const fs::path& dir) {
@@ -97,7 +98,7 @@ TEST_F(EventsFileTest, MissingFileIsCreatedEmptyAndOwnerOnly) {
 
 TEST_F(EventsFileTest, EditsSurviveSavesAndReloads) {
   EventStore store = Loaded("01/01/2027000000=A\r\n02/01/2027000000=B\r\n03/01/2027000000=C\r\n");
-  store.EventRecords[2].clear();
+  store.EventRecords.Set(2, {});
   // A line break inside a line must not split it on disk.
   AppendEvent(store, "04/01/2027000000=First\r\n05/12/2026000000=Injected");
   AppendEvent(store, "05/01/2027000000=Second\nthird");
@@ -121,7 +122,7 @@ TEST_F(EventsFileTest, LinesPastTheLimitAreKeptAndWrittenBackAfterTheTable) {
   ASSERT_TRUE(SaveEvents(store).ok);
   EXPECT_EQ(Slurp(FilePath()), table + past + "\r\n") << "kept byte for byte, ended by a line end";
   // Room made in the table lets the next load take in the line that waited.
-  store.EventRecords[1].clear();
+  store.EventRecords.Set(1, {});
   ASSERT_TRUE(SaveEvents(store).ok);
   ASSERT_TRUE(LoadEvents(store).ok);
   EXPECT_EQ(store.EventCount, kMaxEventLines);
@@ -201,9 +202,9 @@ TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
     SCOPED_TRACE(c.name);
     if (c.needsNonRoot && ::geteuid() == 0) continue;  // permission bits do not stop the superuser
     EventStore store = Loaded(original);
-    store.EventRecords[1].clear();
+    store.EventRecords.Set(1, {});
     AppendEvent(store, "03/01/2027000000=" + std::string(4096, 'x'));
-    const Lines tableBefore = store.EventRecords;
+    const EventLines tableBefore = store.EventRecords;
     const int countBefore = store.EventCount;
     c.breakIt();
     StoreResult r;
@@ -240,7 +241,7 @@ TEST_F(EventsFileTest, AFailedLoadKeepsTheTableAndNeverOverwrites) {
     c.make(c.path);
     const auto typeBefore = fs::symlink_status(c.path).type();
     EventStore store(c.path);
-    store.EventRecords = {"", "05/12/2026000000=Held before", "", "", "", "", ""};
+    store.EventRecords = EventLines(Lines{"", "05/12/2026000000=Held before", "", "", "", "", ""});
     store.EventCount = 1;
     const StoreResult load = LoadEvents(store);
     EXPECT_FALSE(load.ok);

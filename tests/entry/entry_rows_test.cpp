@@ -31,7 +31,7 @@ using Outcome = EntryRows::WriteOutcome;
 Date D(int y, int m, int d) { return DateSerial(y, m, d); }
 
 // The text of the day's box when the month of `day` shows `records` (element 0 unused).
-std::string CellText(const std::vector<std::string>& records, int count, Date day, int firstDay = 1) {
+std::string CellText(const EventLines& records, int count, Date day, int firstDay = 1) {
   MonthView view = testing::MakeView(day);
   Settings settings;
   settings.FirstDay = firstDay;
@@ -41,7 +41,7 @@ std::string CellText(const std::vector<std::string>& records, int count, Date da
   return view.DayCellText(view.BoxOfDay(DayOf(day)));
 }
 
-EntryRows LoadDay(const std::vector<std::string>& records, Date day) {
+EntryRows LoadDay(const EventLines& records, Date day) {
   EntryRows rows(day);
   const int count = static_cast<int>(records.size()) - 1;
   rows.Load(records, count, CellText(records, count, day));
@@ -125,7 +125,7 @@ TEST(EntryDecode, RowsFollowTheMonthGrid) {
     for (const char* weekday : {"2", "6"})
       lines.push_back(MakeLine(1, 1, std::string(c.code) + "9" + weekday, "<" + std::to_string(next++) + ">"));
   }
-  const std::vector<std::string> records = Records(lines);
+  const EventLines records = Records(lines);
   const int count = static_cast<int>(lines.size());
   const int expectedRow[] = {kRowToday, kRowToday, kRowYearly, kRowYearly, kRowQuarterly,
                              kRowQuarterly, kRowQuarterly, kRowQuarterly, kRowMonthly, kRowMonthly,
@@ -159,7 +159,7 @@ TEST(EntryDecode, RowsFollowTheMonthGrid) {
 
 TEST(EntryLoad, EveryRowWithItsLine) {
   // Thursday 10 December 2026: the second Thursday; the quarterly line is by weekday.
-  const std::vector<std::string> records = Records({
+  const EventLines records = Records({
       MakeLine(10, 12, "2026", "Dentist~at ten", "020000"),
       MakeLine(3, 12, "7995", "Choir"),
       MakeLine(10, 1, "9998", "Rent", "000103"),
@@ -196,7 +196,7 @@ TEST(EntryLoad, EveryRowWithItsLine) {
 }
 
 TEST(EntryLoad, AnEmptyBoxExaminesNoLine) {
-  const std::vector<std::string> records = Records({MakeLine(10, 12, "2026", "Dentist")});
+  const EventLines records = Records({MakeLine(10, 12, "2026", "Dentist")});
   EntryRows rows(D(2026, 12, 10));
   rows.Load(records, 1, "");
   for (int r = 0; r < kEntryRowCount; ++r) {
@@ -213,7 +213,7 @@ TEST(EntryLoad, AnEmptyBoxExaminesNoLine) {
 
 TEST(EntryLoad, ConflictsShowTheLastKeepTheFirst) {
   // Monday 7 December 2026: the 7th, the first Monday, and a weekly Monday.
-  const std::vector<std::string> records = Records({
+  const EventLines records = Records({
       MakeLine(7, 1, "9998", "By date"),
       MakeLine(7, 12, "8298", "First Monday"),
       MakeLine(7, 3, "9998", "Also by date"),
@@ -232,7 +232,7 @@ TEST(EntryLoad, ConflictsShowTheLastKeepTheFirst) {
 }
 
 TEST(EntryLoad, SwapShowsEachLineWithItsOwnChoice) {
-  const std::vector<std::string> records = Records({
+  const EventLines records = Records({
       MakeLine(7, 12, "4298", "Last Monday"),  // in December 2026 the fourth Monday, the 28th
       MakeLine(28, 1, "9998", "On the 28th"),
   });
@@ -414,7 +414,7 @@ TEST_F(EntryWrite, AChangedOptionTravelsWithItsLineThroughSwaps) {
 TEST_F(EntryWrite, AnEntryErrorChangesNothing) {
   Plant({MakeLine(10, 12, "2026", "Dentist"), MakeLine(10, 12, "9998", "Rent")});
   const std::string before = Slurp(file);
-  const std::vector<std::string> records = store.EventRecords;
+  const EventLines records = store.EventRecords;
   EntryRows rows = Open(D(2026, 12, 10));
   rows.SetText(kRowToday, "Dentist at ten");  // a good row before the bad one
   rows.SetText(kRowWeekly, "New weekly");
@@ -437,7 +437,7 @@ TEST_F(EntryWrite, AnEntryErrorChangesNothing) {
 TEST_F(EntryWrite, AFailedSaveLosesNothing) {
   Plant({MakeLine(10, 12, "2026", "Dentist"), MakeLine(10, 12, "9998", "Rent")});
   const std::string before = Slurp(file);
-  const std::vector<std::string> records = store.EventRecords;
+  const EventLines records = store.EventRecords;
   EntryRows rows = Open(D(2026, 12, 10));
   rows.SetText(kRowToday, "");
   rows.SetText(kRowYearly, std::string(200, 'y'));
@@ -507,7 +507,7 @@ TEST_F(EntryWrite, ALineChangedMeanwhileIsNotOverwritten) {
   Plant({MakeLine(10, 12, "2026", "Dentist")});
   EntryRows rows = Open(D(2026, 12, 10));
   rows.SetText(kRowToday, "Dentist at ten");
-  store.EventRecords[1] = MakeLine(1, 1, "2027", "Someone else's");
+  store.EventRecords.Set(1, MakeLine(1, 1, "2027", "Someone else's"));
   const std::string before = Slurp(file);
   EXPECT_EQ(rows.Write(store).outcome, Outcome::SaveFailed);
   EXPECT_EQ(store.EventRecords[1], MakeLine(1, 1, "2027", "Someone else's"));

@@ -328,7 +328,7 @@ class TestEntryDialog : public QObject {
 
   void aFailedSaveKeepsTheDialogAndTheTexts() {
     Show(kMay1, {"01/05/2026000000=Dentist"});
-    const std::vector<std::string> records = app_->events.EventRecords;
+    const EventLines records = app_->events.EventRecords;
     std::filesystem::remove(file_);
     std::filesystem::create_directory(file_);  // a folder stands where the file should be
     auto d = Open(kMay1);

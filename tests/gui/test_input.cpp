@@ -194,7 +194,7 @@ class TestInput : public QObject {
     const int box = f_->Box(20);
     // A dialog that changed the lines and saved, but said nothing.
     (clearAll ? w.Dialogs().ClearAllDay : w.Dialogs().EditDay) = [this](frmMain&, int) {
-      f_->app.events.EventRecords[3] = "20/05/2026000000=Changed";
+      f_->app.events.EventRecords.Set(3, "20/05/2026000000=Changed");
     };
     w.SetLastBoxIndex(box);
     clearAll ? w.mnuClearAll_Click() : w.EditSelectedDay();

@@ -14,6 +14,7 @@
 
 #include "main_window_fixture.h"
 #include "mainwindow/day_text_label.h"
+#include "mainwindow/main_menus.h"
 #include "monthview/month_pixels.h"
 
 using namespace orlevant;
@@ -137,8 +138,19 @@ class TestMonthPainter : public QObject {
     QVERIFY(lowestInk > area.top() + metrics.height());  // the events are drawn
     QVERIFY2(lowestInk < area.top() + wholeLines * metrics.height(),
              qPrintable(QStringLiteral("ink at row %1 of %2").arg(lowestInk).arg(area.bottom())));
-    // The label still holds the day's whole text.
-    QVERIFY(label->text().contains(QStringLiteral("Line 0")) && label->text().contains(QStringLiteral("Line 59")));
+    // The label is given the first lines of the day, enough for its box and not the whole day.
+    QVERIFY(label->text().contains(QStringLiteral("Line 59")));  // the newest line comes first
+    QVERIFY(!label->text().contains(QStringLiteral("Line 0\n")) && !label->text().endsWith(QStringLiteral("Line 0")));
+    QVERIFY(label->text().count(QLatin1Char('\n')) >= wholeLines);
+
+    // The Large calendar's box is given more of them.
+    if (boxStyle == 1) {
+      const qsizetype medium = label->text().size();
+      const int mediumHeight = label->height();
+      w.Menus().mnuLarge()->trigger();
+      QVERIFY(label->height() > mediumHeight);
+      QVERIFY(label->text().size() > medium);
+    }
   }
 
   // A day's number carries its box's tooltip, escaped, and follows it when the day's events change;
@@ -166,7 +178,7 @@ class TestMonthPainter : public QObject {
     check(13, {});
 
     // The 12th's event moves to the 13th; the 20th keeps its own.
-    f_->app.events.EventRecords[1] = "13/05/2026000000=Dentist moved";
+    f_->app.events.EventRecords.Set(1, "13/05/2026000000=Dentist moved");
     w.EventsChanged(false);
     check(12, {});
     check(13, QStringLiteral("Dentist moved"));

@@ -40,11 +40,11 @@ void ExpectNear(double actual, double expected, const char* what) {
            qPrintable(QStringLiteral("%1: %2, expected %3").arg(QLatin1String(what)).arg(actual).arg(expected)));
 }
 
-using EventLines = std::vector<std::string>;
+using DayEvents = std::vector<std::string>;
 
 }  // namespace
 
-Q_DECLARE_METATYPE(EventLines)
+Q_DECLARE_METATYPE(DayEvents)
 
 class TestPrintJob : public QObject {
   Q_OBJECT
@@ -64,30 +64,30 @@ class TestPrintJob : public QObject {
   // event first, under the picture or above one at the bottom. Vertical and Both print the picture
   // alone, though the box stays checked; so does an unchecked box.
   void pictureAndListWhereComputed_data() {
-    QTest::addColumn<EventLines>("events");
+    QTest::addColumn<DayEvents>("events");
     QTest::addColumn<QList<int>>("choice");  // position, centring, list box checked
     QTest::addColumn<QStringList>("printed");
     QTest::addColumn<QPoint>("picture");  // twips on the page; the picture is 7560 x 5970
-    const EventLines dentist{Line(12, 5, "Dentist")};
+    const DayEvents dentist{Line(12, 5, "Dentist")};
     QTest::newRow("list under the picture")
-        << EventLines{Line(20, 5, "Concert"), Line(3, 5, "Meeting"), Line(20, 5, "Dentist", "010000"),
+        << DayEvents{Line(20, 5, "Concert"), Line(3, 5, "Meeting"), Line(20, 5, "Dentist", "010000"),
                       Line(9, 5, "Call~Mother"), Line(2, 6, "June is not listed")}
         << QList<int>{0, 0, 1}
         << QStringList{"Events List:", "Sun - May. 3 - Meeting", "Sat - May. 9 - Call - Mother",
                        "Wed - May. 20 - .Dentist - Concert"}
         << QPoint(1438, 0);
     QTest::newRow("list above a picture at the bottom")
-        << EventLines{Line(4, 5, "Early"), Line(28, 5, "Late")} << QList<int>{4, 0, 1}
+        << DayEvents{Line(4, 5, "Early"), Line(28, 5, "Late")} << QList<int>{4, 0, 1}
         << QStringList{"Events List:", "Mon - May. 4 - Early", "Thu - May. 28 - Late"} << QPoint(2876, 9406);
     QTest::newRow("no events this month: the heading alone")
-        << EventLines{Line(2, 6, "Next month"), Line(30, 4, "Last month")} << QList<int>{0, 0, 1}
+        << DayEvents{Line(2, 6, "Next month"), Line(30, 4, "Last month")} << QList<int>{0, 0, 1}
         << QStringList{"Events List:"} << QPoint(1438, 0);
     QTest::newRow("vertical") << dentist << QList<int>{0, 1, 1} << QStringList{} << QPoint(0, 4703);
     QTest::newRow("both") << dentist << QList<int>{0, 2, 1} << QStringList{} << QPoint(1438, 4703);
     QTest::newRow("box unchecked") << dentist << QList<int>{0, 0, 0} << QStringList{} << QPoint(1438, 0);
   }
   void pictureAndListWhereComputed() {
-    QFETCH(EventLines, events);
+    QFETCH(DayEvents, events);
     QFETCH(QList<int>, choice);
     QFETCH(QStringList, printed);
     QFETCH(QPoint, picture);

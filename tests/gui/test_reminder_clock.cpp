@@ -333,8 +333,8 @@ class TestReminderClock : public QObject {
     QVERIFY(w.Alerts().Current() && w.Alerts().Current()->isVisible());
     QCOMPARE(w.Alerts().Waiting(), 2);
     // An edit replaces every line while the alerts wait.
-    f_->app.events.EventRecords[1] = "12/05/2026000000=Changed";
-    f_->app.events.EventRecords[2] = "12/05/2026000000=Gone";
+    f_->app.events.EventRecords.Set(1, "12/05/2026000000=Changed");
+    f_->app.events.EventRecords.Set(2, "12/05/2026000000=Gone");
     w.EventsChanged(true);
     QCOMPARE(f_->app.reminders.ReminderCount(), 0);
     QStringList texts;

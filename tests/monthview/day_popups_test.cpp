@@ -24,7 +24,7 @@ struct ShownMay {
   }
   int Box(int day) const { return view.BoxOfDay(day); }
 
-  std::vector<std::string> records;
+  EventLines records;
   Settings settings;
   MonthView view;
 };

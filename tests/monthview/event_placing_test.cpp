@@ -17,12 +17,12 @@ using testing::ShowMonth;
 
 // A box's text as its recorded lines give it: each line newest first after a line break, marked
 // when it has a reminder, "~" shown as a line break.
-std::string TextOfLines(const std::vector<int>& lines, const std::vector<std::string>& records) {
+std::string TextOfLines(const std::vector<int>& lines, const EventLines& records) {
   std::string text;
   for (int i : lines) {
     text += "\r\n";
-    if (HasReminder(records.at(static_cast<std::size_t>(i)))) text += ".";
-    text += TildesToLineBreaks(TextField(records.at(static_cast<std::size_t>(i))));
+    if (HasReminder(records[static_cast<std::size_t>(i)])) text += ".";
+    text += TildesToLineBreaks(TextField(records[static_cast<std::size_t>(i)]));
   }
   return text;
 }
@@ -167,8 +167,8 @@ TEST(EventPlacing, CountBeyondTheTableAndDeletedLinesAreSafe) {
   MonthView view = MakeView(DateSerial(2030, 1, 1));
   Settings s;
   const auto records = Records({MakeLine(4, 5, "2026", "a"), "", MakeLine(4, 5, "2026", "c")});
-  struct Case { const std::vector<std::string>* records; int count; std::string text; };
-  const std::vector<std::string> none;
+  struct Case { const EventLines* records; int count; std::string text; };
+  const EventLines none;
   const Case cases[] = {{&records, 99, "\r\nc\r\na"}, {&records, 1, "\r\na"}, {&none, 5, ""}};
   view.ShowMonthTitle(DateSerial(2026, 5, 1), s);
   for (const Case& c : cases) {

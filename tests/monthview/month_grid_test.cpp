@@ -11,7 +11,7 @@ namespace {
 using testing::MakeView;
 using testing::ShowMonth;
 
-const std::vector<std::string> kNoEvents = testing::Records({});
+const EventLines kNoEvents = testing::Records({});
 
 Settings DistinctColours() {
   Settings s;

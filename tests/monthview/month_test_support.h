@@ -26,9 +26,9 @@ inline std::string MakeLine(int day, int month, std::string_view code, std::stri
 }
 
 // EventRecords as the store keeps them: element 0 unused, then the lines.
-inline std::vector<std::string> Records(std::vector<std::string> lines) {
+inline EventLines Records(std::vector<std::string> lines) {
   lines.insert(lines.begin(), std::string());
-  return lines;
+  return EventLines(lines);
 }
 
 // A model whose title uses fixed English names, laid out Medium, standing at `today`.
@@ -42,7 +42,7 @@ inline MonthView MakeView(Date today) {
 }
 
 // The redraw sequence for the month of `shown`.
-inline void ShowMonth(MonthView& view, Date shown, Settings& settings, const std::vector<std::string>& records) {
+inline void ShowMonth(MonthView& view, Date shown, Settings& settings, const EventLines& records) {
   view.ShowMonthTitle(shown, settings);
   view.ShowWeekdayHeadings(0, settings);
   view.FillMonthGrid(shown, settings, records, static_cast<int>(records.size()) - 1);

@@ -14,7 +14,7 @@ namespace {
 
 EventStore StoreOf(const std::vector<std::string>& lines) {
   EventStore store;
-  store.EventRecords.assign(1, "");
+  store.EventRecords = EventLines(1);
   for (const std::string& l : lines) store.EventRecords.push_back(l);
   store.EventCount = static_cast<int>(lines.size());
   store.EventRecords.resize(store.EventRecords.size() + kSpareEventSlots);

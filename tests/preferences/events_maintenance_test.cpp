@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "support/event_table.h"
 #include "support/file_helpers.h"
 #include "support/scoped_clock.h"
 #include "support/temp_home.h"
@@ -21,7 +22,7 @@ using testing::Put;
 using testing::Slurp;
 
 Lines LinesOf(const EventStore& store) {
-  return {store.EventRecords.begin() + 1, store.EventRecords.begin() + 1 + store.EventCount};
+  return testing::LinesOf(store.EventRecords, 1, static_cast<std::size_t>(store.EventCount) + 1);
 }
 
 std::string FileText(const Lines& lines) {

@@ -202,7 +202,7 @@ TEST(BuildReminderList, ShownFlagsFollowTheirLinesThroughARebuild) {
   ASSERT_EQ(run.Count(kDays), 1);
   // An edit puts a new reminder before the old one: the new one takes slot 1.
   EventStore& events = run.Events();
-  events.EventRecords[1] = "13/05/2026010000=New";
+  events.EventRecords.Set(1, "13/05/2026010000=New");
   AppendEvent(events, "13/05/2026010000=Old");
   BuildReminderList(run.State(), events, At(2026, 5, 12, 0, 0).date);
   ASSERT_EQ(run.State().ReminderCount(), 2);

@@ -79,8 +79,8 @@ TEST(ApplyReminderRows, ARowWhoseLineMovedFindsItAndOneWhoseLineWentIsLeftOut) {
   Edit(rows[0], true, "010000");
   Edit(rows[1], true, "020000");
   // Meanwhile another window put a line first and deleted the other.
-  events.EventRecords[1] = "19/05/2026000000=New";
-  events.EventRecords[2] = "20/05/2026000000=Moves";
+  events.EventRecords.Set(1, "19/05/2026000000=New");
+  events.EventRecords.Set(2, "20/05/2026000000=Moves");
   EXPECT_EQ(ApplyReminderRows(events, rows), 1);
   EXPECT_EQ(events.EventRecords[1], "19/05/2026000000=New");
   EXPECT_EQ(events.EventRecords[2], "20/05/2026010000=Moves");
