@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -38,10 +40,12 @@ std::string_view ReminderField(std::string_view line);
 // Asked of every line at every start and fill: read in place rather than through ReminderField.
 inline bool HasReminder(std::string_view line) {
   if (line.size() < 16) return false;
-  // Most lines have none: their field is all noughts.
-  const char* field = line.data() + 10;
-  if (field[0] == '0' && field[1] == '0' && field[2] == '0' && field[3] == '0' && field[4] == '0' && field[5] == '0')
-    return false;
+  // Most lines have none: their field is all noughts, told by two compares.
+  std::uint32_t high;
+  std::uint16_t low;
+  std::memcpy(&high, line.data() + 10, sizeof high);
+  std::memcpy(&low, line.data() + 14, sizeof low);
+  if (high == 0x30303030u && low == 0x3030u) return false;
   bool set = false;
   for (std::size_t i = 10; i < 16; ++i) {
     const char c = line[i];
@@ -82,7 +86,27 @@ const WeekCombination* FindWeekCombination(std::string_view code);
 // The loader keeps a line only when its first ten characters read as a date, day/month/year, with
 // the code as the year. A recurring line is judged by its day and month alone (against a leap year),
 // so 29 February anchors of every kind survive; a day or month no calendar has still fails.
-bool IsValidEventLine(std::string_view line);
+// Asked of every line of the file at every start: inline, digits read straight off the line.
+inline bool IsValidEventLine(std::string_view line) {
+  if (line.size() < 10 || line[2] != '/' || line[5] != '/') return false;
+  const auto digit = [&line](std::size_t i) { return static_cast<unsigned>(line[i]) - '0'; };  // > 9: none
+  const unsigned d0 = digit(0), d1 = digit(1), m0 = digit(3), m1 = digit(4);
+  const unsigned c0 = digit(6), c1 = digit(7), c2 = digit(8), c3 = digit(9);
+  if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || c0 > 9 || c1 > 9 || c2 > 9 || c3 > 9) return false;
+  const unsigned day = d0 * 10 + d1;
+  const unsigned month = m0 * 10 + m1;
+  const unsigned year = c0 * 1000 + c1 * 100 + c2 * 10 + c3;
+  if (day < 1 || month < 1 || month > 12 || year < 1000) return false;
+  if (day <= 28) return true;
+  // One-off: a real date of that year. Recurring: the code is no year, so judge day and month
+  // against a leap year. The code is four digits here, so its first digit decides unless it is a "4".
+  if (month == 2 && day == 29) {
+    const bool oneOff = c0 != 4 ? c0 < 4 : IsOneOffCode(line.substr(6, 4));
+    return !oneOff || (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0));
+  }
+  static constexpr unsigned kDaysInMonth[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return day <= kDaysInMonth[month];
+}
 
 // "~" <-> CR LF in event texts.
 std::string TildesToLineBreaks(std::string_view text);

@@ -4,19 +4,25 @@
 
 namespace orlevant {
 
-EventLines::EventLines(const std::vector<std::string>& lines) {
-  slots_.reserve(lines.size());
+EventLines::EventLines(const std::vector<std::string>& lines) : EventLines() {
+  shared_->pieces.reserve(lines.size());
   for (const std::string& line : lines) push_back(line);
 }
 
+void EventLines::AppendOwned(std::string_view line) { push_back(std::string(line)); }
+
+void EventLines::Unshare() { shared_ = std::make_shared<Data>(*shared_); }
+
 void EventLines::Set(std::size_t i, std::string line) {
-  Slot& s = slots_[i];
-  if (s.own >= 0) {
-    owned_[static_cast<std::size_t>(s.own)] = std::move(line);
+  Data& d = Own();
+  Slot& s = d.pieces[i];
+  if (s.length == kOwned) {
+    d.owned[s.at] = std::move(line);
     return;
   }
-  s.own = static_cast<std::int32_t>(owned_.size());
-  owned_.push_back(std::move(line));
+  s.at = static_cast<std::uint32_t>(d.owned.size());
+  s.length = kOwned;
+  d.owned.push_back(std::move(line));
 }
 
 std::string EventLines::Take(std::size_t i) {
@@ -26,16 +32,15 @@ std::string EventLines::Take(std::size_t i) {
 }
 
 void EventLines::push_back(std::string line) {
-  slots_.emplace_back();
-  Set(slots_.size() - 1, std::move(line));
+  Own().pieces.emplace_back();
+  Set(size() - 1, std::move(line));
 }
 
-void EventLines::resize(std::size_t count) { slots_.resize(count); }
-
 void EventLines::Adopt(std::string block) {
+  Data& d = Own();
   auto held = std::make_shared<const std::string>(std::move(block));
-  block_data_ = held->data();
-  block_ = std::move(held);
+  d.blockData = held->data();
+  d.block = std::move(held);
 }
 
 bool operator==(const EventLines& a, const EventLines& b) {

@@ -296,7 +296,7 @@ ChangeResult ClearPastReminders(EventStore& store) {
   for (int i = 1; i <= count; ++i) {
     const auto at = static_cast<std::size_t>(i);
     const std::string_view stored = store.EventRecords[at];
-    if (!HasReminder(stored)) continue;
+    if (!HasReminder(stored) || !IsOneOffCode(CodeField(stored))) continue;
     const Date date = OneOffDateOf(stored);
     if (date == kZeroDate || DaysBetween(today, date) >= 0) continue;
     std::string line(stored);

@@ -58,13 +58,16 @@ constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room 
 
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
 
-// The first lines of a box's text, as many as a box `height` pixels high can show in `font`, however
-// the desktop's fonts fall back: no line is allowed less than half the font's height. A busy day's
-// text runs to hundreds of kilobytes, nearly all of it below the box's edge; the label is given
-// only what it can draw.
-std::string_view LinesThatCanShow(std::string_view text, const QFont& font, int height) {
+// The most lines a box `height` pixels high can show in `font`, however the desktop's fonts fall
+// back: no line is allowed less than half the font's height.
+int LinesABoxCanShow(const QFont& font, int height) {
   const qreal lineHeight = std::max<qreal>(1, QFontMetricsF(font).height() / 2);
-  const auto lines = static_cast<int>(std::max(0, height) / lineHeight) + 1;
+  return static_cast<int>(std::max(0, height) / lineHeight) + 1;
+}
+
+// The first `lines` lines of a text. A busy day's text runs to hundreds of kilobytes, nearly all of
+// it below the box's edge; the label is given only what it can draw.
+std::string_view FirstLines(std::string_view text, int lines) {
   std::size_t at = 0;
   for (int n = 0; n < lines; ++n) {
     const std::size_t lineBreak = text.find_first_of("\r\n", at);
@@ -202,8 +205,10 @@ void MonthPainter::DrawBoxes(const MonthView& m) {
     const auto b = static_cast<std::size_t>(i);
     QLabel* data = window_.lblData(i);
     const QRect box = PxRect(px.boxes[b]);
-    PaintLabel(data, m.lblData[b], box, LinesThatCanShow(m.lblData[b].Caption, data->font(), box.height()),
-               &shownText_[b]);
+    // Every event takes at least one line: no more events than lines are looked at.
+    const int lines = LinesABoxCanShow(data->font(), box.height());
+    const std::string start = m.LeadingCellText(i, static_cast<std::size_t>(lines));
+    PaintLabel(data, m.lblData[b], box, FirstLines(start, lines), &shownText_[b]);
     QLabel* day = window_.lblDay(i);
     // The number's tooltip is its box's: a busy day's runs to many kilobytes, so it is made once
     // for both, and again only when it has changed.

@@ -35,18 +35,31 @@ bool IsOneOff(std::string_view code) {
   return IsOneOffCode(code);
 }
 
-// Appends an event text to out with each stored "~" turned back into a line break.
-void AppendWithLineBreaks(std::string& out, std::string_view text) {
+// The number of "~" in an event text: each becomes a line break, one character longer.
+std::size_t TildesIn(std::string_view text) {
+  std::size_t n = 0;
+  for (const char* p = text.data(), *end = p + text.size();
+       (p = static_cast<const char*>(std::memchr(p, '~', static_cast<std::size_t>(end - p)))) != nullptr; ++p)
+    ++n;
+  return n;
+}
+
+// Copies an event text to out with each stored "~" turned back into a line break; returns the
+// end of what was written.
+char* CopyWithLineBreaks(char* out, std::string_view text) {
   // Most texts hold no "~" at all: the runs between them are copied whole.
-  for (std::size_t from = 0;;) {
-    const std::size_t tilde = text.find('~', from);
-    if (tilde == std::string_view::npos) {
-      out.append(text, from);
-      return;
-    }
-    out.append(text, from, tilde - from).append(kLineBreak);
+  const char* from = text.data();
+  const char* const end = from + text.size();
+  while (from != end) {
+    const auto* tilde = static_cast<const char*>(std::memchr(from, '~', static_cast<std::size_t>(end - from)));
+    const char* runEnd = tilde ? tilde : end;
+    out = std::copy(from, runEnd, out);
+    if (!tilde) break;
+    *out++ = '\r';
+    *out++ = '\n';
     from = tilde + 1;
   }
+  return out;
 }
 
 // True when one of the quarter months of anchor month a (a, a + 3, a + 6, a + 9, wrapping past
@@ -71,11 +84,12 @@ void MonthView::PlaceMonthEvents(const Settings& settings, const EventLines& rec
 
   const std::string_view yearly = YearlyMonthKey;
   const PassKeys keys{MonthKey, yearly.substr(0, std::min<std::size_t>(3, yearly.size())), MonthOf(ShownMonthDate)};
+  PlaceFrom(records);
   const int last = std::min<int>(eventCount, static_cast<int>(records.size()) - 1);
   for (int i = 1; i <= last; ++i) {
     if (!records[i].empty()) PlaceLine(keys, records[i], i);
   }
-  FinishQueuedBoxes(settings, records);
+  FinishQueuedBoxes(settings);
 }
 
 void MonthView::PlaceMonthEvents(const Settings& settings, const EventStore& events) {
@@ -85,16 +99,18 @@ void MonthView::PlaceMonthEvents(const Settings& settings, const EventStore& eve
 void MonthView::AddEventToDay(const Settings& settings, const EventLines& records, int eventIndex,
                               int day) {
   if (eventIndex < 0 || eventIndex >= static_cast<int>(records.size())) return;
-  QueueEventOnDay(records[eventIndex], eventIndex, day);
-  FinishQueuedBoxes(settings, records);
+  PlaceFrom(records);
+  QueueEventOnDay(HasReminder(records[eventIndex]), eventIndex, day);
+  FinishQueuedBoxes(settings);
 }
 
 void MonthView::PlaceLine(const PassKeys& keys, std::string_view line, int index) {
   const std::string_view code = CodeField(line);
   if (IsOneOff(code)) {
-    if (ColumnsEqual(line, 4, keys.monthKey)) QueueEventOnDay(line, index, TwoDigits(DayField(line)));
+    if (ColumnsEqual(line, 4, keys.monthKey)) QueueEventOnDay(HasReminder(line), index, TwoDigits(DayField(line)));
     return;
   }
+  const bool reminder = HasReminder(line);
 
   const int day = TwoDigits(DayField(line));
 
@@ -102,23 +118,23 @@ void MonthView::PlaceLine(const PassKeys& keys, std::string_view line, int index
   const std::string_view tail = TailField(line);
   const bool byDate = Is(head, '9', '9');
   // The nth-weekday forms: ordinal in column 7, weekday in column 8.
-  const auto placeNth = [&] { QueueEventOnDay(line, index, NthWeekdayInShownMonth(DigitAt(head, 0), DigitAt(head, 1))); };
+  const auto placeNth = [&] { QueueEventOnDay(reminder, index, NthWeekdayInShownMonth(DigitAt(head, 0), DigitAt(head, 1))); };
 
   if (Is(tail, '9', '9')) {  // yearly, in the anchor month only
     if (!ColumnsEqual(line, 4, keys.yearlyMonth)) return;
     if (byDate)
-      QueueEventOnDay(line, index, day);
+      QueueEventOnDay(reminder, index, day);
     else
       placeNth();
   } else if (Is(tail, '8', '9')) {  // quarterly
     if (!IsQuarterMonth(TwoDigits(MonthField(line)), keys.shownMonth)) return;
     if (byDate)
-      QueueEventOnDay(line, index, std::min(day, DaysInMonth));  // the 31st falls on a shorter month's last day
+      QueueEventOnDay(reminder, index, std::min(day, DaysInMonth));  // the 31st falls on a shorter month's last day
     else
       placeNth();
   } else if (Is(tail, '9', '8')) {  // monthly; a month without the day shows nothing
     if (byDate)
-      QueueEventOnDay(line, index, day);
+      QueueEventOnDay(reminder, index, day);
     else
       placeNth();
   } else if (tail.size() == 2 && tail[0] == '9' && tail[1] >= '1' && tail[1] <= '7') {  // weekly
@@ -130,85 +146,128 @@ void MonthView::PlaceLine(const PassKeys& keys, std::string_view line, int index
       if (column < 0) column += 7;
       for (int row = 0; row < 6; ++row) {
         const int candidate = column + 1 - GridOffset + 7 * row;
-        if (candidate >= 1) QueueEventOnDay(line, index, candidate);
+        if (candidate >= 1) QueueEventOnDay(reminder, index, candidate);
       }
     } else if (const WeekCombination* weeks = FindWeekCombination(head)) {
       // Each named week once, First .. Last: in a month with four such weekdays the Fourth and the
       // Last are one day, which then shows the event twice.
       for (int ordinal : weeks->ordinals) {
         if (ordinal == 0) break;
-        QueueEventOnDay(line, index, NthWeekdayInShownMonth(ordinal, weekday));
+        QueueEventOnDay(reminder, index, NthWeekdayInShownMonth(ordinal, weekday));
       }
     }
   }
 }
 
-void MonthView::QueueEventOnDay(std::string_view line, int index, int day) {
+void MonthView::QueueEventOnDay(bool reminder, int index, int day) {
   const int box = GridOffset + day - 1;
   if (box < 0 || box >= kDayBoxCount) return;
   if (!lblDay[box].Enabled) return;  // a box of the neighbouring months
-  std::vector<QueuedEvent>& queue = queued_[box];
-  if (queue.empty()) boxesWithQueue_.push_back(box);
-  queue.push_back({index, HasReminder(line)});
+  // Added behind the box's lines as they are found; the pass's end puts them in front, newest first.
+  std::vector<int>& lines = BoxLines[box];
+  PassBox& pass = pass_[box];
+  if (!pass.touched) {
+    pass = {lines.size(), reminder, false, true};
+    boxesWithQueue_.push_back(box);
+  }
+  pass.anyReminder = pass.anyReminder || reminder;
+  lines.push_back(index);
 }
 
-void MonthView::FinishQueuedBoxes(const Settings& settings, const EventLines& records) {
-  for (int box : boxesWithQueue_) FinishBox(settings, records, box);
+void MonthView::FinishQueuedBoxes(const Settings& settings) {
+  for (int box : boxesWithQueue_) FinishBox(settings, box);
   boxesWithQueue_.clear();
 }
 
-void MonthView::FinishBox(const Settings& settings, const EventLines& records, int box) {
-  std::vector<QueuedEvent>& queue = queued_[box];
-  if (queue.empty()) return;
+void MonthView::FinishBox(const Settings& settings, int box) {
+  const auto b = static_cast<std::size_t>(box);
+  PassBox& pass = pass_[b];
+  if (!pass.touched) return;
   LabelState& day = lblDay[box];
   LabelState& data = lblData[box];
   ImageState& icon = imgRemind[box];
 
   // The icon is hidden when the first event of an empty box has no reminder, and shown as soon as
   // any event of the box has one.
-  if (data.Caption.empty() && !queue.front().reminder) icon.Visible = false;
-  if (std::any_of(queue.begin(), queue.end(), [](const QueuedEvent& e) { return e.reminder; })) icon.Visible = true;
+  if (placedCount_[b] == 0 && data.Caption.empty() && !pass.firstReminder) icon.Visible = false;
+  if (pass.anyReminder) icon.Visible = true;
 
-  // Newest placed first, each on its own line after a line break, then whatever the box held.
-  // Room is reserved for the worst case (every character a "~") and only what is written is
-  // touched: a busy day holds thousands of events and is built on every fill.
-  const auto text = [&records](const QueuedEvent& e) { return TextField(records[static_cast<std::size_t>(e.line)]); };
-  std::size_t bound = data.Caption.size();
-  for (const QueuedEvent& e : queue) bound += kLineBreak.size() + 1 + 2 * text(e).size();
-  std::string caption;
-  caption.reserve(bound);
-  for (auto e = queue.rbegin(); e != queue.rend(); ++e) {
-    caption.append(e->reminder ? "\r\n." : "\r\n");
-    AppendWithLineBreaks(caption, text(*e));
-  }
-  caption.append(data.Caption);
-  data.Caption = std::move(caption);
+  // Newest placed first, then whatever the box held; the text follows the lines when asked for.
   std::vector<int>& lines = BoxLines[box];
-  std::vector<int> placed;
-  placed.reserve(queue.size() + lines.size());
-  for (auto e = queue.rbegin(); e != queue.rend(); ++e) placed.push_back(e->line);
-  placed.insert(placed.end(), lines.begin(), lines.end());
-  lines = std::move(placed);
-  queue.clear();
+  const auto held = static_cast<std::ptrdiff_t>(pass.held);
+  std::reverse(lines.begin() + held, lines.end());
+  std::rotate(lines.begin(), lines.begin() + held, lines.end());
+  placedCount_[b] += lines.size() - pass.held;
+  cellText_[b].reset();
+  pass = {};
 
   day.BackColor = settings.BackGroundEntry;
   data.ForeColor = settings.ForeGroundEntry;
   data.BackColor = settings.BackGroundEntry;
 
-  const std::string_view events = std::string_view(data.Caption).substr(kLineBreak.size());
+  // The box's text is made here only when today's events or the tooltips need it.
+  const auto events = [this, box] { return std::string_view(DayCellText(box)).substr(kLineBreak.size()); };
   if (DayOfBox(box) == CurrentDay && ShowsCurrentMonth()) {
-    TodayEvents.assign(events);
+    TodayEvents.assign(events());
     day.BackColor = settings.BackGroundToday;
     data.BackColor = settings.BackGroundToday;
     data.ForeColor = settings.ForeGroundToday;
   }
   if (settings.ShowToolTips != 0) {
-    data.ToolTipText.assign(events);
-    day.ToolTipText.assign(events);
+    data.ToolTipText.assign(events());
+    day.ToolTipText = data.ToolTipText;
   } else {
     data.ToolTipText.clear();
     day.ToolTipText.clear();
   }
+}
+
+void MonthView::PlaceFrom(const EventLines& records) {
+  for (std::size_t b = 0; b < kDayBoxCount; ++b) {
+    if (placedCount_[b] == 0) continue;
+    lblData[b].Caption = DayCellText(static_cast<int>(b));
+    placedCount_[b] = 0;
+    cellText_[b].reset();
+  }
+  placedFrom_ = records;
+}
+
+std::string MonthView::TextOfPlacedEvents(std::size_t box, std::size_t events) const {
+  const std::vector<int>& lines = BoxLines[box];
+  events = std::min(events, lines.size());
+  // Measured first, then written straight into place: a busy day holds thousands of events.
+  const auto line = [this](int index) { return placedFrom_[static_cast<std::size_t>(index)]; };
+  std::size_t size = 0;
+  for (std::size_t k = 0; k < events; ++k) {
+    const std::string_view l = line(lines[k]);
+    const std::string_view t = TextField(l);
+    size += kLineBreak.size() + (HasReminder(l) ? 1 : 0) + t.size() + TildesIn(t);
+  }
+  std::string text(size, '\0');
+  char* out = text.data();
+  for (std::size_t k = 0; k < events; ++k) {
+    const std::string_view l = line(lines[k]);
+    *out++ = '\r';
+    *out++ = '\n';
+    if (HasReminder(l)) *out++ = '.';
+    out = CopyWithLineBreaks(out, TextField(l));
+  }
+  return text;
+}
+
+const std::string& MonthView::DayCellText(int box) const {
+  const std::string& caption = lblData.at(static_cast<std::size_t>(box)).Caption;
+  const auto b = static_cast<std::size_t>(box);
+  if (placedCount_[b] == 0) return caption;
+  std::optional<std::string>& text = cellText_[b];
+  if (!text) text = TextOfPlacedEvents(b, placedCount_[b]) + caption;
+  return *text;
+}
+
+std::string MonthView::LeadingCellText(int box, std::size_t events) const {
+  if (events > placedCount_.at(static_cast<std::size_t>(box))) return DayCellText(box);
+  const auto b = static_cast<std::size_t>(box);
+  return TextOfPlacedEvents(b, events);
 }
 
 }  // namespace orlevant

@@ -65,6 +65,8 @@ void MonthView::FillMonthGrid(Date shownDate, const Settings& settings, const Ev
     LabelState& data = lblData[i];
     imgRemind[i].Visible = false;
     BoxLines[i].clear();
+    placedCount_[i] = 0;
+    cellText_[i].reset();
     day.ToolTipText.clear();
     data.ToolTipText.clear();
     if (i < GridOffset) {

@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,7 +117,9 @@ struct MonthView {
 
   // Box i (0..41) lies in row i / 7 and column i % 7. lblDay(i) is the day number in the box's
   // top-left corner; its Enabled flag says whether the box belongs to the shown month. lblData(i)
-  // fills the box and holds the day's events (DayCellText). imgRemind(i) is its reminder icon.
+  // fills the box; its Caption is what the box holds besides the events placed on it ("", or a line
+  // break in a box of the neighbouring months), and the day's whole text is DayCellText(i), made
+  // from the events when it is first asked for. imgRemind(i) is its reminder icon.
   std::array<LabelState, kDayBoxCount> lblDay;
   std::array<LabelState, kDayBoxCount> lblData;
   std::array<ImageState, kDayBoxCount> imgRemind;
@@ -223,7 +226,13 @@ struct MonthView {
   void ShowRemindersOnOff(const Settings& settings);
 
   // ---------------------------------------------------------------- reading the model
-  const std::string& DayCellText(int box) const { return lblData.at(static_cast<std::size_t>(box)).Caption; }
+  // The box's text: each event placed on it after a line break, newest first, a "." before those
+  // with a reminder and their "~" turned into line breaks, then the box's Caption. Built from the
+  // lines as they were placed, the first time it is asked for after a pass: a busy month's text
+  // runs to hundreds of kilobytes, and the window shows only its first lines (LeadingCellText).
+  const std::string& DayCellText(int box) const;
+  // The start of DayCellText(box): at most its first `events` events.
+  std::string LeadingCellText(int box, std::size_t events) const;
   int BoxOfDay(int day) const { return GridOffset + day - 1; }
   // The day of the shown month in box `box`; outside 1 .. DaysInMonth for leading and trailing boxes.
   int DayOfBox(int box) const { return box - GridOffset + 1; }
@@ -233,12 +242,13 @@ struct MonthView {
   int NthWeekdayInShownMonth(int ordinal, int weekday);
 
  private:
-  // One event queued for a box during a placing pass; the box's caption is built once at the end
-  // of the pass, newest first, so a day with thousands of events costs no more than its text.
-  // Small, as a busy month queues tens of thousands: the text is read from the line at the end.
-  struct QueuedEvent {
-    int line = 0;  // its index in the records
-    bool reminder = false;
+  // A box during a placing pass: its lines found so far follow those it held, and are put in
+  // front of them, newest first, once at the end of the pass.
+  struct PassBox {
+    std::size_t held = 0;        // entries of BoxLines before the pass
+    bool firstReminder = false;  // the first event of the pass has a reminder
+    bool anyReminder = false;    // some event of the pass has one
+    bool touched = false;
   };
 
   // What every line of one pass is matched against.
@@ -249,12 +259,22 @@ struct MonthView {
   };
 
   void PlaceLine(const PassKeys& keys, std::string_view line, int index);
-  void QueueEventOnDay(std::string_view line, int index, int day);
-  void FinishBox(const Settings& settings, const EventLines& records, int box);
-  void FinishQueuedBoxes(const Settings& settings, const EventLines& records);
+  void QueueEventOnDay(bool reminder, int index, int day);
+  void FinishBox(const Settings& settings, int box);
+  void FinishQueuedBoxes(const Settings& settings);
 
-  std::array<std::vector<QueuedEvent>, kDayBoxCount> queued_;
+  // The text of the first `events` entries of BoxLines[box].
+  std::string TextOfPlacedEvents(std::size_t box, std::size_t events) const;
+  // The table the events are placed from; boxes placed from an earlier one keep their text.
+  void PlaceFrom(const EventLines& records);
+
+  std::array<PassBox, kDayBoxCount> pass_{};
   std::vector<int> boxesWithQueue_;
+  // The table the boxes' events were placed from (a copy shares its lines), and how many entries
+  // at the start of each BoxLines have their text there rather than in the Caption.
+  EventLines placedFrom_;
+  std::array<std::size_t, kDayBoxCount> placedCount_{};
+  mutable std::array<std::optional<std::string>, kDayBoxCount> cellText_;
 };
 
 }  // namespace orlevant

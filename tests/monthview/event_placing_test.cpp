@@ -163,6 +163,25 @@ TEST(AddEventToDay, DaysAndLinesOutsideTheShownMonthOrTheTableAreIgnored) {
   EXPECT_FALSE(view.imgRemind[view.BoxOfDay(3)].Visible);
 }
 
+// A box's text is made when first asked for, but always says what was placed: a table changed
+// afterwards (an edit saved, the month not yet filled again) changes no box, and a later pass from
+// the changed table adds its events in front of the old text.
+TEST(EventPlacing, TheTextIsWhatWasPlacedWhateverTheTableBecomesAfter) {
+  MonthView view = MakeView(DateSerial(2026, 5, 1));
+  Settings s;
+  EventLines records = Records({MakeLine(4, 5, "2026", "Dentist", "010000"), MakeLine(4, 5, "2026", "Two~lines")});
+  ShowMonth(view, DateSerial(2026, 5, 1), s, records);
+  const int box = view.BoxOfDay(4);
+  EXPECT_EQ(view.LeadingCellText(box, 1), "\r\nTwo\r\nlines");
+  records.Set(1, MakeLine(4, 5, "2026", "Changed"));
+  records.Set(2, "");
+  EXPECT_EQ(view.DayCellText(box), "\r\nTwo\r\nlines\r\n.Dentist");
+  EXPECT_EQ(view.LeadingCellText(box, 99), view.DayCellText(box));
+  view.AddEventToDay(s, records, 1, 4);
+  EXPECT_EQ(view.DayCellText(box), "\r\nChanged\r\nTwo\r\nlines\r\n.Dentist");
+  EXPECT_EQ(view.LeadingCellText(box, 1), "\r\nChanged");
+}
+
 TEST(EventPlacing, CountBeyondTheTableAndDeletedLinesAreSafe) {
   MonthView view = MakeView(DateSerial(2030, 1, 1));
   Settings s;
