@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "mainwindow/day_text_label.h"
 #include "mainwindow/hover_popup.h"
 #include "mainwindow/main_input.h"
 #include "monthview/day_popups.h"
@@ -49,7 +50,7 @@ frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler poin
   MakeHoverPopup(*this);
   lblTitle = NewPopupLabel(this, "lblTitle", true);
   lblDate = NewPopupLabel(this, "lblDate");
-  lblMessage = NewPopupLabel(this, "lblMessage");
+  lblMessage = NewPopupLabel(this, "lblMessage", false, new DayTextLabel(this));
   lblMessage->setWordWrap(true);
   lblFuture = NewPopupLabel(this, "lblFuture");
   imgBall = new QLabel(this);
@@ -71,10 +72,10 @@ void frmMessage::Form_Load(bool remindersOn) {
   imgBall->setPixmap(Ball(remindersOn));
 }
 
-void frmMessage::Fill(const std::string& date, const std::string& message, const std::string& future, bool ball) {
+void frmMessage::Fill(const std::string& date, const std::string& message, const std::string& future, bool ball,
+                      int maxHeightTwips) {
   lblTitle->setText(DisplayText(kEventPopupTitle));
   lblDate->setText(DisplayText(date));
-  lblMessage->setText(DisplayText(message));
   lblFuture->setText(DisplayText(future));
   imgBall->setVisible(ball);
   // The one-line texts are never cut: a desktop font wider than the designed one makes the window
@@ -86,15 +87,17 @@ void frmMessage::Fill(const std::string& date, const std::string& message, const
   lblTitle->setGeometry(TwipsToPixels(0, 0, labelWidth, 252));
   lblDate->setGeometry(TwipsToPixels(0, 252, labelWidth, 252));
   imgBall->setGeometry(TwipsToPixels(widthTwips_ - ballRoom, 0, kBallSize, kBallSize).translated(-3, 3));
-  // Every event is shown: a day with more than the designed room makes the window taller.
-  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, kMessageHeight));
-  const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
-  const int extra = messageHeight - kMessageHeight;
-  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, messageHeight));
   // The last line ends the window: where the desktop's font is taller than designed, the window
   // grows rather than cut it.
-  lblFuture->setGeometry(TwipsToPixels(0, kFutureTop + extra, labelWidth, kFutureHeight));
+  lblFuture->setGeometry(TwipsToPixels(0, kFutureTop, labelWidth, kFutureHeight));
   const int futureHeight = NeededHeightTwips(*lblFuture, kFutureHeight);
+  // Every event is shown that the screen has room for: a day with more than the designed room
+  // makes the window taller, up to the screen's height.
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, kMessageHeight));
+  const int otherParts = kEventPopupHeight - kMessageHeight + futureHeight - kFutureHeight;
+  const int messageHeight = FillMessageLabel(*lblMessage, message, kMessageHeight, maxHeightTwips - otherParts);
+  const int extra = messageHeight - kMessageHeight;
+  lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, messageHeight));
   lblFuture->setGeometry(TwipsToPixels(0, kFutureTop + extra, labelWidth, futureHeight));
   heightTwips_ = kEventPopupHeight + extra + futureHeight - kFutureHeight;
 }

@@ -27,7 +27,9 @@ class frmMessage : public QWidget {
   frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent = nullptr);
 
   // The texts; the message may hold several lines.
-  void Fill(const std::string& date, const std::string& message, const std::string& future, bool ball);
+  // maxHeightTwips: the screen's height; the window grows no taller.
+  void Fill(const std::string& date, const std::string& message, const std::string& future, bool ball,
+            int maxHeightTwips);
   // Moves the window to (left, top) twips and shows it without taking the keyboard.
   void ShowAt(int left, int top);
   // Size in twips, grown from the designed size when a text needs more room.

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QLabel>
 
+#include "mainwindow/day_text_label.h"
 #include "mainwindow/hover_popup.h"
 #include "mainwindow/main_input.h"
 #include "monthview/day_popups.h"
@@ -28,7 +29,7 @@ frmReminderPop::frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, 
   MakeHoverPopup(*this);
   lblTitle = NewPopupLabel(this, "lblTitle", true);
   lblDate = NewPopupLabel(this, "lblDate");
-  lblMessage = NewPopupLabel(this, "lblMessage");
+  lblMessage = NewPopupLabel(this, "lblMessage", false, new DayTextLabel(this));
   lblMessage->setWordWrap(true);
   lblTitle->setGeometry(TwipsToPixels(0, 0, kTitleWidth, 252));
   lblDate->setGeometry(TwipsToPixels(0, 252, kTitleWidth, 252));
@@ -38,14 +39,15 @@ frmReminderPop::frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, 
   resize(TwipsToPixels(QSize(widthTwips_, heightTwips_)));
 }
 
-void frmReminderPop::Fill(const std::string& date, const std::string& message, int widthTwips) {
+void frmReminderPop::Fill(const std::string& date, const std::string& message, int widthTwips, int maxHeightTwips) {
   lblTitle->setText(DisplayText(kReminderPopupTitle));
   lblDate->setText(DisplayText(date));
-  lblMessage->setText(DisplayText(message));
   widthTwips_ = widthTwips;
   lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, widthTwips, kMessageHeight));
-  // Every entry is kept: many of them make the window taller than designed.
-  const int messageHeight = NeededHeightTwips(*lblMessage, kMessageHeight);
+  // Every entry is kept that the screen has room for: many of them make the window taller than
+  // designed, up to the screen's height.
+  const int messageHeight =
+      FillMessageLabel(*lblMessage, message, kMessageHeight, maxHeightTwips - (kReminderPopupHeight - kMessageHeight));
   lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, widthTwips, messageHeight));
   heightTwips_ = kReminderPopupHeight + messageHeight - kMessageHeight;
 }

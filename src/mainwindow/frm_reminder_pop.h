@@ -25,7 +25,8 @@ class frmReminderPop : public QWidget {
   frmReminderPop(KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent = nullptr);
 
   // The texts; the message's width in twips is the window's width.
-  void Fill(const std::string& date, const std::string& message, int widthTwips);
+  // maxHeightTwips: the screen's height; the window grows no taller.
+  void Fill(const std::string& date, const std::string& message, int widthTwips, int maxHeightTwips);
   // Moves the window to (left, top) twips and shows it without taking the keyboard.
   void ShowAt(int left, int top);
   int WidthTwips() const { return widthTwips_; }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "mainwindow/day_text_label.h"
+#include "platform/qt/display_text.h"
 #include "platform/qt/twips.h"
 
 namespace orlevant {
@@ -23,8 +25,8 @@ void MakeHoverPopup(QWidget& popup) {
   popup.setAutoFillBackground(true);
 }
 
-QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold) {
-  auto* label = new QLabel(parent);
+QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold, QLabel* label) {
+  if (!label) label = new QLabel(parent);
   label->setObjectName(QLatin1String(name));
   label->setTextFormat(Qt::PlainText);
   // The pop-up itself sees every move over it.
@@ -45,6 +47,12 @@ int NeededHeightTwips(const QLabel& label, int designHeight) {
   // A top-aligned label starts its text one indent down; two pixels keep the last line's
   // descenders clear of the window's frame.
   return std::max(designHeight, PixelsToTwips(label.indent() + needed.height() + 2));
+}
+
+int FillMessageLabel(QLabel& label, std::string_view message, int designHeight, int roomHeight) {
+  const int room = std::max(designHeight, roomHeight);
+  label.setText(DisplayText(FirstLines(message, MostLinesIn(label.font(), TwipsToPixels(room)))));
+  return std::min(NeededHeightTwips(label, designHeight), room);
 }
 
 int NeededWidthTwips(const QLabel& label) {

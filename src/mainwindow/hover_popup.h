@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <string_view>
+
 class QLabel;
 class QKeyEvent;
 
@@ -14,8 +16,14 @@ namespace orlevant {
 
 // Makes `popup` such a window.
 void MakeHoverPopup(QWidget& popup);
-// A label of a pop-up: plain text, since it shows the user's own texts.
-QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold = false);
+// A label of a pop-up: plain text, since it shows the user's own texts. `label`, when given, is
+// made such a label instead of a new one.
+QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold = false, QLabel* label = nullptr);
+// Gives a pop-up's event label (a DayTextLabel) `message` and returns the height in twips it takes:
+// what its whole text needs, never less than `designHeight`, and never more than `roomHeight`. A
+// day with more events than a screen can hold shows those that fit, cut at whole lines, and the
+// window keeps its date and last line on the screen.
+int FillMessageLabel(QLabel& label, std::string_view message, int designHeight, int roomHeight);
 // The height in twips that `label` needs for its whole text at its present width, never less
 // than `designHeight`.
 int NeededHeightTwips(const QLabel& label, int designHeight);

@@ -441,11 +441,11 @@ void frmMain::ShowEventInfo(int Index, double X, double Y) {
         s.Reminders == 1, [this](int key, int shift) { Form_KeyUp(key, shift); },
         [this](QPoint at) { PointerOverPopup(at); }, this);
   }
-  frmMessage_->Fill(info->DateText, info->Message, info->Future, info->Ball);
+  const TwipRect screen = ScreenTwips();
+  frmMessage_->Fill(info->DateText, info->Message, info->Future, info->Ball, screen.Height);
   const TwipRect window{WindowLeftTwips(), WindowTopTwips(), m.WindowWidth, m.WindowHeight};
   const int width = frmMessage_->WidthTwips(), height = frmMessage_->HeightTwips();
-  const PopupPlace place =
-      KeepOnScreen(PlaceEventInfo(window, width, height, m.ScreenWidth), width, height, ScreenTwips());
+  const PopupPlace place = KeepOnScreen(PlaceEventInfo(window, width, height, m.ScreenWidth), width, height, screen);
   frmMessage_->ShowAt(place.Left, place.Top);
 }
 
@@ -461,10 +461,11 @@ void frmMain::ShowReminderInfo(int Index, double X, double Y) {
     frmReminderPop_ = new frmReminderPop([this](int key, int shift) { Form_KeyUp(key, shift); },
                                          [this](QPoint at) { PointerOverPopup(at); }, this);
   }
-  frmReminderPop_->Fill(info->DateText, info->Message, info->Width);
+  const TwipRect screen = ScreenTwips();
+  frmReminderPop_->Fill(info->DateText, info->Message, info->Width, screen.Height);
   const int width = frmReminderPop_->WidthTwips(), height = frmReminderPop_->HeightTwips();
   const PopupPlace place = KeepOnScreen(
-      PlaceReminderInfo(m, Index, WindowLeftTwips(), WindowTopTwips(), width, height), width, height, ScreenTwips());
+      PlaceReminderInfo(m, Index, WindowLeftTwips(), WindowTopTwips(), width, height), width, height, screen);
   frmReminderPop_->ShowAt(place.Left, place.Top);
 }
 

@@ -2,13 +2,15 @@
 
 #include <QAction>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
+#include <QToolTip>
 
 #include <algorithm>
 #include <string_view>
 
+#include "mainwindow/day_text_label.h"
 #include "mainwindow/frm_main.h"
 #include "monthview/month_pixels.h"
 #include "monthview/month_view.h"
@@ -23,10 +25,11 @@ namespace {
 QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Width, r.Height)); }
 
 // Tooltips are shown as rich text when they look like markup; an event's text must never be taken
-// for markup, so it is escaped and marked as text with its blanks and line breaks kept.
-QString PlainToolTip(const std::string& text) {
+// for markup, so it is escaped and marked as text with its blanks and line breaks kept. A busy day
+// has more lines than a screen: only the first `lines` are kept, so the tip fits on the screen.
+QString PlainToolTip(std::string_view text, int lines) {
   if (text.empty()) return {};
-  const QString shown = DisplayText(text);
+  const QString shown = DisplayText(FirstLines(text, lines));
   QString tip;
   tip.reserve(shown.size() + shown.size() / 8 + 48);
   tip += QStringLiteral("<p style='white-space:pre'>");
@@ -53,29 +56,17 @@ QString PlainToolTip(const std::string& text) {
   return tip;
 }
 
+// The lines of a tooltip that fit on the label's screen, the tip's own frame left aside.
+int ToolTipLines(const QWidget& label) {
+  const QScreen* screen = label.screen();
+  const int height = screen ? screen->geometry().height() : 600;
+  return std::max(1, height / std::max(1, QFontMetrics(QToolTip::font()).lineSpacing()) - 2);
+}
+
 constexpr int kDayIndent = 2;       // pixels between the border and the day number
 constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room above its number
 
 QRect PxRect(const PixelRect& r) { return {r.x, r.y, r.width, r.height}; }
-
-// The most lines a box `height` pixels high can show in `font`, however the desktop's fonts fall
-// back: no line is allowed less than half the font's height.
-int LinesABoxCanShow(const QFont& font, int height) {
-  const qreal lineHeight = std::max<qreal>(1, QFontMetricsF(font).height() / 2);
-  return static_cast<int>(std::max(0, height) / lineHeight) + 1;
-}
-
-// The first `lines` lines of a text. A busy day's text runs to hundreds of kilobytes, nearly all of
-// it below the box's edge; the label is given only what it can draw.
-std::string_view FirstLines(std::string_view text, int lines) {
-  std::size_t at = 0;
-  for (int n = 0; n < lines; ++n) {
-    const std::size_t lineBreak = text.find_first_of("\r\n", at);
-    if (lineBreak == std::string_view::npos) return text;
-    at = lineBreak + (text.substr(lineBreak, 2) == "\r\n" ? 2 : 1);
-  }
-  return text.substr(0, at);
-}
 
 // A label whose tooltip text is the same as that of `sameToolTipAs` takes that label's tooltip as
 // it stands instead of converting and escaping the text again. `caption` is what the label shows
@@ -96,7 +87,7 @@ void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry, s
   // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
   if (!shown || shown->caption != caption) label->setText(DisplayText(caption));
   if (!shown || shown->toolTip != state.ToolTipText)
-    label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText));
+    label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText, ToolTipLines(*label)));
   if (shown) {
     shown->caption.assign(caption);
     if (shown->toolTip != state.ToolTipText) shown->toolTip = state.ToolTipText;
@@ -206,7 +197,7 @@ void MonthPainter::DrawBoxes(const MonthView& m) {
     QLabel* data = window_.lblData(i);
     const QRect box = PxRect(px.boxes[b]);
     // Every event takes at least one line: no more events than lines are looked at.
-    const int lines = LinesABoxCanShow(data->font(), box.height());
+    const int lines = MostLinesIn(data->font(), box.height());
     const std::string start = m.LeadingCellText(i, static_cast<std::size_t>(lines));
     PaintLabel(data, m.lblData[b], box, FirstLines(start, lines), &shownText_[b]);
     QLabel* day = window_.lblDay(i);

@@ -1,12 +1,14 @@
 // The two hover pop-ups as the mouse brings them: what they say, where they stand, when they
 // close, and that the reminder pop-up lists the box's own events.
 
+#include <QToolTip>
 #include <QtTest>
 
 #include "gui/main_window_fixture.h"
 #include "mainwindow/frm_message.h"
 #include "mainwindow/frm_reminder_pop.h"
 #include "monthview/day_popups.h"
+#include "platform/qt/twips.h"
 
 using namespace orlevant;
 using orlevant::testing::At;
@@ -241,6 +243,41 @@ class TestPopups : public QObject {
     for (int i = 0; i < 15; ++i) QVERIFY(popup->lblMessage->text().contains(QString("Event %1\n").arg(i)));
     QVERIFY(popup->HeightTwips() > kReminderPopupHeight);
     QVERIFY(TextFitsFromTop(*popup->lblMessage));
+  }
+
+  // A day with more events than the screen can hold: both pop-ups and the tooltip stay as tall as
+  // the screen at most, the pop-ups keep their date and last line on it, and all show the newest
+  // events, cut at whole lines.
+  void popupsOfABusyDayFitTheScreen() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 400; ++i) lines.push_back("12/05/2026000100=Event " + std::to_string(i));
+    f_->Set("ShowToolTips", "1");
+    frmMain& w = f_->Load(lines);
+    const int screenHeight = w.screen()->geometry().height();
+    // So does the box's tooltip.
+    const QString tip = w.lblData(f_->Box(12))->toolTip();
+    QVERIFY(tip.contains(QStringLiteral(".Event 399<br>")));
+    QVERIFY2(tip.count(QStringLiteral("<br>")) < screenHeight / QFontMetrics(QToolTip::font()).lineSpacing(),
+             qPrintable(QString::number(tip.count(QStringLiteral("<br>")))));
+    QCOMPARE(w.lblDay(f_->Box(12))->toolTip(), tip);
+    Hover(w, 12);
+    w.ShowReminderInfo(f_->Box(12), 30, 30);
+    const frmMessage* event = w.EventPopup();
+    const frmReminderPop* reminder = w.ReminderPopup();
+    QVERIFY(event && reminder);
+    for (const QWidget* popup : {static_cast<const QWidget*>(event), static_cast<const QWidget*>(reminder)}) {
+      QVERIFY2(popup->height() <= screenHeight, qPrintable(QString::number(popup->height())));
+      QVERIFY(popup->y() >= 0 && popup->y() + popup->height() <= screenHeight);
+    }
+    QVERIFY(event->height() > TwipsToPixels(kEventPopupHeight));
+    QVERIFY(event->lblFuture->geometry().bottom() < event->height());
+    QCOMPARE(event->lblFuture->text(), QStringLiteral("Occurs Today!"));
+    QVERIFY(event->lblMessage->text().startsWith(QStringLiteral(".Event 399\n")));
+    QVERIFY(reminder->lblMessage->text().startsWith(QStringLiteral("Event 399\n")));
+    for (const QLabel* message : {event->lblMessage, reminder->lblMessage}) {
+      QVERIFY2(message->text().count(QLatin1Char('\n')) < 399, qPrintable(QString::number(message->text().size())));
+      QVERIFY(message->geometry().bottom() < message->parentWidget()->height());
+    }
   }
 
   // Every move away from the pop-ups' own spots closes both (in the Medium size the day number too).
