@@ -265,8 +265,8 @@ const std::string& MonthView::DayCellText(int box) const {
 }
 
 std::string MonthView::LeadingCellText(int box, std::size_t events) const {
-  if (events > placedCount_.at(static_cast<std::size_t>(box))) return DayCellText(box);
   const auto b = static_cast<std::size_t>(box);
+  if (events > placedCount_.at(b)) return DayCellText(box);
   return TextOfPlacedEvents(b, events);
 }
 
