@@ -4,15 +4,56 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
 
 namespace orlevant {
+
+namespace {
+
+// A paragraph short enough to be laid out whole, once, and kept: the same events recur down a
+// column of the month (each weekly event on every row) and from one repaint to the next.
+constexpr qsizetype kKeptParagraphLength = 256;
+constexpr std::size_t kKeptParagraphs = 1024;
+
+QTextOption WrappingOption() {
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  option.setUseDesignMetrics(false);
+  return option;
+}
+
+// `paragraph` laid out whole at `width` in `font`, its lines one under the other from 0.
+// `look` names the font and width.
+std::shared_ptr<const QTextLayout> KeptParagraph(QStringView paragraph, const QFont& font, int width,
+                                                 const QString& look) {
+  static std::unordered_map<QString, std::shared_ptr<const QTextLayout>> kept;
+  QString key = look;
+  key += paragraph;
+  if (const auto found = kept.find(key); found != kept.end()) return found->second;
+  if (kept.size() >= kKeptParagraphs) kept.clear();
+  auto layout = std::make_shared<QTextLayout>(paragraph.toString(), font);
+  layout->setTextOption(WrappingOption());
+  layout->setCacheEnabled(true);
+  layout->beginLayout();
+  qreal y = 0;
+  for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, y));
+    y += line.height();
+  }
+  layout->endLayout();
+  kept.emplace(std::move(key), layout);
+  return layout;
+}
+
+}  // namespace
 
 FittingText::FittingText(const QString& text, const QFont& font, int width, int height) {
   if (width <= 0 || height <= 0) return;
   const QFontMetricsF metrics(font);
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  option.setUseDesignMetrics(false);
+  const QTextOption option = WrappingOption();
+  const QString look = font.key() + QLatin1Char('\x1f') + QString::number(width) + QLatin1Char('\x1f');
 
   qreal y = 0;
   qsizetype start = 0;
@@ -21,32 +62,48 @@ FittingText::FittingText(const QString& text, const QFont& font, int width, int 
     if (y + metrics.height() > height) break;
     qsizetype end = text.indexOf(QLatin1Char('\n'), start);
     if (end < 0) end = text.size();
-    // However long the paragraph, no more of it is laid out than the remaining lines can hold: a
-    // character is at least a pixel wide.
-    const auto linesLeft = static_cast<qsizetype>((height - y) / metrics.height()) + 1;
-    qsizetype length = std::min(end - start, linesLeft * (width + 1));
-    if (length > 0 && length < end - start && text.at(start + length - 1).isHighSurrogate()) --length;
 
-    auto layout = std::make_unique<QTextLayout>(text.mid(start, length), font);
-    layout->setTextOption(option);
-    layout->setCacheEnabled(true);
-    layout->beginLayout();
     bool full = false;
-    for (;;) {
-      QTextLine line = layout->createLine();
-      if (!line.isValid()) break;
-      line.setLineWidth(width);
-      if (y + line.height() > height) {
-        full = true;
-        break;
+    if (end - start <= kKeptParagraphLength) {
+      const std::shared_ptr<const QTextLayout> layout = KeptParagraph(QStringView(text).mid(start, end - start), font, width, look);
+      for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        if (y + line.height() > height) {
+          full = true;
+          break;
+        }
+        placed_.push_back({layouts_.size(), i, y - line.y()});
+        y += line.height();
       }
-      line.setPosition(QPointF(0, y));
-      y += line.height();
-      placed_.push_back({layouts_.size(), line.lineNumber()});
+      laidOut_ += end - start;
+      layouts_.push_back(layout);
+    } else {
+      // However long the paragraph, no more of it is laid out than the remaining lines can hold: a
+      // character is at least a pixel wide.
+      const auto linesLeft = static_cast<qsizetype>((height - y) / metrics.height()) + 1;
+      qsizetype length = std::min(end - start, linesLeft * (width + 1));
+      if (length > 0 && length < end - start && text.at(start + length - 1).isHighSurrogate()) --length;
+
+      auto layout = std::make_shared<QTextLayout>(text.mid(start, length), font);
+      layout->setTextOption(option);
+      layout->setCacheEnabled(true);
+      layout->beginLayout();
+      for (;;) {
+        QTextLine line = layout->createLine();
+        if (!line.isValid()) break;
+        line.setLineWidth(width);
+        if (y + line.height() > height) {
+          full = true;
+          break;
+        }
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+        placed_.push_back({layouts_.size(), line.lineNumber(), 0});
+      }
+      layout->endLayout();
+      laidOut_ += length;
+      layouts_.push_back(std::move(layout));
     }
-    layout->endLayout();
-    laidOut_ += length;
-    layouts_.push_back(std::move(layout));
     if (full) break;
     start = end + 1;
   }
@@ -57,13 +114,13 @@ std::vector<FittingText::Line> FittingText::Lines() const {
   for (const Placed& p : placed_) {
     const QTextLayout& layout = *layouts_[p.layout];
     const QTextLine line = layout.lineAt(p.line);
-    lines.push_back({layout.text().mid(line.textStart(), line.textLength()), line.y(), line.height()});
+    lines.push_back({layout.text().mid(line.textStart(), line.textLength()), line.y() + p.shift, line.height()});
   }
   return lines;
 }
 
 void FittingText::Draw(QPainter& painter, QPointF origin) const {
-  for (const Placed& p : placed_) layouts_[p.layout]->lineAt(p.line).draw(&painter, origin);
+  for (const Placed& p : placed_) layouts_[p.layout]->lineAt(p.line).draw(&painter, origin + QPointF(0, p.shift));
 }
 
 int MostLinesIn(const QFont& font, int height) {

@@ -37,8 +37,10 @@ class FittingText {
   struct Placed {
     std::size_t layout;
     int line;
+    qreal shift;  // from the line's place in its layout to its place here
   };
-  std::vector<std::unique_ptr<QTextLayout>> layouts_;
+  // Short paragraphs are shared with other boxes that show the same event.
+  std::vector<std::shared_ptr<const QTextLayout>> layouts_;
   std::vector<Placed> placed_;
   qsizetype laidOut_ = 0;
 };

@@ -24,12 +24,19 @@ namespace {
 
 QRect PxRect(const TwipRect& r) { return TwipsToPixels(QRect(r.Left, r.Top, r.Width, r.Height)); }
 
+// The lines of a tooltip that fit on the label's screen, the tip's own frame left aside.
+int ToolTipLines(const QWidget& label) {
+  const QScreen* screen = label.screen();
+  const int height = screen ? screen->geometry().height() : 600;
+  return std::max(1, height / std::max(1, QFontMetrics(QToolTip::font()).lineSpacing()) - 2);
+}
+
 // Tooltips are shown as rich text when they look like markup; an event's text must never be taken
 // for markup, so it is escaped and marked as text with its blanks and line breaks kept. A busy day
-// has more lines than a screen: only the first `lines` are kept, so the tip fits on the screen.
-QString PlainToolTip(std::string_view text, int lines) {
+// has more lines than a screen: only those that fit on the label's screen are kept.
+QString PlainToolTip(std::string_view text, const QWidget& label) {
   if (text.empty()) return {};
-  const QString shown = DisplayText(FirstLines(text, lines));
+  const QString shown = DisplayText(FirstLines(text, ToolTipLines(label)));
   QString tip;
   tip.reserve(shown.size() + shown.size() / 8 + 48);
   tip += QStringLiteral("<p style='white-space:pre'>");
@@ -56,13 +63,6 @@ QString PlainToolTip(std::string_view text, int lines) {
   return tip;
 }
 
-// The lines of a tooltip that fit on the label's screen, the tip's own frame left aside.
-int ToolTipLines(const QWidget& label) {
-  const QScreen* screen = label.screen();
-  const int height = screen ? screen->geometry().height() : 600;
-  return std::max(1, height / std::max(1, QFontMetrics(QToolTip::font()).lineSpacing()) - 2);
-}
-
 constexpr int kDayIndent = 2;       // pixels between the border and the day number
 constexpr int kRoomyDayHeight = 13;  // a day label at least this high has room above its number
 
@@ -87,7 +87,7 @@ void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry, s
   // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
   if (!shown || shown->caption != caption) label->setText(DisplayText(caption));
   if (!shown || shown->toolTip != state.ToolTipText)
-    label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText, ToolTipLines(*label)));
+    label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText, *label));
   if (shown) {
     shown->caption.assign(caption);
     if (shown->toolTip != state.ToolTipText) shown->toolTip = state.ToolTipText;

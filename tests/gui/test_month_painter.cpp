@@ -228,6 +228,30 @@ class TestMonthPainter : public QObject {
     }
   }
 
+  // A short event laid out once is reused for every box that shows it, at the width it was laid
+  // out for and wherever it stands in the box.
+  void fittingTextReusesEventsOnlyAtTheirWidth() {
+    QFont font;
+    font.setPixelSize(11);
+    const int lineHeight = static_cast<int>(std::ceil(QFontMetricsF(font).height()));
+    const QString event = QStringLiteral("Water plants with Anna");
+    const auto texts = [](const FittingText& f) {
+      QStringList lines;
+      for (const FittingText::Line& line : f.Lines()) lines << line.text.trimmed();
+      return lines;
+    };
+    const FittingText wide(event, font, 400, 10 * lineHeight);
+    const FittingText narrow(event, font, 40, 10 * lineHeight);
+    QCOMPARE(texts(wide), QStringList{event});
+    QVERIFY(texts(narrow).size() >= 3);
+    QCOMPARE(texts(FittingText(event, font, 400, 10 * lineHeight)), QStringList{event});
+    // Further down another box, after two lines of its own.
+    const FittingText lower(QStringLiteral("One\nTwo\n") + event, font, 40, 10 * lineHeight);
+    const std::vector<FittingText::Line> lines = lower.Lines();
+    QCOMPARE(int(lines.size()), 2 + int(narrow.Lines().size()));
+    QCOMPARE(lines[2].top, lines[0].height + lines[1].height);
+  }
+
   // However much text a day holds, only what a box can show is laid out.
   void onlyWhatFitsIsLaidOut_data() {
     QTest::addColumn<QString>("text");
