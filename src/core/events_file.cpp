@@ -7,6 +7,10 @@
 #include <string_view>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,24 +95,33 @@ StoreResult CreateEmptyFile(const std::string& path, bool& alreadyThere) {
   return {};
 }
 
+// The first CR or LF in [p, end), or end. Every line of the file passes through here at every
+// start: sixteen bytes are looked at in one go where the processor allows.
+const char* FindLineBreak(const char* p, const char* end) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  for (; end - p >= 16; p += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf)));
+    if (found != 0) return p + __builtin_ctz(static_cast<unsigned>(found));
+  }
+#endif
+  for (; p != end; ++p)
+    if (*p == '\r' || *p == '\n') return p;
+  return end;
+}
+
 // Calls onLine for every line of text. CR LF, LF and a lone CR all end a line; a final line
 // without its end counts; the empty piece after the last line end does not.
 template <typename OnLine>
 void ForEachLine(std::string_view text, OnLine&& onLine) {
-  std::size_t pos = 0;
-  const std::size_t n = text.size();
-  while (pos < n) {
-    const void* hit = std::memchr(text.data() + pos, '\n', n - pos);
-    const std::size_t nl = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : n;
-    std::string_view piece = text.substr(pos, nl - pos);
-    if (!piece.empty() && piece.back() == '\r') piece.remove_suffix(1);
-    // A CR with no LF after it is a line end of its own.
-    for (std::size_t cr; (cr = piece.find('\r')) != std::string_view::npos;) {
-      if (!onLine(piece.substr(0, cr))) return;
-      piece.remove_prefix(cr + 1);
-    }
-    if (!onLine(piece)) return;
-    pos = nl + 1;
+  const char* const end = text.data() + text.size();
+  for (const char* p = text.data(); p != end;) {
+    const char* lineEnd = FindLineBreak(p, end);
+    if (!onLine(std::string_view(p, static_cast<std::size_t>(lineEnd - p)))) return;
+    if (lineEnd == end) return;
+    p = lineEnd + (*lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n' ? 2 : 1);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "core/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -66,6 +67,18 @@ std::size_t DecodeUtf8At(const unsigned char* p, std::size_t n, std::size_t i, c
   return len;
 }
 
+// Whether one of the sixteen bytes at p is 0x80 or more.
+bool HasHighByte16(const unsigned char* p) {
+#if defined(__SSE2__)
+  return _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))) != 0;
+#else
+  std::uint64_t a, b;
+  std::memcpy(&a, p, sizeof a);
+  std::memcpy(&b, p + 8, sizeof b);
+  return ((a | b) & 0x8080808080808080ULL) != 0;
+#endif
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -73,43 +86,26 @@ bool IsValidUtf8(std::string_view text) {
   const std::size_t n = text.size();
   std::size_t i = 0;
   while (i < n) {
-    // Most event lines are plain ASCII: skip sixteen, then eight bytes at a time while they are.
-#if defined(__SSE2__)
-    while (i + 16 <= n) {
-      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-      if (_mm_movemask_epi8(chunk) != 0) break;
-      i += 16;
+    // Most event lines are plain ASCII: sixteen bytes at a time while they are.
+    while (i + 16 <= n && !HasHighByte16(p + i)) i += 16;
+    // Then byte by byte over the next sixteen, the characters there taken whole.
+    const std::size_t stop = std::min(n, i + 16);
+    while (i < stop) {
+      const unsigned char c = p[i];
+      if (c < 0x80) {
+        ++i;
+        continue;
+      }
+      // The two-byte forms (accented Latin, Greek, Cyrillic) are the common ones: checked here.
+      if (c >= 0xC2 && c <= 0xDF && i + 1 < n && IsContinuation(p[i + 1])) {
+        i += 2;
+        continue;
+      }
+      char32_t cp = 0;
+      const std::size_t len = DecodeUtf8At(p, n, i, cp);
+      if (len == 0) return false;
+      i += len;
     }
-#else
-    while (i + 16 <= n) {
-      std::uint64_t a, b;
-      std::memcpy(&a, p + i, sizeof a);
-      std::memcpy(&b, p + i + 8, sizeof b);
-      if ((a | b) & 0x8080808080808080ULL) break;
-      i += 16;
-    }
-#endif
-    while (i + 8 <= n) {
-      std::uint64_t chunk;
-      std::memcpy(&chunk, p + i, sizeof chunk);
-      if (chunk & 0x8080808080808080ULL) break;
-      i += 8;
-    }
-    if (i >= n) break;
-    const unsigned char c = p[i];
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    // The two-byte forms (accented Latin, Greek, Cyrillic) are the common ones: checked here.
-    if (c >= 0xC2 && c <= 0xDF && i + 1 < n && IsContinuation(p[i + 1])) {
-      i += 2;
-      continue;
-    }
-    char32_t cp = 0;
-    const std::size_t len = DecodeUtf8At(p, n, i, cp);
-    if (len == 0) return false;
-    i += len;
   }
   return true;
 }
