@@ -75,8 +75,7 @@ class EventLines {
     std::shared_ptr<const std::string> block;
     const char* blockData = nullptr;
     std::vector<Slot> pieces;
-    // A deque, so that holding one more line never moves the others: a view of a line stays good
-    // until that line itself is set.
+    // A deque, so that holding one more line never moves the others.
     std::deque<std::string> owned;
   };
 
