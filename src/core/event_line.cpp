@@ -63,6 +63,15 @@ const WeekCombination* FindWeekCombination(std::string_view code) {
   return value < 0 ? nullptr : byCode[static_cast<std::size_t>(value)];
 }
 
+std::string WithReminderField(std::string_view line, std::string_view code) {
+  const std::string_view date = DateField(line);
+  const std::string_view rest = ColumnsFrom(line, 17);
+  std::string out;
+  out.reserve(date.size() + code.size() + rest.size());
+  out.append(date).append(code).append(rest);
+  return out;
+}
+
 std::string TildesToLineBreaks(std::string_view text) {
   std::string out;
   out.reserve(text.size() + 8);

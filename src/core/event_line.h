@@ -108,6 +108,10 @@ inline bool IsValidEventLine(std::string_view line) {
   return day <= kDaysInMonth[month];
 }
 
+// The line with `code` as its reminder field: its date field, the code, and the line from
+// column 17 on.
+std::string WithReminderField(std::string_view line, std::string_view code);
+
 // "~" <-> CR LF in event texts.
 std::string TildesToLineBreaks(std::string_view text);
 std::string LineBreaksToTildes(std::string_view text);

@@ -312,9 +312,7 @@ ChangeResult ClearPastReminders(EventStore& store) {
     if (!HasReminder(stored) || !IsOneOffCode(CodeField(stored))) continue;
     const Date date = OneOffDateOf(stored);
     if (date == kZeroDate || DaysBetween(today, date) >= 0) continue;
-    std::string line(stored);
-    line.replace(10, kNoReminder.size(), kNoReminder);
-    store.EventRecords.Set(at, std::move(line));
+    store.EventRecords.Set(at, WithReminderField(stored, kNoReminder));
     result.changed = true;
   }
   if (result.changed) result.save = SaveEvents(store);

@@ -87,8 +87,7 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
   result.outcome = QuickReminderOutcome::Written;
   result.eventIndex = i;
   result.previousLine = line;
-  events.EventRecords.Set(static_cast<std::size_t>(i),
-                          std::string(DateField(line)) + std::string(code) + std::string(ColumnsFrom(line, 17)));
+  events.EventRecords.Set(static_cast<std::size_t>(i), WithReminderField(line, code));
   return result;
 }
 

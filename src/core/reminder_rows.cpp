@@ -54,9 +54,9 @@ int ApplyReminderRows(EventStore& events, const std::vector<ReminderRow>& rows) 
       }
     }
     if (index == 0) continue;
-    const std::string code = row.RowChecked ? row.ReminderRowCode : std::string(kNoReminder);
+    const std::string_view code = row.RowChecked ? std::string_view(row.ReminderRowCode) : kNoReminder;
     const std::string_view line = at(index);
-    std::string updated = std::string(DateField(line)) + code + std::string(ColumnsFrom(line, 17));
+    std::string updated = WithReminderField(line, code);
     written.insert(index);
     if (updated == line) continue;
     events.EventRecords.Set(static_cast<std::size_t>(index), std::move(updated));
