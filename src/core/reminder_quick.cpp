@@ -4,6 +4,7 @@
 #include "core/event_line.h"
 #include "core/events_file.h"
 #include "core/message_box.h"
+#include "core/reminder_code.h"
 
 namespace orlevant {
 
@@ -41,15 +42,11 @@ int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) 
   return 0;
 }
 
-std::string Code(char a, char b, char c, char d, char e, char f) { return std::string{a, b, c, d, e, f}; }
-
-char Digit(int n) { return static_cast<char>('0' + (n >= 0 && n <= 9 ? n : 0)); }
-
 }  // namespace
 
-std::string QuickDaysCode(int n) { return Code('0', Digit(n), '0', '0', '0', '0'); }
-std::string QuickHoursCode(int n) { return Code('0', '0', '0', Digit(n), '0', '0'); }
-std::string QuickMinutesCode(int n) { return Code('0', '0', '0', '0', Digit(n), '0'); }
+std::string QuickDaysCode(int n) { return ReminderCode{n, 0, 0, 0}.ToField(); }
+std::string QuickHoursCode(int n) { return ReminderCode{0, n, 0, 0}.ToField(); }
+std::string QuickMinutesCode(int n) { return ReminderCode{0, 0, n * 10, 0}.ToField(); }
 
 QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellText, Date day, Date today,
                                      std::string_view code) {
