@@ -13,22 +13,6 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Every line break (CR LF, LF or a lone CR) as CR LF.
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 4);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      out += kCrLf;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 // The form the candidate test compares: line breaks as LF, ASCII letters in lower case.
 std::string Folded(std::string_view text) {
   std::string out;
@@ -156,7 +140,7 @@ void EntryRows::StoreConflictSlot(int r) {
 
 void EntryRows::SetText(int r, std::string_view text) {
   EntryLine& shown = rows_.at(static_cast<std::size_t>(r)).Shown;
-  std::string normal = WithCrLf(text);
+  std::string normal = ReplaceLineBreaks(text, kCrLf);
   if (normal == shown.Text) return;
   shown.Text = std::move(normal);
   shown.Edited = true;

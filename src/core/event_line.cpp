@@ -84,16 +84,14 @@ std::string TildesToLineBreaks(std::string_view text) {
   return out;
 }
 
-std::string LineBreaksToTildes(std::string_view text) {
+std::string ReplaceLineBreaks(std::string_view text, std::string_view lineBreak) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c == '\r') {
-      out += '~';
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (c == '\n') {
-      out += '~';
+    if (c == '\r' || c == '\n') {
+      out += lineBreak;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     } else {
       out += c;
     }

@@ -112,9 +112,12 @@ inline bool IsValidEventLine(std::string_view line) {
 // column 17 on.
 std::string WithReminderField(std::string_view line, std::string_view code);
 
+// Every line break of `text` (CR LF, LF or a lone CR) as `lineBreak`.
+std::string ReplaceLineBreaks(std::string_view text, std::string_view lineBreak);
+
 // "~" <-> CR LF in event texts.
 std::string TildesToLineBreaks(std::string_view text);
-std::string LineBreaksToTildes(std::string_view text);
+inline std::string LineBreaksToTildes(std::string_view text) { return ReplaceLineBreaks(text, "~"); }
 // An event text on one row of a list: each stored line break as two spaces, each "=" as " - ".
 std::string OneRowText(std::string_view text);
 
