@@ -1,6 +1,5 @@
 #include "core/entry_rows.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "core/case_mapping.h"
@@ -103,7 +102,7 @@ void EntryRows::Load(const EventLines& records, int eventCount, std::string_view
   if (cellText.empty()) return;
   // The box begins with a line break; the search starts at its first line.
   const std::string box = Folded(cellText.substr(1));
-  const int count = std::max(0, std::min<int>(eventCount, static_cast<int>(records.size()) - 1));
+  const int count = StoredLineCount(records, eventCount);
   for (int i = 1; i <= count; ++i) {
     const std::string_view line = records[static_cast<std::size_t>(i)];
     if (line.empty()) continue;

@@ -63,11 +63,12 @@ struct EventStore {
   explicit EventStore(std::string path) : Path(std::move(path)), EventRecords(kSpareEventSlots + 1) {}
 };
 
-// The number of lines 1 .. EventCount the table really holds: a count set by hand may run past the
-// end of EventRecords, and every loop over the lines stops here.
-inline int StoredLineCount(const EventStore& store) {
-  return std::max(0, std::min<int>(store.EventCount, static_cast<int>(store.EventRecords.size()) - 1));
+// The number of lines 1 .. eventCount the table really holds: a count set by hand may run past the
+// end of the table, and every loop over the lines stops here.
+inline int StoredLineCount(const EventLines& records, int eventCount) {
+  return std::max(0, std::min<int>(eventCount, static_cast<int>(records.size()) - 1));
 }
+inline int StoredLineCount(const EventStore& store) { return StoredLineCount(store.EventRecords, store.EventCount); }
 
 // Outcome of a load or save. error is a sentence for the user ("Could not save the events file
 // /home/.../ann.dat: No space left on device."), empty when ok.
