@@ -66,14 +66,15 @@ bool IsDefaultEventsFolder(const fs::path& dir) {
 FileReadOutcome ReadEventFile(const std::string& path, std::string& content, StoreResult& failure) {
   FileReadResult read = ReadWholeFile(path);
   const fs::path dir = fs::path(path).parent_path();
-  if (read.outcome == FileReadOutcome::Missing && !FolderExists(dir) && IsDefaultEventsFolder(dir) &&
-      !EnsureFolder(dir, 0700)) {
-    failure = ReadFailure(path, "the folder " + dir.string() + " cannot be made (" + ErrnoText(errno) + ")");
-    return FileReadOutcome::Failed;
-  }
   if (read.outcome == FileReadOutcome::Missing && !FolderExists(dir)) {
-    failure = ReadFailure(path, "the folder " + fs::path(path).parent_path().string() + " does not exist");
-    return FileReadOutcome::Failed;
+    if (!IsDefaultEventsFolder(dir)) {
+      failure = ReadFailure(path, "the folder " + dir.string() + " does not exist");
+      return FileReadOutcome::Failed;
+    }
+    if (!EnsureFolder(dir, 0700)) {
+      failure = ReadFailure(path, "the folder " + dir.string() + " cannot be made (" + ErrnoText(errno) + ")");
+      return FileReadOutcome::Failed;
+    }
   }
   if (read.outcome == FileReadOutcome::Failed) failure = ReadFailure(path, read.error);
   content = std::move(read.content);
