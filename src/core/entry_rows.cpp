@@ -14,16 +14,8 @@ constexpr std::string_view kCrLf = "\r\n";
 
 // The form the candidate test compares: line breaks as LF, ASCII letters in lower case.
 std::string Folded(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r') {
-      if (i + 1 < text.size() && text[i + 1] == '\n') continue;
-      c = '\n';
-    }
-    out += AsciiLower(c);
-  }
+  std::string out = ReplaceLineBreaks(text, "\n");
+  for (char& c : out) c = AsciiLower(c);
   return out;
 }
 
