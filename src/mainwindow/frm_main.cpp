@@ -443,13 +443,12 @@ void frmMain::ShowRemindersOnOff() {
 // ------------------------------------------------------------------------------------ refresh paths
 
 void frmMain::EventsChanged(bool linesRemoved) {
-  MonthView& m = app_.month;
   FinishStartReminders();
-  BuildReminderList(app_.reminders, app_.events, m.Today);
+  BuildReminderList(app_.reminders, app_.events, app_.month.Today);
   // Removed lines start every reminder over, as the entry dialog tells the user.
   if (linesRemoved) ResetReminderShown(app_.reminders);
-  m.FillMonthGrid(m.ShownMonthDate, app_.settings, app_.events);
-  DrawMonth();
+  ++eventsChanges_;
+  RefillShownMonth();
 }
 
 void frmMain::SettingsChanged() {

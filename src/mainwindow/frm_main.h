@@ -218,6 +218,9 @@ class frmMain : public QWidget {
   // The pointer moved over a hover pop-up, at `globalPos`.
   void PointerOverPopup(QPoint globalPos);
   void RunModal(QDialog& dialog);
+  // Runs the entry dialog's slot `dialog` on box LastBoxIndex, then makes sure the shown month is
+  // filled again.
+  void RunDayDialog(const std::function<void(frmMain&, int)>& dialog);
   std::vector<QPointer<QWidget>> OtherWindows() const;
   // Navigation (main_navigation.cpp).
   void ChangeCalendarSize(int size);
@@ -238,6 +241,7 @@ class frmMain : public QWidget {
   FrmMainServices services_;
   DialogOpeners dialogs_;
   int LastBoxIndex_ = 0;
+  int eventsChanges_ = 0;  // how many times EventsChanged has run
   ReminderAlerts* alerts_ = nullptr;  // a child of the window
 
   MainMenus menus_;

@@ -479,13 +479,19 @@ void frmMain::RunModal(QDialog& dialog) {
   }
 }
 
+void frmMain::RunDayDialog(const std::function<void(frmMain&, int)>& dialog) {
+  const int changesBefore = eventsChanges_;
+  dialog(*this, LastBoxIndex_);
+  // Saved, cancelled or cleared: the month is filled again all the same, once. A dialog that went
+  // through EventsChanged has filled it already, and a fill reads every event line.
+  if (!unloaded_ && eventsChanges_ == changesBefore) RefillShownMonth();
+}
+
 void frmMain::EditSelectedDay() {
   if (!dialogs_.EditDay) return;
   // The dialog covers the day: the pop-up about it has nothing more to say.
   UnloadEventPopup();
-  dialogs_.EditDay(*this, LastBoxIndex_);
-  // Saved, cancelled or cleared: the month is filled again all the same.
-  if (!unloaded_) RefillShownMonth();
+  RunDayDialog(dialogs_.EditDay);
 }
 
 void frmMain::mnuEdit_Click() {
@@ -495,9 +501,7 @@ void frmMain::mnuEdit_Click() {
 
 void frmMain::mnuClearAll_Click() {
   CloseHoverPopups();
-  if (!dialogs_.ClearAllDay) return;
-  dialogs_.ClearAllDay(*this, LastBoxIndex_);
-  if (!unloaded_) RefillShownMonth();
+  if (dialogs_.ClearAllDay) RunDayDialog(dialogs_.ClearAllDay);
 }
 
 void frmMain::mnuReminders_Click() {

@@ -14,27 +14,21 @@
 #include "main_window_fixture.h"
 
 using namespace orlevant;
+using orlevant::testing::At;
 using orlevant::testing::WriteEvents;
 
 namespace {
 
-DateTime At(QDate d, int hour = 12, int minute = 0) {
-  return DateTime{DateSerial(d.year(), d.month(), d.day()), hour, minute, 0};
-}
-
-QDateTime When(const char* text) { return QDateTime::fromString(text, "yyyy-MM-dd HH:mm"); }
-
 // The clock ticks from `from` to `to`; `announced` and `notAnnounced` are lists divided by "|",
 // `key` is the month shown at the end.
 struct NewDayRow {
-  const char *name, *from, *to;
+  const char* name;
+  DateTime from, to;
   bool collapsed;
   const char *announced, *notAnnounced, *key;
 };
 
 int Px(int twips) { return (twips + 7) / 15; }
-
-int Occurrences(const QString& haystack, const QString& needle) { return haystack.count(needle); }
 
 }  // namespace
 
@@ -77,7 +71,7 @@ class TestFrmMain : public QObject {
     QFETCH(int, boxStyle);
     Set("Expand", expand);
     Set("BoxStyle", QString::number(boxStyle));
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     const MonthView& m = f_->app.month;
     const bool compact = expand == "0";
 
@@ -118,7 +112,7 @@ class TestFrmMain : public QObject {
     Set("Position", position);
     Set("PositionLeft", "1503");
     Set("PositionTop", "2250");
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     const QRect expanded = WindowRect();
     const QPoint title = TitleOnScreen();
     w.SavePosition();
@@ -148,19 +142,20 @@ class TestFrmMain : public QObject {
   void newDay_data() {
     QTest::addColumn<NewDayRow>("row");
     for (const NewDayRow& r : std::initializer_list<NewDayRow>{
-             {"no new day", "2026-01-30 09:00", "2026-01-30 23:59", false, "", "", "08/2026"},
-             {"midnight, expanded", "2026-01-31 23:59", "2026-02-01 00:00", false, "February starts|Rent",
+             {"no new day", At(2026, 1, 30, 9, 0), At(2026, 1, 30, 23, 59), false, "", "", "08/2026"},
+             {"midnight, expanded", At(2026, 1, 31, 23, 59), At(2026, 2, 1, 0, 0), false, "February starts|Rent",
               "New Year|Last of January", "02/2026"},
-             {"same day number, next month", "2026-02-05 09:00", "2026-03-05 09:00", false, "Taxes due", "", "03/2026"},
-             {"midnight, collapsed, across a month end", "2026-01-31 23:59", "2026-02-01 00:00", true,
+             {"same day number, next month", At(2026, 2, 5, 9, 0), At(2026, 3, 5, 9, 0), false, "Taxes due", "",
+              "03/2026"},
+             {"midnight, collapsed, across a month end", At(2026, 1, 31, 23, 59), At(2026, 2, 1, 0, 0), true,
               "February starts|Rent", "New Year|Last of January", "02/2026"},
-             {"midnight, collapsed, within a month", "2026-01-30 23:59", "2026-01-31 00:00", true, "Last of January",
-              "Rent|February starts", "01/2026"}})
+             {"midnight, collapsed, within a month", At(2026, 1, 30, 23, 59), At(2026, 1, 31, 0, 0), true,
+              "Last of January", "Rent|February starts", "01/2026"}})
       QTest::newRow(r.name) << r;
   }
   void newDay() {
     QFETCH(NewDayRow, row);
-    const QDateTime from = When(row.from), to = When(row.to);
+    const Date to = row.to.date;
     const bool collapsed = row.collapsed;
     const QStringList announced = QString(row.announced).split('|', Qt::SkipEmptyParts);
     const QStringList notAnnounced = QString(row.notAnnounced).split('|', Qt::SkipEmptyParts);
@@ -168,7 +163,7 @@ class TestFrmMain : public QObject {
     WriteEvents({"01/01/2026000000=New Year", "01/02/2026000000=February starts", "01/01/9998000000=Rent",
                  "31/01/2026000000=Last of January", "05/03/2026000000=Taxes due"});
     Set("Expand", collapsed ? "0" : "1");
-    frmMain& w = f_->Open(At(from.date(), from.time().hour(), from.time().minute()));
+    frmMain& w = f_->Open(row.from);
     MonthView& m = f_->app.month;
     const std::string keyBefore = m.MonthKey;
     if (!collapsed) {
@@ -177,15 +172,15 @@ class TestFrmMain : public QObject {
     }
     f_->boxes.shown.clear();
 
-    f_->SetNow(At(to.date(), to.time().hour(), to.time().minute()));
+    f_->SetNow(row.to);
     w.TimerDate_Timer();
     QCoreApplication::sendPostedEvents();  // the greeting opens from the event loop
 
     const QStringList greetings = Greetings();
     QCOMPARE(greetings.size(), announced.isEmpty() ? 0 : 1);
     QCOMPARE(f_->beeps, announced.isEmpty() ? 0 : 1);
-    for (const QString& text : announced) QCOMPARE(Occurrences(greetings[0], text), 1);
-    for (const QString& text : notAnnounced) QCOMPARE(Occurrences(greetings[0], text), 0);
+    for (const QString& text : announced) QCOMPARE(greetings[0].count(text), 1);
+    for (const QString& text : notAnnounced) QCOMPARE(greetings[0].count(text), 0);
     if (collapsed) {
       // The hidden grid waits for the expand, which then shows today's month in the rows it needs.
       QCOMPARE(m.MonthKey, keyBefore);
@@ -199,11 +194,11 @@ class TestFrmMain : public QObject {
     QVERIFY(!w.NewDayPending());
     QCOMPARE(QString::fromStdString(m.MonthKey), key);
     if (announced.isEmpty()) return;
-    QCOMPARE(MonthOf(m.ShownMonthDate), to.date().month());
-    QVERIFY(w.lblDate()->text().contains(QLocale(QLocale::English).monthName(to.date().month())));
-    const int box = m.BoxOfDay(to.date().day());
+    QCOMPARE(MonthOf(m.ShownMonthDate), MonthOf(to));
+    QVERIFY(w.lblDate()->text().contains(QLocale(QLocale::English).monthName(MonthOf(to))));
+    const int box = m.BoxOfDay(DayOf(to));
     QCOMPARE(w.lblData(box)->palette().color(QPalette::Window), ColourFromBgr(f_->app.settings.BackGroundToday));
-    for (const QString& text : announced) QCOMPARE(Occurrences(w.lblData(box)->text(), text), 1);
+    for (const QString& text : announced) QCOMPARE(w.lblData(box)->text().count(text), 1);
   }
 
   void todaysEventsGreeting_data() {
@@ -219,7 +214,7 @@ class TestFrmMain : public QObject {
     WriteEvents({eventToday ? "12/05/2026000000=Call Ann~about the car" : "13/05/2026000000=Tomorrow"});
     Set("NotifyMe", notifyMe);
     Set("DateFormat", "dd/mm/yyyy");
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     f_->boxes.shown.clear();
     w.ShowTodaysEvents();
     const bool shown = eventToday && notifyMe == "1";
@@ -236,7 +231,7 @@ class TestFrmMain : public QObject {
   void eventTextIsShownAsPlainText() {
     WriteEvents({"12/05/2026000000=<b>bold</b> & <i>x</i>"});
     Set("ShowToolTips", "1");
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     QLabel* label = w.lblData(f_->app.month.BoxOfDay(12));
     QCOMPARE(label->textFormat(), Qt::PlainText);
     QVERIFY(label->text().contains(QStringLiteral("<b>bold</b> & <i>x</i>")));
@@ -248,7 +243,7 @@ class TestFrmMain : public QObject {
   }
 
   void toTrayAndBackThenUnload() {
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     MainMenus& menus = w.Menus();
     w.show();
     w.mnuToTray_Click();
@@ -283,7 +278,7 @@ class TestFrmMain : public QObject {
     // Started minimized at log-on before the panel: no notification area yet.
     f_->trayAvailable = false;
     Set("StartMinimized", "1");
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     MainMenus& menus = w.Menus();
     QVERIFY(!w.InTray());
     w.show();
@@ -314,7 +309,7 @@ class TestFrmMain : public QObject {
     QFETCH(bool, on);
     WriteEvents({"12/05/2026010000=Remind me"});
     Set("Reminders", on ? "1" : "0");
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     MainMenus& menus = w.Menus();
     const auto expectState = [&](bool isOn) {
       QCOMPARE(f_->app.settings.Reminders, isOn ? 1 : 0);
@@ -338,16 +333,16 @@ class TestFrmMain : public QObject {
 
   void theTitleTicksWithTheClock() {
     Set("ShowTime", "1");
-    frmMain& w = f_->Open(At(QDate(2026, 12, 5), 14, 7));
+    frmMain& w = f_->Open(At(2026, 12, 5, 14, 7));
     QCOMPARE(w.lblDate()->text(), QStringLiteral("2:07 PM - Saturday - December 5, 2026"));
-    f_->SetNow(At(QDate(2026, 12, 5), 14, 8));
+    f_->SetNow(At(2026, 12, 5, 14, 8));
     w.TimerDate_Timer();
     QCOMPARE(w.lblDate()->text(), QStringLiteral("2:08 PM - Saturday - December 5, 2026"));
   }
 
   void anEventsFileThatCannotBeReadIsReported() {
     std::filesystem::create_directories(EventFilePath(DefaultAllUsersPath()));  // a folder in its place
-    frmMain& w = f_->Open(At(QDate(2026, 5, 12)));
+    frmMain& w = f_->Open(At(2026, 5, 12));
     QVERIFY(!w.IsUnloaded());
     QCOMPARE(f_->boxes.shown.size(), std::size_t{1});
     QCOMPARE(f_->boxes.shown[0].title, AppTitle() + " - Events File");

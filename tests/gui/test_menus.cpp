@@ -1,4 +1,5 @@
-// The main window's six context menus, their image list and the menu styler's three looks.
+// The main window's six context menus, their image list (drawn when first shown) and the menu
+// styler's three looks, in each of which the highlighted item stands out.
 
 #include <QApplication>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <QtTest>
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "core/ini_file.h"
@@ -33,6 +35,24 @@ bool Near(QColor a, QColor b, int tolerance) {
   return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
          std::abs(a.blue() - b.blue()) <= tolerance;
 }
+
+QColor Mean(const QImage& image, const QRect& r) {
+  double red = 0, green = 0, blue = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      red += c.red(), green += c.green(), blue += c.blue();
+    }
+  const double n = double(r.width()) * r.height();
+  return QColor(int(red / n), int(green / n), int(blue / n));
+}
+
+// A look and its colours, &H00BBGGRR; all 0: as a new user has them.
+struct LookRow {
+  int menuStyle;
+  int gradientBar;
+  std::uint32_t first, second, third;
+};
 
 // A window with its menus, as the main window holds them, optionally with the styler attached.
 struct Window {
@@ -64,6 +84,8 @@ struct Window {
 };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(LookRow)
 
 class TestMenus : public QObject {
   Q_OBJECT
@@ -186,6 +208,36 @@ class TestMenus : public QObject {
       seen.push_back(picture);
     }
     QVERIFY(images.Image("NoSuchKey").isNull());
+  }
+
+  // The pictures are drawn when first shown, once for each size and look, and never at start.
+  void imagesAreDrawnWhenFirstShownThenKept_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("16, normal") << 16 << int(QIcon::Normal);
+    QTest::newRow("24, normal") << 24 << int(QIcon::Normal);
+    QTest::newRow("16, greyed") << 16 << int(QIcon::Disabled);
+    QTest::newRow("32, highlighted") << 32 << int(QIcon::Active);
+  }
+  void imagesAreDrawnWhenFirstShownThenKept() {
+    QFETCH(int, size);
+    QFETCH(int, mode);
+    const int atStart = MenuIconsDrawn();
+    const MenuImageList images = BuildMenuImageList();
+    QCOMPARE(images.Count(), std::size_t{31});
+    QCOMPARE(MenuIconsDrawn(), atStart);  // building the list draws nothing
+
+    for (int round = 0; round < 3; ++round) {
+      for (const std::string& key : images.Keys()) {
+        const QIcon icon = images.Image(key);  // a copy shares what the list's icon has drawn
+        const QPixmap shown = icon.pixmap(QSize(size, size), QIcon::Mode(mode));
+        QCOMPARE(shown.size(), QSize(size, size));
+        if (mode == QIcon::Normal) QCOMPARE(shown.toImage(), DrawMenuIcon(key, size).toImage());
+      }
+      // Each picture was drawn once, in the first round; the comparisons above draw one more each.
+      const int compared = mode == QIcon::Normal ? 31 * (round + 1) : 0;
+      QCOMPARE(MenuIconsDrawn() - atStart, 31 + compared);
+    }
   }
 
   void splitCaption() {
@@ -404,6 +456,39 @@ class TestMenus : public QObject {
     QVERIFY2(Near(bottom, QColor(0, 0, 255), 16), qPrintable(bottom.name()));
     // The menu's face is the middle colour.
     QCOMPARE(image.pixelColor(w.Other().right() - 2, w.Other().top() + 1), QColor(0, 255, 0));
+  }
+
+  // In every look, and whatever colours were chosen, the highlighted item clearly differs from the
+  // item beside it.
+  void highlightStandsOut_data() {
+    QTest::addColumn<LookRow>("row");
+    QTest::newRow("gradient, new user") << LookRow{0, 1, 0, 0, 0};
+    QTest::newRow("gradient bar near the face") << LookRow{0, 1, 0xF0F0F0, 0xFAFAFA, 0};
+    QTest::newRow("plain bar of the face colour") << LookRow{0, 0, 0xF5F5F5, 0xF5F5F5, 0};
+    QTest::newRow("flat, new user") << LookRow{2, 1, 0, 0, 0};
+    QTest::newRow("flat, bar as the text area") << LookRow{2, 1, 0xFFFFFF, 0x202020, 0x202020};
+    QTest::newRow("flat, dark") << LookRow{2, 1, 0x101010, 0x000000, 0x000000};
+    QTest::newRow("raised, new user") << LookRow{4, 1, 0, 0, 0};
+    QTest::newRow("raised, all one colour") << LookRow{4, 1, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0};
+    QTest::newRow("raised, dark") << LookRow{4, 1, 0x202020, 0x101010, 0x303030};
+    QTest::newRow("the desktop's own look") << LookRow{1, 1, 0, 0, 0};
+  }
+  void highlightStandsOut() {
+    QFETCH(LookRow, row);
+    Settings s;
+    s.MenuStyle = row.menuStyle;
+    s.GradientBar = row.gradientBar;
+    if (row.first || row.second || row.third) {
+      s.GradientLeftColour = row.first, s.GradientRightColour = row.second;
+      s.XPLeftBackColour = row.first, s.XPRightBackColour = row.second, s.XPBarColour = row.third;
+      s.TopColour = row.first, s.MiddleColour = row.second, s.BottomColour = row.third;
+    }
+    Window w(&base_);
+    const QImage image = w.OpenDayMenu(s);
+    const QColor selected = Mean(image, w.Selected()), beside = Mean(image, w.Other());
+    const double distance = std::hypot(selected.red() - beside.red(), selected.green() - beside.green(),
+                                       selected.blue() - beside.blue());
+    QVERIFY2(distance >= 60, qPrintable(selected.name() + " against " + beside.name()));
   }
 
   void menuHelpNamesTheItemPointedAt() {
