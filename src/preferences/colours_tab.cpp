@@ -154,10 +154,7 @@ void ColoursTab::Load(const Settings& s) {
   committed_ = MonthColoursOf(s);
   WorkColours_ = committed_;
   WorkScheme_ = s.Scheme;
-  const ListChoice schemes = ListWithStored(kSchemeNames, s.Scheme);
-  cboScheme_->clear();
-  for (const std::string& e : schemes.entries) cboScheme_->addItem(QString::fromStdString(e));
-  cboScheme_->setCurrentIndex(schemes.selected);
+  FillList(cboScheme_, ListWithStored(kSchemeNames, s.Scheme));
   WorkScheme_ = s.Scheme;
   SetFlag(chkTransDate_, s.TransparentDate);
   SetFlag(chkTransWeek_, s.TransparentWeek);

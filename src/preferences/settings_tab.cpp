@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,12 @@ int PreviewPixels(int twips) { return (twips + 5) / 10; }
 
 int FlagOf(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 void SetFlag(QCheckBox* box, int flag) { box->setChecked(flag == 1); }
+
+void FillList(QComboBox* list, const ListChoice& choice) {
+  list->clear();
+  for (const std::string& e : choice.entries) list->addItem(QString::fromStdString(e));
+  list->setCurrentIndex(choice.selected);
+}
 
 QCheckBox* SettingsTab::NewCheck(const char* name, const char* caption) {
   auto* box = new QCheckBox(QString::fromLatin1(caption), this);

@@ -8,6 +8,7 @@
 #include "preferences/preferences_tab.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -77,5 +78,8 @@ class SettingsTab : public PreferencesTab {
 // A check box as a stored flag: 1 checked, 0 otherwise (Qt::Checked itself is 2).
 int FlagOf(const QCheckBox* box);
 void SetFlag(QCheckBox* box, int flag);
+
+// A list filled with a ListWithStored choice, its stored entry selected.
+void FillList(QComboBox* list, const ListChoice& choice);
 
 }  // namespace orlevant
