@@ -236,12 +236,7 @@ void frmPrintOptions::optPrintMode_Click(int Index) {
   const bool landscape = Index != 0;
   PageOrientation = landscape ? 2 : 1;
   lblPaper->resize(TwipsToPixels(QSize(PreviewPaper(landscape).Width, PreviewPaper(landscape).Height)));
-  for (int k = 0; k < static_cast<int>(optPosition.size()); ++k) {
-    if (optPosition[static_cast<std::size_t>(k)]->isChecked()) {
-      optPosition_Click(k);
-      break;
-    }
-  }
+  if (const int position = positionGroup_->checkedId(); position >= 0) optPosition_Click(position);
 }
 
 void frmPrintOptions::optQuality_Click(int Index) {
