@@ -153,8 +153,8 @@ ColoursTab::ColoursTab(const PreferencesServices& services, QWidget* parent)
 void ColoursTab::Load(const Settings& s) {
   committed_ = MonthColoursOf(s);
   WorkColours_ = committed_;
-  WorkScheme_ = s.Scheme;
   FillList(cboScheme_, ListWithStored(kSchemeNames, s.Scheme));
+  // Filling the list ran its handler on the entries it passed through; the stored name is kept.
   WorkScheme_ = s.Scheme;
   SetFlag(chkTransDate_, s.TransparentDate);
   SetFlag(chkTransWeek_, s.TransparentWeek);
@@ -261,8 +261,6 @@ void ColoursTab::cmdRestoreColours_Click() {
   chkTransWeek_->setChecked(false);
   chkTransNext_->setChecked(false);
   chkUseScheme_->setChecked(false);
-  SchemeLock_ = false;
-  WorkScheme_ = "Blue";
   emit RestoreRequested();
 }
 
