@@ -49,9 +49,9 @@ SettingsTab::SettingsTab(QWidget* parent) : PreferencesTab(parent) {
   chkRunStartup_ = NewCheck("chkRunStartup", "Run at Startup");
   chkShowSplash_ = NewCheck("chkShowSplash", "Show Splash Screen");
   chkNotifyMe_ = NewCheck("chkNotifyMe", "Notify Events on Startup");
-  const QCheckBox* order[] = {chkStartMinimized_, chkShowClearAllMsg_, chkShowToolTips_, chkShowMessage_, chkShowTips_,
+  QCheckBox* const order[] = {chkStartMinimized_, chkShowClearAllMsg_, chkShowToolTips_, chkShowMessage_, chkShowTips_,
                               chkExpand_,         chkRunStartup_,      chkShowSplash_,   chkNotifyMe_};
-  for (int i = 0; i < 9; ++i) general->addWidget(const_cast<QCheckBox*>(order[i]), i % 5, i / 5);
+  for (int i = 0; i < 9; ++i) general->addWidget(order[i], i % 5, i / 5);
   connect(chkRunStartup_, &QCheckBox::toggled, this, [this] { WorkRunStartup_ = FlagOf(chkRunStartup_); });
 
   auto* fraPosition = new QGroupBox(QStringLiteral("Position"), this);
