@@ -52,7 +52,6 @@ SettingsTab::SettingsTab(QWidget* parent) : PreferencesTab(parent) {
   QCheckBox* const order[] = {chkStartMinimized_, chkShowClearAllMsg_, chkShowToolTips_, chkShowMessage_, chkShowTips_,
                               chkExpand_,         chkRunStartup_,      chkShowSplash_,   chkNotifyMe_};
   for (int i = 0; i < 9; ++i) general->addWidget(order[i], i % 5, i / 5);
-  connect(chkRunStartup_, &QCheckBox::toggled, this, [this] { WorkRunStartup_ = FlagOf(chkRunStartup_); });
 
   auto* fraPosition = new QGroupBox(QStringLiteral("Position"), this);
   fraPosition->setObjectName(QStringLiteral("fraPosition"));
@@ -124,7 +123,6 @@ SettingsTab::SettingsTab(QWidget* parent) : PreferencesTab(parent) {
 void SettingsTab::Load(const Settings& s) {
   WorkPosition_ = s.Position;
   WorkBoxStyle_ = s.BoxStyle;
-  WorkRunStartup_ = s.RunStartup;
   SetFlag(chkRunStartup_, s.RunStartup);
   SetFlag(chkShowSplash_, s.ShowSplash);
   SetFlag(chkNotifyMe_, s.NotifyMe);

@@ -33,7 +33,6 @@ class SettingsTab : public PreferencesTab {
 
   int WorkPosition() const { return WorkPosition_; }
   int WorkBoxStyle() const { return WorkBoxStyle_; }
-  int WorkRunStartup() const { return WorkRunStartup_; }
   const PositionPreviewLayout& Preview() const { return preview_; }
 
   QCheckBox* chkStartMinimized() const { return chkStartMinimized_; }
@@ -55,7 +54,6 @@ class SettingsTab : public PreferencesTab {
 
   int WorkPosition_ = 1;
   int WorkBoxStyle_ = 1;
-  int WorkRunStartup_ = 1;
   PositionPreviewLayout preview_;
 
   QCheckBox* chkStartMinimized_ = nullptr;
