@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/message_box.h"
+#include "mainwindow/todays_events.h"
 #include "platform/qt/bgr_colour.h"
 #include "preferences/colour_box.h"
 #include "preferences/settings_tab.h"
@@ -18,7 +19,7 @@
 namespace orlevant {
 namespace {
 
-constexpr const char* kWiden = "          ";
+const std::string kWiden(kWidenLine);
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
