@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/message_box.h"
+#include "mainwindow/todays_events.h"
 #include "platform/qt/bgr_colour.h"
 #include "preferences/colour_box.h"
 #include "preferences/settings_tab.h"
@@ -18,7 +19,7 @@
 namespace orlevant {
 namespace {
 
-constexpr const char* kWiden = "          ";
+const std::string kWiden(kWidenLine);
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
@@ -153,11 +154,8 @@ ColoursTab::ColoursTab(const PreferencesServices& services, QWidget* parent)
 void ColoursTab::Load(const Settings& s) {
   committed_ = MonthColoursOf(s);
   WorkColours_ = committed_;
-  WorkScheme_ = s.Scheme;
-  const ListChoice schemes = ListWithStored(kSchemeNames, s.Scheme);
-  cboScheme_->clear();
-  for (const std::string& e : schemes.entries) cboScheme_->addItem(QString::fromStdString(e));
-  cboScheme_->setCurrentIndex(schemes.selected);
+  FillList(cboScheme_, ListWithStored(kSchemeNames, s.Scheme));
+  // Filling the list ran its handler on the entries it passed through; the stored name is kept.
   WorkScheme_ = s.Scheme;
   SetFlag(chkTransDate_, s.TransparentDate);
   SetFlag(chkTransWeek_, s.TransparentWeek);
@@ -264,8 +262,6 @@ void ColoursTab::cmdRestoreColours_Click() {
   chkTransWeek_->setChecked(false);
   chkTransNext_->setChecked(false);
   chkUseScheme_->setChecked(false);
-  SchemeLock_ = false;
-  WorkScheme_ = "Blue";
   emit RestoreRequested();
 }
 

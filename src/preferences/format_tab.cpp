@@ -19,14 +19,6 @@
 namespace orlevant {
 namespace {
 
-template <std::size_t N>
-void FillList(QComboBox* list, const std::array<std::string_view, N>& fixed, const std::string& stored) {
-  const ListChoice choice = ListWithStored(fixed, stored);
-  list->clear();
-  for (const std::string& e : choice.entries) list->addItem(QString::fromStdString(e));
-  list->setCurrentIndex(choice.selected);
-}
-
 void PaintBack(QLabel* label, std::uint32_t bgr) {
   QPalette pal = label->palette();
   pal.setColor(QPalette::Window, ColourFromBgr(bgr));
@@ -138,8 +130,8 @@ void FormatTab::Load(const Settings& s) {
   // A stored pattern that no list entry names is shown as an entry of its own and kept.
   WorkDateFormat_ = s.DateFormat.empty() ? Settings{}.DateFormat : s.DateFormat;
   WorkTimeFormat_ = s.TimeFormat.empty() ? Settings{}.TimeFormat : s.TimeFormat;
-  FillList(cboDateFormat_, kDateFormats, WorkDateFormat_);
-  FillList(cboTimeFormat_, kTimeFormats, WorkTimeFormat_);
+  FillList(cboDateFormat_, ListWithStored(kDateFormats, WorkDateFormat_));
+  FillList(cboTimeFormat_, ListWithStored(kTimeFormats, WorkTimeFormat_));
   cboFirstDay_->setCurrentIndex(WorkFirstDay_ - 1);
   SetFlag(chkTime_, s.ShowTime);
   cboTimeFormat_->setEnabled(chkTime_->isChecked());

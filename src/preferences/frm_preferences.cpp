@@ -10,6 +10,7 @@
 #include "core/message_box.h"
 #include "core/preference_tables.h"
 #include "mainwindow/app_context.h"
+#include "mainwindow/todays_events.h"
 #include "platform/run_at_logon.h"
 #include "preferences/about_tab.h"
 #include "preferences/colours_tab.h"
@@ -142,16 +143,17 @@ bool frmPreferences::ApplySettings() {
   Settings next = app_.settings;
   for (PreferencesTab* tab : Tabs()) tab->Apply(next);
   const std::string title = AppTitle() + " - Preferences";
+  const std::string widen(kWidenLine);
   if (const auto problem = PreferenceValuesProblem(next)) {
-    AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, title, *problem + "          \r\n\r\n");
+    AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, title, *problem + widen + "\r\n\r\n");
     return false;
   }
   // One rewrite of the store: every value is kept, or none, and the program goes on with what
   // is stored.
   if (!app_.store.Write(PreferenceValues(next))) {
     AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, title,
-                           "The settings could not be saved to " + app_.store.FilePath().string() +
-                               ".          \r\n\r\nNothing was changed.\r\n\r\n");
+                           "The settings could not be saved to " + app_.store.FilePath().string() + "." + widen +
+                               "\r\n\r\nNothing was changed.\r\n\r\n");
     return false;
   }
   // Only when the box ended where it did not start does the log-on entry change.
@@ -168,7 +170,7 @@ bool frmPreferences::ApplySettings() {
       AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, title,
                              "The entry that starts " + ProductTitle() +
                                  (add ? " when you log on could not be written:" : " when you log on could not be removed:") +
-                                 "          \r\n" + RunAtLogonEntryPath().string() + "          \r\n\r\n");
+                                 widen + "\r\n" + RunAtLogonEntryPath().string() + widen + "\r\n\r\n");
     }
   }
   app_.settings = next;

@@ -11,11 +11,12 @@
 #include "core/events_file.h"
 #include "core/events_maintenance.h"
 #include "core/message_box.h"
+#include "mainwindow/todays_events.h"
 
 namespace orlevant {
 namespace {
 
-constexpr const char* kWiden = "          ";
+const std::string kWiden(kWidenLine);
 
 void Inform(const std::string& text) {
   AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, AppTitle(), text + kWiden + "\r\n\r\n");

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,12 @@ int PreviewPixels(int twips) { return (twips + 5) / 10; }
 
 int FlagOf(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
 void SetFlag(QCheckBox* box, int flag) { box->setChecked(flag == 1); }
+
+void FillList(QComboBox* list, const ListChoice& choice) {
+  list->clear();
+  for (const std::string& e : choice.entries) list->addItem(QString::fromStdString(e));
+  list->setCurrentIndex(choice.selected);
+}
 
 QCheckBox* SettingsTab::NewCheck(const char* name, const char* caption) {
   auto* box = new QCheckBox(QString::fromLatin1(caption), this);
@@ -42,10 +49,9 @@ SettingsTab::SettingsTab(QWidget* parent) : PreferencesTab(parent) {
   chkRunStartup_ = NewCheck("chkRunStartup", "Run at Startup");
   chkShowSplash_ = NewCheck("chkShowSplash", "Show Splash Screen");
   chkNotifyMe_ = NewCheck("chkNotifyMe", "Notify Events on Startup");
-  const QCheckBox* order[] = {chkStartMinimized_, chkShowClearAllMsg_, chkShowToolTips_, chkShowMessage_, chkShowTips_,
+  QCheckBox* const order[] = {chkStartMinimized_, chkShowClearAllMsg_, chkShowToolTips_, chkShowMessage_, chkShowTips_,
                               chkExpand_,         chkRunStartup_,      chkShowSplash_,   chkNotifyMe_};
-  for (int i = 0; i < 9; ++i) general->addWidget(const_cast<QCheckBox*>(order[i]), i % 5, i / 5);
-  connect(chkRunStartup_, &QCheckBox::toggled, this, [this] { WorkRunStartup_ = FlagOf(chkRunStartup_); });
+  for (int i = 0; i < 9; ++i) general->addWidget(order[i], i % 5, i / 5);
 
   auto* fraPosition = new QGroupBox(QStringLiteral("Position"), this);
   fraPosition->setObjectName(QStringLiteral("fraPosition"));
@@ -117,7 +123,6 @@ SettingsTab::SettingsTab(QWidget* parent) : PreferencesTab(parent) {
 void SettingsTab::Load(const Settings& s) {
   WorkPosition_ = s.Position;
   WorkBoxStyle_ = s.BoxStyle;
-  WorkRunStartup_ = s.RunStartup;
   SetFlag(chkRunStartup_, s.RunStartup);
   SetFlag(chkShowSplash_, s.ShowSplash);
   SetFlag(chkNotifyMe_, s.NotifyMe);

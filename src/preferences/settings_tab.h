@@ -8,6 +8,7 @@
 #include "preferences/preferences_tab.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -32,7 +33,6 @@ class SettingsTab : public PreferencesTab {
 
   int WorkPosition() const { return WorkPosition_; }
   int WorkBoxStyle() const { return WorkBoxStyle_; }
-  int WorkRunStartup() const { return WorkRunStartup_; }
   const PositionPreviewLayout& Preview() const { return preview_; }
 
   QCheckBox* chkStartMinimized() const { return chkStartMinimized_; }
@@ -54,7 +54,6 @@ class SettingsTab : public PreferencesTab {
 
   int WorkPosition_ = 1;
   int WorkBoxStyle_ = 1;
-  int WorkRunStartup_ = 1;
   PositionPreviewLayout preview_;
 
   QCheckBox* chkStartMinimized_ = nullptr;
@@ -77,5 +76,8 @@ class SettingsTab : public PreferencesTab {
 // A check box as a stored flag: 1 checked, 0 otherwise (Qt::Checked itself is 2).
 int FlagOf(const QCheckBox* box);
 void SetFlag(QCheckBox* box, int flag);
+
+// A list filled with a ListWithStored choice, its stored entry selected.
+void FillList(QComboBox* list, const ListChoice& choice);
 
 }  // namespace orlevant

@@ -14,6 +14,7 @@
 #include "core/calendar_date.h"
 #include "core/clock.h"
 #include "core/message_box.h"
+#include "mainwindow/todays_events.h"
 
 namespace orlevant {
 namespace {
@@ -151,7 +152,7 @@ bool StatisticsTab::eventFilter(QObject* watched, QEvent* event) {
     if (QListWidgetItem* item = lvwEvents_->currentItem()) {
       lvwEvents_ItemClick(item);
       AppMessageBoxes().Show(MsgIcon::None, MsgButtons::Ok, AppTitle(),
-                             item->text().toStdString() + "          \r\n\r\n");
+                             item->text().toStdString() + std::string(kWidenLine) + "\r\n\r\n");
     }
     return true;
   }

@@ -52,6 +52,14 @@ class EventsSymbol : public QFrame {
   }
 };
 
+// The window at its present size placed on the printer's page, in the orientation it has.
+std::optional<PicturePlacement> PlaceWindow(const QPrinter& printer, const QWidget& window, int position,
+                                            int centring) {
+  const QSize page = PrintableTwips(printer);
+  return PlacePictureOnPage(position, centring, page.width(), page.height(), PixelsToTwips(window.width()),
+                            PixelsToTwips(window.height()));
+}
+
 QString MonthText(const MonthView& month) {
   const DateTime shown{month.ShownMonthDate, 0, 0, 0};
   return QString::fromStdString(month.FormatDateAs(shown, "mmmm yyyy"));
@@ -228,12 +236,7 @@ void frmPrintOptions::optPrintMode_Click(int Index) {
   const bool landscape = Index != 0;
   PageOrientation = landscape ? 2 : 1;
   lblPaper->resize(TwipsToPixels(QSize(PreviewPaper(landscape).Width, PreviewPaper(landscape).Height)));
-  for (int k = 0; k < static_cast<int>(optPosition.size()); ++k) {
-    if (optPosition[static_cast<std::size_t>(k)]->isChecked()) {
-      optPosition_Click(k);
-      break;
-    }
-  }
+  if (const int position = positionGroup_->checkedId(); position >= 0) optPosition_Click(position);
 }
 
 void frmPrintOptions::optQuality_Click(int Index) {
@@ -276,9 +279,7 @@ void frmPrintOptions::reject() { cmdCancel_Click(); }
 
 void frmPrintOptions::SetPagePosition(int position, int centring) {
   printer_->setPageOrientation(PageOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-  const QSize page = PrintableTwips(*printer_);
-  const auto placed = PlacePictureOnPage(position, centring, page.width(), page.height(),
-                                         PixelsToTwips(main_.width()), PixelsToTwips(main_.height()));
+  const auto placed = PlaceWindow(*printer_, main_, position, centring);
   if (!placed) return;
   PrintLeft = placed->Left;
   PrintTop = placed->Top;
@@ -336,10 +337,7 @@ void frmPrintOptions::LayoutPreview(int position, int centring) {
     return;
   }
   // The list's place on the page, for the main window's present size.
-  const QSize page = PrintableTwips(*printer_);
-  if (const auto onPage = PlacePictureOnPage(position, centring, page.width(), page.height(),
-                                             PixelsToTwips(main_.width()), PixelsToTwips(main_.height())))
-    EventsListTop = onPage->EventsListTop;
+  if (const auto onPage = PlaceWindow(*printer_, main_, position, centring)) EventsListTop = onPage->EventsListTop;
   if (position == kPositionCentre) {
     if (style == 2) {
       ShowMessage(LargeSizeNote);

@@ -129,6 +129,8 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
     QFont heading = body;
     heading.setBold(true);
     const QFontMetricsF metrics(body, &printer);
+    const double bodyAscent = metrics.ascent();
+    const double headingAscent = QFontMetricsF(heading, &printer).ascent();
     const double lineWidth = dev(page.width() - kEventsListLeft);
 
     // The heading, then each day's line, broken where it is wider than the page.
@@ -156,8 +158,8 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
         ++result.pages;
       }
       painter.setFont(lines[i].heading ? heading : body);
-      const QFontMetricsF lineMetrics(painter.font(), &printer);
-      painter.drawText(QPointF(dev(kEventsListLeft), dev(places[i].Top) + lineMetrics.ascent()), lines[i].text);
+      const double ascent = lines[i].heading ? headingAscent : bodyAscent;
+      painter.drawText(QPointF(dev(kEventsListLeft), dev(places[i].Top) + ascent), lines[i].text);
     }
   }
 

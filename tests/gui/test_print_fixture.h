@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QString>
 #include <QtTest>
@@ -74,6 +75,9 @@ class PrintFixture {
   MainWindowFixture main_;
   QString pdf_;
 };
+
+// A click on an option's button, as the user makes it.
+inline void Choose(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); }
 
 inline QString Run(const QString& program, const QStringList& arguments) {
   QProcess process;

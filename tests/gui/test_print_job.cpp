@@ -16,6 +16,7 @@
 #include "test_print_fixture.h"
 
 using namespace orlevant;
+using orlevant::testing::Choose;
 using orlevant::testing::InkBounds;
 using orlevant::testing::PdfFirstPage;
 using orlevant::testing::PdfLines;
@@ -29,8 +30,6 @@ std::string Line(int day, int month, const std::string& text, const char* remind
   std::snprintf(head, sizeof head, "%02d/%02d/2026", day, month);
   return std::string(head) + reminder + "=" + text;
 }
-
-void Choose(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); }
 
 // Twips on the page to points on the sheet, the half-inch margin added.
 double SheetPoints(int twips) { return orlevant::testing::kTestMarginPoints + twips / 20.0; }
