@@ -21,6 +21,7 @@
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "mainwindow/app_context.h"
+#include "mainwindow/todays_events.h"
 #include "platform/date_format.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/plain_label.h"
@@ -29,7 +30,6 @@ namespace orlevant {
 
 namespace {
 
-constexpr std::string_view kTenBlanks = "          ";
 constexpr std::string_view kCrLf = "\r\n";
 const char* const kRowCaptions[kEntryRowCount] = {"Today Only:", "Weekly:", "Monthly:", "Quarterly:", "Yearly:"};
 const char* const kRowNames[kEntryRowCount] = {"Today", "Weekly", "Monthly", "Quarterly", "Yearly"};
@@ -266,14 +266,14 @@ void frmDataEntry::Form_Activate() {
   if (!chkShowConflictingEventsMsg->isChecked()) return;
   std::string text;
   text.append("The following Recurring Events have conflicting information. A red arrow will indicate these.")
-      .append(kTenBlanks).append(kCrLf)
+      .append(kWidenLine).append(kCrLf)
       .append(list).append(kCrLf)
       .append("Example: A Monthly event where the Date falls on the same Weekday as another Monthly event.")
-      .append(kTenBlanks).append(kCrLf).append(kCrLf)
+      .append(kWidenLine).append(kCrLf).append(kCrLf)
       .append("Orlevant cannot display both at the same time. To edit a conflicting event it must be displayed. To")
-      .append(kTenBlanks).append(kCrLf)
+      .append(kWidenLine).append(kCrLf)
       .append("display and edit the non-visible event it must be swapped with the visible event.")
-      .append(kTenBlanks).append(kCrLf).append(kCrLf)
+      .append(kWidenLine).append(kCrLf).append(kCrLf)
       .append("Left Click the red arrow to View the conflicting event.").append(kCrLf)
       .append("Right Click the red arrow to Swap the conflicting event.").append(kCrLf).append(kCrLf);
   AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, "Conflicting Events", text);
@@ -317,7 +317,7 @@ void frmDataEntry::cboEvent_Click(int index) {
 void frmDataEntry::imgRedArrow_MouseUp(int index, Qt::MouseButton button) {
   if (index <= kRowToday || index >= kEntryRowCount) return;
   if (button == Qt::LeftButton) {
-    const std::string text = rows_.Row(index).Hidden().Text + std::string(kTenBlanks) + "\r\n\r\n";
+    const std::string text = rows_.Row(index).Hidden().Text + std::string(kWidenLine) + "\r\n\r\n";
     AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, "Conflicting Event Text", text);
   } else if (button == Qt::RightButton) {
     rows_.Swap(index);
@@ -366,7 +366,7 @@ void frmDataEntry::cmdOK_Click() {
       if (!result.error.empty()) {
         AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle(),
                                "Your events were saved, but the events file could not be read back." +
-                                   std::string(kTenBlanks) + "\r\n" + result.error + "\r\n\r\n");
+                                   std::string(kWidenLine) + "\r\n" + result.error + "\r\n\r\n");
       }
       accept();
       return;
@@ -375,21 +375,21 @@ void frmDataEntry::cmdOK_Click() {
       return;
     case Outcome::EntryError:
       AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, AppTitle(),
-                             "Encountered an error in your entry!" + std::string(kTenBlanks) +
-                                 "\r\n\r\nYou probably typed an illegal character(s)." + std::string(kTenBlanks) +
-                                 "\r\nLegal characters are printable characters." + std::string(kTenBlanks) +
+                             "Encountered an error in your entry!" + std::string(kWidenLine) +
+                                 "\r\n\r\nYou probably typed an illegal character(s)." + std::string(kWidenLine) +
+                                 "\r\nLegal characters are printable characters." + std::string(kWidenLine) +
                                  "\r\n\r\nPlease re-enter the information.\r\n\r\n");
       Form_Resize();
       return;
     case Outcome::TableFull:
       AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle(),
                              "The events file is full: it holds " + std::to_string(kMaxEventLines) +
-                                 " events, the most it can keep." + std::string(kTenBlanks) +
+                                 " events, the most it can keep." + std::string(kWidenLine) +
                                  "\r\n\r\nDelete some events before you add new ones. Nothing was changed.\r\n\r\n");
       return;
     case Outcome::SaveFailed:
       AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle(),
-                             "Your events could not be saved." + std::string(kTenBlanks) + "\r\n" + result.error +
+                             "Your events could not be saved." + std::string(kWidenLine) + "\r\n" + result.error +
                                  "\r\n\r\nNothing was changed. You can try again, or Cancel.\r\n\r\n");
       return;
   }
@@ -402,14 +402,14 @@ void frmDataEntry::cmdClearAll_Click() {
     const std::string day = DayText();
     if (cellText_.empty()) {
       AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, AppTitle() + " - No Events!",
-                             "There are no Events to Clear for" + std::string(kTenBlanks) + "\r\n" + day + "." +
-                                 std::string(kTenBlanks) + "\r\n\r\n");
+                             "There are no Events to Clear for" + std::string(kWidenLine) + "\r\n" + day + "." +
+                                 std::string(kWidenLine) + "\r\n\r\n");
       return;
     }
     const MsgAnswer answer =
         AppMessageBoxes().Show(MsgIcon::Question, MsgButtons::YesNo, AppTitle() + " - Clear All Events!",
-                               "You are about to Clear all the Events for" + std::string(kTenBlanks) + "\r\n" + day +
-                                   "." + std::string(kTenBlanks) + "\r\n\r\nIs this what you want to do?\r\n\r\n");
+                               "You are about to Clear all the Events for" + std::string(kWidenLine) + "\r\n" + day +
+                                   "." + std::string(kWidenLine) + "\r\n\r\nIs this what you want to do?\r\n\r\n");
     if (answer == MsgAnswer::No) return;
   }
   // Should the write fail, the rows come back as they were, so nothing typed is lost.

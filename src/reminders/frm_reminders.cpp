@@ -36,8 +36,6 @@ namespace orlevant {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-
 QPointer<frmReminders> openDialog;
 
 // The status balls: green while reminders are on, red while they are off.
@@ -98,7 +96,7 @@ frmReminders::frmReminders(frmMain& main, QWidget* parent) : QDialog(parent), ma
   lblFutureEvents_->setText(QStringLiteral("0"));
   lblReminderNum_->setText(QStringLiteral("0"));
   UpdateListView();
-  DisableSettings();
+  EnableSettings(false);
   OnOffChanged_ = false;
   RowSettingsChanged_ = false;
   UpdateApplyButton();
@@ -285,7 +283,7 @@ void frmReminders::UpdateListView() {
                            ten + "\r\nadd Events that occur in the Future.\r\n\r\n");
     lblReminderText_->clear();
     lblMsg_->setText(QStringLiteral("No Reminder Message"));
-    DisableSettings();
+    EnableSettings(false);
     return;
   }
   lblReminderNum_->setText(QString::number(CheckedRowCount_));
@@ -295,11 +293,7 @@ void frmReminders::UpdateListView() {
   ShowReminderDetails();
   // After an Apply the first row may be one without a check: its settings must not stay open
   // from the row that was selected before.
-  if (RowIsChecked(0)) {
-    EnableSettings();
-  } else {
-    DisableSettings();
-  }
+  EnableSettings(RowIsChecked(0));
 }
 
 void frmReminders::SelectRow(int row) {
@@ -355,7 +349,6 @@ void frmReminders::StoreRowSettings() {
   value.Days = txtDays_->value();
   value.Hours = txtHours_->value();
   value.Minutes = txtMins_->value() / 10 * 10;
-  value.Sound = code.size() == 6 && code[5] >= '0' && code[5] <= '9' ? code[5] - '0' : 0;
   code = value.ToField();
 }
 
@@ -378,11 +371,7 @@ void frmReminders::RowClicked(int row) {
     ShowFrequencyError();
     return;
   }
-  if (RowIsChecked(CurrentRow_)) {
-    EnableSettings();
-  } else {
-    DisableSettings();
-  }
+  EnableSettings(RowIsChecked(CurrentRow_));
   ShowReminderDetails();
 }
 
@@ -411,11 +400,7 @@ void frmReminders::CheckRow(int row, bool checked) {
   rows_[static_cast<std::size_t>(row)].RowChecked = checked;
   CheckedRowCount_ = std::max(0, CheckedRowCount_ + (checked ? 1 : -1));
   lblReminderNum_->setText(QString::number(CheckedRowCount_));
-  if (checked) {
-    EnableSettings();
-  } else {
-    DisableSettings();
-  }
+  EnableSettings(checked);
   ShowReminderDetails();
 }
 
@@ -435,7 +420,7 @@ void frmReminders::ShowFrequencyError() {
   for (std::size_t at = about.find('\n'); at != std::string::npos; at = about.find('\n', at + 2)) about.insert(at, "\r");
   text += "For: " + about + "\r\n" + rule + "\r\n\r\nYou must change the Frequency Setting or remove the Check.\r\n\r\n";
   Inform(AppTitle() + " - Reminder Frequency Error", text);
-  EnableSettings();
+  EnableSettings(true);
   CurrentRow_ = PreviousRow_;
   SelectRow(PreviousRow_);
   lvwReminders_->setFocus(Qt::OtherFocusReason);
@@ -459,20 +444,15 @@ void frmReminders::optReminder_Click(int index) {
 
 void frmReminders::UpdateApplyButton() { cmdApply_->setEnabled(OnOffChanged_ || RowSettingsChanged_); }
 
-void frmReminders::EnableSettings() {
+void frmReminders::EnableSettings(bool enabled) {
   for (QWidget* w : std::initializer_list<QWidget*>{txtDays_, txtHours_, txtMins_, cboSound_, cmdTestSound_})
-    w->setEnabled(true);
-}
-
-void frmReminders::DisableSettings() {
-  for (QWidget* w : std::initializer_list<QWidget*>{txtDays_, txtHours_, txtMins_, cboSound_, cmdTestSound_})
-    w->setEnabled(false);
+    w->setEnabled(enabled);
 }
 
 void frmReminders::cmdTestSound_Click() {
   if (CurrentRow_ < 0) return;
-  const std::string& code = rows_[static_cast<std::size_t>(CurrentRow_)].ReminderRowCode;
-  PlayReminderSound(code.size() == 6 ? code[5] - '0' : 0, app_.Sounds);
+  const ReminderCode code = ReminderCode::Parse(rows_[static_cast<std::size_t>(CurrentRow_)].ReminderRowCode);
+  PlayReminderSound(code.Sound, app_.Sounds);
 }
 
 void frmReminders::cmdApply_Click() {
@@ -556,7 +536,7 @@ void frmReminders::showEvent(QShowEvent* event) {
   shownOnce_ = true;
   if (app_.reminders.ReminderCount() != 0 && !rows_.empty() && lvwReminders_->isEnabled()) {
     lvwReminders_->setFocus(Qt::OtherFocusReason);
-    if (CurrentRow_ == 0 && RowIsChecked(0)) EnableSettings();
+    if (CurrentRow_ == 0 && RowIsChecked(0)) EnableSettings(true);
   }
 }
 

@@ -87,8 +87,7 @@ class frmReminders : public QDialog {
   bool AllSettingsZero() const;
   void ShowFrequencyError();
   void UpdateApplyButton();
-  void EnableSettings();
-  void DisableSettings();
+  void EnableSettings(bool enabled);
   void SettingChanged();
   bool RowIsChecked(int row) const;
   void SelectRow(int row);

@@ -60,15 +60,23 @@ class TestReminderClock : public QObject {
   std::vector<Alert> alerts_;
   int mostAtOnce_ = 0;
 
-  frmMain& Load(DateTime now, bool remindersOn = true) {
+  // The window loaded over an events file of `lines` (none without lines), by default at 09:30 on
+  // Tuesday 12 May 2026.
+  frmMain& Load(const std::vector<std::string>& lines, DateTime now = At(2026, 5, 12, 9, 30), bool remindersOn = true) {
+    if (!lines.empty()) WriteEvents(lines);
     if (!f_->app.store.Write("Reminders", remindersOn ? "1" : "0")) QTest::qFail("settings not written", __FILE__, __LINE__);
     return f_->Open(now);
   }
 
-  // One tick at `t`; every alert it brings is read and answered with OK, one after another.
-  void TickAt(DateTime t) {
+  // One tick at `t`, its alerts left on screen.
+  void Tick(DateTime t) {
     f_->SetNow(t);
     f_->window->TimerDate_Timer();
+  }
+
+  // One tick at `t`; every alert it brings is read and answered with OK, one after another.
+  void TickAt(DateTime t) {
+    Tick(t);
     ReminderAlerts& a = f_->window->Alerts();
     while (a.Showing()) {
       mostAtOnce_ = std::max(mostAtOnce_, OpenAlertWindows());
@@ -109,9 +117,8 @@ class TestReminderClock : public QObject {
 
   void twoDaysMinuteByMinute() {
     // Tuesday 12 May 2026, started 09:30.
-    WriteEvents({"13/05/2026010130=Flight", "12/05/2026000300=Pills", "14/05/9995010000=Gym",
-                 "15/05/2026020000=Dentist", "12/05/2026000000=No reminder"});
-    Load(At(2026, 5, 12, 9, 30));
+    Load({"13/05/2026010130=Flight", "12/05/2026000300=Pills", "14/05/9995010000=Gym", "15/05/2026020000=Dentist",
+          "12/05/2026000000=No reminder"});
     for (DateTime t = At(2026, 5, 12, 9, 30);; t = NextMinute(t)) {
       TickAt(t);
       if (t == At(2026, 5, 13, 23, 59)) break;
@@ -143,15 +150,13 @@ class TestReminderClock : public QObject {
   }
 
   void theNewDaysGreetingOpensAfterTheClockAndBeforeTheAlerts() {
-    WriteEvents({"13/05/2026010000=Flight"});
-    frmMain& w = Load(At(2026, 5, 12, 23, 58));
+    frmMain& w = Load({"13/05/2026010000=Flight"}, At(2026, 5, 12, 23, 58));
     TickAt(At(2026, 5, 12, 23, 59));
     f_->boxes.shown.clear();
     std::vector<std::size_t> boxesWhenAlertCame;
     connect(&w.Alerts(), &ReminderAlerts::Shown, this, [&] { boxesWhenAlertCame.push_back(f_->boxes.shown.size()); });
 
-    f_->SetNow(At(2026, 5, 13, 0, 0));
-    w.TimerDate_Timer();
+    Tick(At(2026, 5, 13, 0, 0));
     // Nothing modal ran inside the clock's slot: the greeting waits for the event loop, and the
     // check waits for the greeting.
     QVERIFY(f_->boxes.shown.empty());
@@ -170,8 +175,7 @@ class TestReminderClock : public QObject {
   }
 
   void aWeeklyEventRemindsInItsSecondWeek() {
-    WriteEvents({"14/05/9995010000=Gym"});
-    Load(At(2026, 5, 12, 9, 30));
+    Load({"14/05/9995010000=Gym"});
     for (DateTime t = At(2026, 5, 12, 9, 30); t.date <= DateSerial(2026, 5, 21); t = NextMinute(t)) {
       // Ten days minute by minute would be slow for nothing: a check at each hour's start does.
       if (t.minute == 0 || t == At(2026, 5, 12, 9, 30)) TickAt(t);
@@ -182,10 +186,8 @@ class TestReminderClock : public QObject {
   }
 
   void theAlertSaysWhatCameAndWhen() {
-    WriteEvents({"13/05/2026020159=Call Ann~about the trip"});
-    Load(At(2026, 5, 12, 9, 30));
-    f_->SetNow(At(2026, 5, 12, 9, 50));
-    f_->window->TimerDate_Timer();
+    Load({"13/05/2026020159=Call Ann~about the trip"});
+    Tick(At(2026, 5, 12, 9, 50));
     frmReminderMsg* alert = f_->window->Alerts().Current();
     QVERIFY(alert);
     QVERIFY(alert->isVisible());
@@ -209,8 +211,7 @@ class TestReminderClock : public QObject {
     QVERIFY(player_->played[0].desktopDefault);
     // Ticks while the alerts are open check nothing and open nothing.
     const auto last = f_->app.reminders.LastCheckMinute;
-    f_->SetNow(At(2026, 5, 12, 10, 0));
-    f_->window->TimerDate_Timer();
+    Tick(At(2026, 5, 12, 10, 0));
     QCOMPARE(f_->app.reminders.LastCheckMinute, last);
     QCOMPARE(OpenAlertWindows(), 1);
     alert->cmdOK()->click();
@@ -231,8 +232,7 @@ class TestReminderClock : public QObject {
   }
   void offOrDialogOpenChecksNothing() {
     QFETCH(bool, off);
-    WriteEvents({"12/05/2026000010=Tea"});
-    Load(At(2026, 5, 12, 9, 30), !off);
+    Load({"12/05/2026000010=Tea"}, At(2026, 5, 12, 9, 30), !off);
     f_->app.RemindersDialogOpen = !off;
     for (DateTime t = At(2026, 5, 12, 9, 30); t != At(2026, 5, 12, 11, 0); t = NextMinute(t)) TickAt(t);
     QVERIFY(alerts_.empty());
@@ -256,8 +256,7 @@ class TestReminderClock : public QObject {
   }
   void theStartsListIsBuiltBeforeItsFirstReader() {
     QFETCH(int, reader);
-    WriteEvents({"13/05/2026010000=Soon"});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    frmMain& w = Load({"13/05/2026010000=Soon"});
     QVERIFY(w.StartRemindersPending());
     QCOMPARE(f_->app.reminders.ReminderCount(), 0);
     if (reader == 0) {
@@ -283,8 +282,7 @@ class TestReminderClock : public QObject {
 
   // The month is painted without the list; the list follows from the event loop right after.
   void theStartsListFollowsTheFirstPaint() {
-    WriteEvents({"13/05/2026010000=Soon", "20/05/2026000000=No reminder"});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    frmMain& w = Load({"13/05/2026010000=Soon", "20/05/2026000000=No reminder"});
     struct PaintWatch : QObject {
       frmMain* window = nullptr;
       int paints = 0;
@@ -307,8 +305,7 @@ class TestReminderClock : public QObject {
   }
 
   void anEditRebuildsTheListAndKeepsTheShownFlags() {
-    WriteEvents({"13/05/2026010000=Old"});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    frmMain& w = Load({"13/05/2026010000=Old"});
     TickAt(At(2026, 5, 12, 9, 30));
     QCOMPARE(Count("Old", 0), 1);
     AppendEvent(f_->app.events, "13/05/2026010000=New");
@@ -325,11 +322,9 @@ class TestReminderClock : public QObject {
   }
 
   void aWaitingAlertKeepsItsWordsThroughAnEditAndComesWhileHidden() {
-    WriteEvents({"12/05/2026010010=First", "12/05/2026010000=Second"});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    frmMain& w = Load({"12/05/2026010010=First", "12/05/2026010000=Second"});
     w.hide();  // in the notification area, say
-    f_->SetNow(At(2026, 5, 12, 9, 40));
-    w.TimerDate_Timer();
+    Tick(At(2026, 5, 12, 9, 40));
     QVERIFY(w.Alerts().Current() && w.Alerts().Current()->isVisible());
     QCOMPARE(w.Alerts().Waiting(), 2);
     // An edit replaces every line while the alerts wait.
@@ -349,10 +344,8 @@ class TestReminderClock : public QObject {
   }
 
   void exitDropsWaitingAlerts() {
-    WriteEvents({"12/05/2026010010=A", "12/05/2026010010=B"});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
-    f_->SetNow(At(2026, 5, 12, 9, 40));
-    w.TimerDate_Timer();
+    frmMain& w = Load({"12/05/2026010010=A", "12/05/2026010010=B"});
+    Tick(At(2026, 5, 12, 9, 40));
     QVERIFY(w.Alerts().Waiting() > 0);
     w.mnuExit_Click();
     QCoreApplication::processEvents();
@@ -391,8 +384,7 @@ class TestReminderClock : public QObject {
     QFETCH(int, n);
     QFETCH(QString, written);
     QFETCH(QString, refusal);
-    WriteEvents({line.toStdString()});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    frmMain& w = Load({line.toStdString()});
     const int box = f_->app.month.BoxOfDay(day);
     w.SetLastBoxIndex(box);
     MainMenus& menus = w.Menus();
@@ -416,7 +408,7 @@ class TestReminderClock : public QObject {
   }
 
   void quickReminderLeadTimesFollowTheSwitch() {
-    frmMain& w = Load(At(2026, 5, 12, 9, 30), false);
+    frmMain& w = Load({}, At(2026, 5, 12, 9, 30), false);
     MainMenus& menus = w.Menus();
     for (bool on : {false, true}) {
       if (on) menus.mnuQuickReminderOn()->trigger();
@@ -426,8 +418,7 @@ class TestReminderClock : public QObject {
   }
 
   void aFailedSaveKeepsTheLineAndSaysSo() {
-    WriteEvents({"12/05/2026000000=Dentist"});
-    frmMain& w = Load(At(2026, 5, 12, 9, 30));
+    frmMain& w = Load({"12/05/2026000000=Dentist"});
     // The events file's place becomes a folder: the save cannot replace it.
     const std::string path = f_->app.events.Path;
     std::filesystem::remove(path);

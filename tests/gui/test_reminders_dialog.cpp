@@ -101,9 +101,6 @@ class TestRemindersDialog : public QObject {
         << QStringList{"20/05/2026020024=Dentist"};
     QTest::newRow("unchecked") << QStringList{"20/05/2026010300=Dentist"} << 0 << false << 1 << 3 << 0 << 0
                                << QStringList{"20/05/2026000000=Dentist"};
-    QTest::newRow("a text with ^") << QStringList{"20/05/2026000000=Tom^Jerry", "21/05/2026000000=Tom"} << 0 << true
-                                   << 0 << 2 << 0 << 0
-                                   << QStringList{"20/05/2026000200=Tom^Jerry", "21/05/2026000000=Tom"};
     QTest::newRow("two equal lines, one changed")
         << QStringList{"20/05/2026000000=Same", "20/05/2026000000=Same"} << 1 << true << 3 << 0 << 0 << 0
         << QStringList{"20/05/2026000000=Same", "20/05/2026030000=Same"};
