@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "core/calendar_date.h"
 #include "core/events_file.h"
@@ -16,19 +16,13 @@ namespace orlevant {
 namespace {
 
 // The table as a load leaves it: the lines are pieces of one block of text.
-EventLines FullTable() {
-  const std::vector<std::string> lines = bench::GenerateEventLines(kMaxEventLines, 20260615);
-  std::string block;
-  for (const std::string& line : lines) block.append(line).append("\r\n");
-  EventLines records;
-  records.resize(1);  // element 0 is unused
-  std::size_t at = 0;
-  for (const std::string& line : lines) {
-    records.AppendFromBlock(at, line);
-    at += line.size() + 2;
-  }
-  records.Adopt(std::move(block));
-  return records;
+EventStore FullTable() {
+  const bench::TempFolder folder;
+  EventStore store(folder.Path() + "grid.dat");
+  if (!bench::WriteEventFile(store.Path, bench::GenerateEventLines(kMaxEventLines, 20260615)) || !LoadEvents(store) ||
+      store.EventCount != kMaxEventLines)
+    std::abort();
+  return store;
 }
 
 MonthView MakeView() {
@@ -41,8 +35,9 @@ MonthView MakeView() {
 
 // One month of 2026 per run (range 1..12), tooltips off or on (range 0/1).
 void BM_FillMonthGrid(benchmark::State& state) {
-  const EventLines records = FullTable();
-  const int count = static_cast<int>(records.size()) - 1;
+  const EventStore events = FullTable();
+  const EventLines& records = events.EventRecords;
+  const int count = events.EventCount;
   const Date shown = DateSerial(2026, static_cast<int>(state.range(0)), 1);
   Settings settings;
   settings.ShowToolTips = static_cast<int>(state.range(1));
@@ -66,8 +61,9 @@ BENCHMARK(BM_FillMonthGrid)
 
 // Every month of a year in a row, as paging through the year does.
 void BM_FillEveryMonthOfAYear(benchmark::State& state) {
-  const EventLines records = FullTable();
-  const int count = static_cast<int>(records.size()) - 1;
+  const EventStore events = FullTable();
+  const EventLines& records = events.EventRecords;
+  const int count = events.EventCount;
   Settings settings;
   MonthView view = MakeView();
   for (auto _ : state) {

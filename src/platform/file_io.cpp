@@ -41,10 +41,11 @@ bool WriteAll(int fd, std::string_view data) {
 
 FileWriteResult Failed(std::string why) { return FileWriteResult{false, std::move(why)}; }
 
-std::string SizeText(std::uint64_t bytes) {
-  if (bytes >= (std::uint64_t{1} << 20) && bytes % (std::uint64_t{1} << 20) == 0)
-    return std::to_string(bytes >> 20) + " MB";
-  return std::to_string(bytes) + " bytes";
+std::string TooLargeText(std::uint64_t maxBytes) {
+  const std::string size = maxBytes >= (std::uint64_t{1} << 20) && maxBytes % (std::uint64_t{1} << 20) == 0
+                               ? std::to_string(maxBytes >> 20) + " MB"
+                               : std::to_string(maxBytes) + " bytes";
+  return "it is larger than " + size + ", more than a file of this program can be";
 }
 
 // Where a write must land: through symbolic links to the file they name, so the links survive.
@@ -131,7 +132,6 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
     result.error = std::move(why);
     return std::move(result);
   };
-  const std::string tooLarge = "it is larger than " + SizeText(maxBytes) + ", more than a file of this program can be";
   UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (!fd.Valid()) {
     // ENOTDIR: a file stands where a folder of the path should be, so nothing can be at the path.
@@ -144,7 +144,7 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return failed(ErrnoText(errno));
   if (!S_ISREG(st.st_mode)) return failed("it is not a regular file");
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return failed(tooLarge);
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return failed(TooLargeText(maxBytes));
 
   try {
     std::string& content = result.content;
@@ -154,7 +154,7 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
       // The size is only a hint: a file that grows while it is read is read to its end, within
       // the bound.
       if (used == content.size()) {
-        if (used > maxBytes) return failed(tooLarge);
+        if (used > maxBytes) return failed(TooLargeText(maxBytes));
         content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(used * 2 + 4096, maxBytes + 1)));
       }
       const ssize_t got = ::read(fd.Get(), content.data() + used, content.size() - used);
@@ -165,7 +165,7 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
       if (got == 0) break;
       used += static_cast<std::size_t>(got);
     }
-    if (used > maxBytes) return failed(tooLarge);
+    if (used > maxBytes) return failed(TooLargeText(maxBytes));
     content.resize(used);
   } catch (const std::bad_alloc&) {
     return failed("there is not enough memory to read it");

@@ -2,18 +2,19 @@
 // A small INI text file held in memory: "[Section]" headers and "Key=Value" lines. Section and key
 // names match ignoring ASCII case. Everything the program does not change (other keys, other
 // sections, comments, blank lines, the byte-order mark, each line's own line end, stray CRs, a
-// missing final line end) is written back byte for byte. Both the settings store and the menu styler's file are kept through this one class.
+// missing final line end) is written back byte for byte. Both the settings store and the menu
+// styler's file are kept through this one class.
 
 #include <sys/types.h>
 
 #include <filesystem>
-
-#include "platform/file_io.h"
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "platform/file_io.h"
 
 namespace orlevant {
 

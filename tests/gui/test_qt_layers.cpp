@@ -115,12 +115,9 @@ class TestQtLayers : public QObject {
 
   void displayText() {
     const std::pair<const char*, QString> rows[] = {
-        {"one\r\ntwo", "one\ntwo"},
-        {"one\rtwo", "one\ntwo"},
         {"one\ntwo", "one\ntwo"},
         {"caf\xC3\xA9 <b>", QStringLiteral("caf\u00E9 <b>")},
         {"wide          \r\n", "wide          \n"},  // trailing blanks kept
-        {"\r", "\n"},
         {"\r\n\r\nlast", "\n\nlast"},
         {"a\r\r\nb\n\rc\r", "a\n\nb\n\nc\n"},
         {"\xC3\xA9t\xC3\xA9\r\n\xD0\x96\r\nend", QStringLiteral("\u00E9t\u00E9\n\u0416\nend")},

@@ -4,8 +4,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -36,6 +36,14 @@ inline void Put(const std::filesystem::path& p, std::string_view text) {
 inline void WriteEvents(const std::vector<std::string>& lines) {
   std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
   for (const std::string& line : lines) out << line << "\r\n";
+}
+
+// The names in `dir`, sorted.
+inline std::vector<std::string> NamesIn(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // Permission bits of `p`; 0 when it does not exist.

@@ -61,7 +61,6 @@ MenuLookStyle::MenuLookStyle(MenuLookKind kind, const MenuLook& look) : kind_(ki
       gradientTo_ = ColourFromBgr(look.MenuBackColor2);
       gradient_ = look.Gradient == 1;
       vertical_ = look.GradientStyle == 1;
-      selectFill_ = gradientFrom_;
       break;
     case MenuLookKind::Flat:
       face_ = ColourFromBgr(look.XPBackColor);
@@ -85,7 +84,6 @@ MenuLookStyle::MenuLookStyle(MenuLookKind kind, const MenuLook& look) : kind_(ki
       border_ = bottom_.darker(130);
       text_ = Qt::black;
       textSelected_ = Qt::black;
-      selectFill_ = middle_;
       break;
   }
   MakeSelectionDistinct();
@@ -102,7 +100,6 @@ void MenuLookStyle::MakeSelectionDistinct() {
         gradientFrom_ = DistinctFrom(gradientFrom_, face_);
         gradientTo_ = DistinctFrom(gradientTo_, face_);
       }
-      selectFill_ = gradientFrom_;
       break;
     case MenuLookKind::Flat:
       selectFill_ = DistinctFrom(selectFill_, face_);

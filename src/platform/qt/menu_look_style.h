@@ -55,7 +55,7 @@ class MenuLookStyle final : public QProxyStyle {
   QColor dark_;
   QColor text_;
   QColor textSelected_;
-  QColor selectFill_;
+  QColor selectFill_;  // the flat look's highlight
   QColor gradientFrom_;
   QColor gradientTo_;
   bool gradient_ = true;

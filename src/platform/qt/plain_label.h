@@ -7,19 +7,17 @@
 
 namespace orlevant {
 
-// `name` is the object name the tests find the label by.
-inline QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text = {}) {
+inline QLabel* PlainLabel(QWidget* parent, const QString& text) {
   auto* label = new QLabel(parent);
-  label->setObjectName(QLatin1String(name));
   label->setTextFormat(Qt::PlainText);
   label->setText(text);
   return label;
 }
 
-inline QLabel* PlainLabel(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setText(text);
+// `name` is the object name the tests find the label by.
+inline QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text = {}) {
+  QLabel* label = PlainLabel(parent, text);
+  label->setObjectName(QLatin1String(name));
   return label;
 }
 

@@ -101,8 +101,6 @@ void ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
   grid->addWidget(text, row, column, rowSpan, columnSpan);
 }
 
-}  // namespace
-
 // A box as narrow as its text lets the window manager cut its title short ("Orlevant 3.1 ...oday's
 // Event"), and the title often says what the box is about. The box is made wide enough for the
 // title and the frame's buttons, never wider than two thirds of the screen.
@@ -117,6 +115,8 @@ void WidenForTitle(QMessageBox& box, const QRect& area) {
   grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                 grid->columnCount());
 }
+
+}  // namespace
 
 std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
                                              const std::string& text, QWidget* parent,
