@@ -136,9 +136,10 @@ QPixmap TipsPicture(int size) {
 void MonthPainter::DrawMonth(MonthView& m) {
   DrawWindowGeometry(m);
   DrawTitle(m);
-  DrawHeadings(m);
-  DrawBoxes(m);
-  DrawReminderIcons(m);
+  const MonthPixels px = LayOutMonthPixels(m);
+  DrawHeadings(m, px);
+  DrawBoxes(m, px);
+  DrawReminderIcons(m, px);
   DrawSizeChecks(m);
 }
 
@@ -182,16 +183,14 @@ void MonthPainter::DrawTitle(const MonthView& m) {
   }
 }
 
-void MonthPainter::DrawHeadings(const MonthView& m) {
-  const MonthPixels px = LayOutMonthPixels(m);
+void MonthPainter::DrawHeadings(const MonthView& m, const MonthPixels& px) {
   for (int i = 0; i < kWeekdayCount; ++i) {
     const auto c = static_cast<std::size_t>(i);
     PaintLabel(window_.lblWeek(i), m.lblWeek[c], PxRect(px.headings[c]));
   }
 }
 
-void MonthPainter::DrawBoxes(const MonthView& m) {
-  const MonthPixels px = LayOutMonthPixels(m);
+void MonthPainter::DrawBoxes(const MonthView& m, const MonthPixels& px) {
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
     QLabel* data = window_.lblData(i);
@@ -222,10 +221,11 @@ void MonthPainter::DrawSizeChecks(const MonthView& m) {
   menus.mnuLarge()->setChecked(m.mnuLarge);
 }
 
-void MonthPainter::DrawReminderIcons(const MonthView& m) {
+void MonthPainter::DrawReminderIcons(const MonthView& m) { DrawReminderIcons(m, LayOutMonthPixels(m)); }
+
+void MonthPainter::DrawReminderIcons(const MonthView& m, const MonthPixels& px) {
   static const QPixmap on = ReminderPicture(kReminderOnPicture);
   static const QPixmap off = ReminderPicture(kReminderOffPicture);
-  const MonthPixels px = LayOutMonthPixels(m);
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
     const ImageState& state = m.imgRemind[b];
