@@ -1,7 +1,6 @@
 #include "monthview/day_popups.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "core/event_line.h"
 #include "core/reminder_code.h"
@@ -39,10 +38,7 @@ bool InBox(int box) { return box >= 0 && box < kDayBoxCount; }
 }  // namespace
 
 Date DateOfBox(const MonthView& m, int box) {
-  const std::string& caption = m.lblDay.at(static_cast<std::size_t>(box)).Caption;
-  int day = 0;
-  std::from_chars(caption.data(), caption.data() + caption.size(), day);
-  return DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), day);
+  return DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), m.DayNumberShownIn(box));
 }
 
 int EventInfoMargin(int boxStyle) { return boxStyle == 0 ? 30 : 100; }
