@@ -36,31 +36,9 @@ int ToolTipLines(const QWidget& label) {
 // has more lines than a screen: only those that fit on the label's screen are kept.
 QString PlainToolTip(std::string_view text, const QWidget& label) {
   if (text.empty()) return {};
-  const QString shown = DisplayText(FirstLines(text, ToolTipLines(label)));
-  QString tip;
-  tip.reserve(shown.size() + shown.size() / 8 + 48);
-  tip += QStringLiteral("<p style='white-space:pre'>");
-  // Plain runs are copied whole: a busy day's text is hundreds of kilobytes, and one character at
-  // a time it cost more than loading the events.
-  const QStringView view(shown);
-  qsizetype runStart = 0;
-  for (qsizetype i = 0; i < view.size(); ++i) {
-    QLatin1String escaped;
-    switch (view[i].unicode()) {
-      case u'<': escaped = QLatin1String("&lt;"); break;
-      case u'>': escaped = QLatin1String("&gt;"); break;
-      case u'&': escaped = QLatin1String("&amp;"); break;
-      case u'"': escaped = QLatin1String("&quot;"); break;
-      case u'\n': escaped = QLatin1String("<br>"); break;
-      default: continue;
-    }
-    tip += view.mid(runStart, i - runStart);
-    tip += escaped;
-    runStart = i + 1;
-  }
-  tip += view.mid(runStart);
-  tip += QLatin1String("</p>");
-  return tip;
+  QString tip = DisplayText(FirstLines(text, ToolTipLines(label))).toHtmlEscaped();
+  tip.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  return QLatin1String("<p style='white-space:pre'>") + tip + QLatin1String("</p>");
 }
 
 constexpr int kDayIndent = 2;       // pixels between the border and the day number
