@@ -1,15 +1,10 @@
 #include "mainwindow/frm_message.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
 
-#include "mainwindow/day_text_label.h"
-#include "mainwindow/hover_popup.h"
-#include "mainwindow/main_input.h"
 #include "monthview/day_popups.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/twips.h"
@@ -45,13 +40,7 @@ QPixmap Ball(bool green) {
 }  // namespace
 
 frmMessage::frmMessage(bool remindersOn, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
-    : QWidget(parent), keyUp_(std::move(keyUp)), pointerMoved_(std::move(pointerMoved)) {
-  setObjectName(QStringLiteral("frmMessage"));
-  MakeHoverPopup(*this);
-  lblTitle = NewPopupLabel(this, "lblTitle", true);
-  lblDate = NewPopupLabel(this, "lblDate");
-  lblMessage = NewPopupLabel(this, "lblMessage", false, new DayTextLabel(this));
-  lblMessage->setWordWrap(true);
+    : HoverPopup("frmMessage", std::move(keyUp), std::move(pointerMoved), parent) {
   lblFuture = NewPopupLabel(this, "lblFuture");
   imgBall = new QLabel(this);
   imgBall->setObjectName(QStringLiteral("imgBall"));
@@ -100,26 +89,6 @@ void frmMessage::Fill(const std::string& date, const std::string& message, const
   lblMessage->setGeometry(TwipsToPixels(0, kMessageTop, labelWidth, messageHeight));
   lblFuture->setGeometry(TwipsToPixels(0, kFutureTop + extra, labelWidth, futureHeight));
   heightTwips_ = kEventPopupHeight + extra + futureHeight - kFutureHeight;
-}
-
-void frmMessage::ShowAt(int left, int top) { ShowPopupAt(*this, left, top, widthTwips_, heightTwips_); }
-
-void frmMessage::keyReleaseEvent(QKeyEvent* event) {
-  if (event->isAutoRepeat()) return;
-  Form_KeyUp(KeyCodeOf(*event), static_cast<int>(event->modifiers()));
-}
-
-void frmMessage::Form_KeyUp(int KeyCode, int Shift) {
-  if (keyUp_) keyUp_(KeyCode, Shift);
-}
-
-void frmMessage::mouseMoveEvent(QMouseEvent* event) {
-  if (pointerMoved_) pointerMoved_(event->globalPosition().toPoint());
-}
-
-void frmMessage::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
-  PaintPopupFrame(*this);
 }
 
 }  // namespace orlevant

@@ -1,28 +1,64 @@
 #include "mainwindow/hover_popup.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 #include "mainwindow/day_text_label.h"
+#include "mainwindow/main_input.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/twips.h"
 
 namespace orlevant {
 
-void MakeHoverPopup(QWidget& popup) {
+HoverPopup::HoverPopup(const char* name, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent)
+    : QWidget(parent), keyUp_(std::move(keyUp)), pointerMoved_(std::move(pointerMoved)) {
+  setObjectName(QLatin1String(name));
   // A tool-tip window: no frame or caption from the window manager, placed exactly where it is
   // moved, above the calendar, and never activated, so the calendar keeps its keys.
-  popup.setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-  popup.setMouseTracking(true);
-  popup.setAttribute(Qt::WA_ShowWithoutActivating);
-  popup.setFocusPolicy(Qt::NoFocus);
-  QPalette pal = popup.palette();
+  setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFocusPolicy(Qt::NoFocus);
+  QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(0xFF, 0xFD, 0xE8));
   pal.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x20));
-  popup.setPalette(pal);
-  popup.setAutoFillBackground(true);
+  setPalette(pal);
+  setAutoFillBackground(true);
+  lblTitle = NewPopupLabel(this, "lblTitle", true);
+  lblDate = NewPopupLabel(this, "lblDate");
+  lblMessage = NewPopupLabel(this, "lblMessage", false, new DayTextLabel(this));
+  lblMessage->setWordWrap(true);
+}
+
+void HoverPopup::ShowAt(int left, int top) {
+  setGeometry(QRect(TwipsToPixels(QPoint(left, top)), TwipsToPixels(QSize(widthTwips_, heightTwips_))));
+  if (!isVisible()) show();
+  raise();
+}
+
+void HoverPopup::keyReleaseEvent(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  Form_KeyUp(KeyCodeOf(*event), static_cast<int>(event->modifiers()));
+}
+
+void HoverPopup::Form_KeyUp(int KeyCode, int Shift) {
+  if (keyUp_) keyUp_(KeyCode, Shift);
+}
+
+void HoverPopup::mouseMoveEvent(QMouseEvent* event) {
+  if (pointerMoved_) pointerMoved_(event->globalPosition().toPoint());
+}
+
+void HoverPopup::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  // The thin frame around the pop-up.
+  QPainter p(this);
+  p.setPen(QColor(0x80, 0x80, 0x80));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold, QLabel* label) {
@@ -57,18 +93,6 @@ int FillMessageLabel(QLabel& label, std::string_view message, int designHeight, 
 
 int NeededWidthTwips(const QLabel& label) {
   return PixelsToTwips(label.fontMetrics().horizontalAdvance(label.text()) + 2 * label.indent() + 4);
-}
-
-void PaintPopupFrame(QWidget& popup) {
-  QPainter p(&popup);
-  p.setPen(QColor(0x80, 0x80, 0x80));
-  p.drawRect(popup.rect().adjusted(0, 0, -1, -1));
-}
-
-void ShowPopupAt(QWidget& popup, int left, int top, int width, int height) {
-  popup.setGeometry(QRect(TwipsToPixels(QPoint(left, top)), TwipsToPixels(QSize(width, height))));
-  if (!popup.isVisible()) popup.show();
-  popup.raise();
 }
 
 }  // namespace orlevant

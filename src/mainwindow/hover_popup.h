@@ -5,17 +5,55 @@
 // moving on over it is handed to the calendar as a move over the box beneath, so the pop-up
 // still closes at its box's edge.
 
+#include <QPoint>
 #include <QWidget>
 
+#include <functional>
 #include <string_view>
 
 class QLabel;
-class QKeyEvent;
 
 namespace orlevant {
 
-// Makes `popup` such a window.
-void MakeHoverPopup(QWidget& popup);
+// Such a window, with the title, date and message labels both pop-ups have. A key released while
+// it has the keyboard all the same, and every move of the pointer over it, go to the handlers it
+// was made with.
+class HoverPopup : public QWidget {
+  Q_OBJECT
+
+ public:
+  using KeyUpHandler = std::function<void(int KeyCode, int Shift)>;
+  // The pointer moved over the pop-up, at this place on the screen.
+  using PointerHandler = std::function<void(QPoint globalPos)>;
+
+  // Moves the window to (left, top) twips and shows it without taking the keyboard.
+  void ShowAt(int left, int top);
+  // Size in twips: the designed size, then as the last Fill left it.
+  int WidthTwips() const { return widthTwips_; }
+  int HeightTwips() const { return heightTwips_; }
+
+  QLabel* lblTitle = nullptr;
+  QLabel* lblDate = nullptr;
+  QLabel* lblMessage = nullptr;  // a DayTextLabel that wraps its lines
+
+ protected:
+  // `name` is the window's object name.
+  HoverPopup(const char* name, KeyUpHandler keyUp, PointerHandler pointerMoved, QWidget* parent);
+
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+  int widthTwips_ = 0;
+  int heightTwips_ = 0;
+
+ private:
+  void Form_KeyUp(int KeyCode, int Shift);
+
+  KeyUpHandler keyUp_;
+  PointerHandler pointerMoved_;
+};
+
 // A label of a pop-up: plain text, since it shows the user's own texts. `label`, when given, is
 // made such a label instead of a new one.
 QLabel* NewPopupLabel(QWidget* parent, const char* name, bool bold = false, QLabel* label = nullptr);
@@ -29,9 +67,4 @@ int FillMessageLabel(QLabel& label, std::string_view message, int designHeight, 
 int NeededHeightTwips(const QLabel& label, int designHeight);
 // The width in twips that `label` needs to show its text on one line.
 int NeededWidthTwips(const QLabel& label);
-// Draws the thin frame around the pop-up.
-void PaintPopupFrame(QWidget& popup);
-// Places the pop-up's window at (left, top) twips, `width` x `height` twips, and shows it.
-void ShowPopupAt(QWidget& popup, int left, int top, int width, int height);
-
 }  // namespace orlevant

@@ -36,31 +36,9 @@ int ToolTipLines(const QWidget& label) {
 // has more lines than a screen: only those that fit on the label's screen are kept.
 QString PlainToolTip(std::string_view text, const QWidget& label) {
   if (text.empty()) return {};
-  const QString shown = DisplayText(FirstLines(text, ToolTipLines(label)));
-  QString tip;
-  tip.reserve(shown.size() + shown.size() / 8 + 48);
-  tip += QStringLiteral("<p style='white-space:pre'>");
-  // Plain runs are copied whole: a busy day's text is hundreds of kilobytes, and one character at
-  // a time it cost more than loading the events.
-  const QStringView view(shown);
-  qsizetype runStart = 0;
-  for (qsizetype i = 0; i < view.size(); ++i) {
-    QLatin1String escaped;
-    switch (view[i].unicode()) {
-      case u'<': escaped = QLatin1String("&lt;"); break;
-      case u'>': escaped = QLatin1String("&gt;"); break;
-      case u'&': escaped = QLatin1String("&amp;"); break;
-      case u'"': escaped = QLatin1String("&quot;"); break;
-      case u'\n': escaped = QLatin1String("<br>"); break;
-      default: continue;
-    }
-    tip += view.mid(runStart, i - runStart);
-    tip += escaped;
-    runStart = i + 1;
-  }
-  tip += view.mid(runStart);
-  tip += QLatin1String("</p>");
-  return tip;
+  QString tip = DisplayText(FirstLines(text, ToolTipLines(label))).toHtmlEscaped();
+  tip.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  return QLatin1String("<p style='white-space:pre'>") + tip + QLatin1String("</p>");
 }
 
 constexpr int kDayIndent = 2;       // pixels between the border and the day number
@@ -136,9 +114,10 @@ QPixmap TipsPicture(int size) {
 void MonthPainter::DrawMonth(MonthView& m) {
   DrawWindowGeometry(m);
   DrawTitle(m);
-  DrawHeadings(m);
-  DrawBoxes(m);
-  DrawReminderIcons(m);
+  const MonthPixels px = LayOutMonthPixels(m);
+  DrawHeadings(m, px);
+  DrawBoxes(m, px);
+  DrawReminderIcons(m, px);
   DrawSizeChecks(m);
 }
 
@@ -182,16 +161,14 @@ void MonthPainter::DrawTitle(const MonthView& m) {
   }
 }
 
-void MonthPainter::DrawHeadings(const MonthView& m) {
-  const MonthPixels px = LayOutMonthPixels(m);
+void MonthPainter::DrawHeadings(const MonthView& m, const MonthPixels& px) {
   for (int i = 0; i < kWeekdayCount; ++i) {
     const auto c = static_cast<std::size_t>(i);
     PaintLabel(window_.lblWeek(i), m.lblWeek[c], PxRect(px.headings[c]));
   }
 }
 
-void MonthPainter::DrawBoxes(const MonthView& m) {
-  const MonthPixels px = LayOutMonthPixels(m);
+void MonthPainter::DrawBoxes(const MonthView& m, const MonthPixels& px) {
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
     QLabel* data = window_.lblData(i);
@@ -222,10 +199,11 @@ void MonthPainter::DrawSizeChecks(const MonthView& m) {
   menus.mnuLarge()->setChecked(m.mnuLarge);
 }
 
-void MonthPainter::DrawReminderIcons(const MonthView& m) {
+void MonthPainter::DrawReminderIcons(const MonthView& m) { DrawReminderIcons(m, LayOutMonthPixels(m)); }
+
+void MonthPainter::DrawReminderIcons(const MonthView& m, const MonthPixels& px) {
   static const QPixmap on = ReminderPicture(kReminderOnPicture);
   static const QPixmap off = ReminderPicture(kReminderOffPicture);
-  const MonthPixels px = LayOutMonthPixels(m);
   for (int i = 0; i < kDayBoxCount; ++i) {
     const auto b = static_cast<std::size_t>(i);
     const ImageState& state = m.imgRemind[b];

@@ -16,6 +16,7 @@
 namespace orlevant {
 
 class frmMain;
+struct MonthPixels;
 
 // The day boxes' reminder mark (green while reminders are on, red while off) and the title's tips
 // icon, drawn in code.
@@ -33,8 +34,6 @@ class MonthPainter {
   // panel kept clear) otherwise stays where it is, and the model takes its real place.
   void DrawWindowGeometry(MonthView& m);
   void DrawTitle(const MonthView& m);
-  void DrawHeadings(const MonthView& m);
-  void DrawBoxes(const MonthView& m);
   void DrawReminderIcons(const MonthView& m);
   void DrawSizeChecks(const MonthView& m);
 
@@ -45,6 +44,11 @@ class MonthPainter {
   };
 
  private:
+  // The month's pixel places, worked out once for all that a draw places.
+  void DrawHeadings(const MonthView& m, const MonthPixels& px);
+  void DrawBoxes(const MonthView& m, const MonthPixels& px);
+  void DrawReminderIcons(const MonthView& m, const MonthPixels& px);
+
   struct Place {
     int left = 0;
     int top = 0;

@@ -1,7 +1,6 @@
 #include "monthview/day_popups.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "core/event_line.h"
 #include "core/reminder_code.h"
@@ -39,10 +38,7 @@ bool InBox(int box) { return box >= 0 && box < kDayBoxCount; }
 }  // namespace
 
 Date DateOfBox(const MonthView& m, int box) {
-  const std::string& caption = m.lblDay.at(static_cast<std::size_t>(box)).Caption;
-  int day = 0;
-  std::from_chars(caption.data(), caption.data() + caption.size(), day);
-  return DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), day);
+  return DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), m.DayNumberShownIn(box));
 }
 
 int EventInfoMargin(int boxStyle) { return boxStyle == 0 ? 30 : 100; }
@@ -91,14 +87,16 @@ std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const EventLines
   ReminderInfo info;
   info.DateText = FormatBoxDate(m, DateOfBox(m, box));
   int characters = RoundHalfToEven(presentWidth / static_cast<double>(kTwipsPerCharacter));
-  std::vector<int> listed;
+  // Looked up by line, not searched: a busy day lists thousands of events.
+  std::vector<bool> listed(records.size());
   for (const int index : m.BoxLines[static_cast<std::size_t>(box)]) {
     if (index <= 0 || index >= static_cast<int>(records.size())) continue;
-    const std::string_view line = records[static_cast<std::size_t>(index)];
+    const auto at = static_cast<std::size_t>(index);
+    const std::string_view line = records[at];
     if (!HasReminder(line)) continue;
     // An event that falls on the day twice (its fourth and last weekday) is one event.
-    if (std::find(listed.begin(), listed.end(), index) != listed.end()) continue;
-    listed.push_back(index);
+    if (listed[at]) continue;
+    listed[at] = true;
     const std::string text = TildesToLineBreaks(TextField(line));
     info.Message += text;
     info.Message += kLineBreak;

@@ -1,8 +1,6 @@
 #include "monthview/events_list.h"
 
-#include <charconv>
 #include <string_view>
-
 
 namespace orlevant {
 
@@ -24,13 +22,6 @@ std::string JoinedLines(std::string_view text) {
   return out;
 }
 
-int DayNumber(const std::string& caption) {
-  int day = 0;
-  const auto [end, error] = std::from_chars(caption.data(), caption.data() + caption.size(), day);
-  (void)end;
-  return error == std::errc{} ? day : 0;
-}
-
 }  // namespace
 
 std::vector<std::string> EventsListLines(const MonthView& month) {
@@ -42,7 +33,7 @@ std::vector<std::string> EventsListLines(const MonthView& month) {
     if (box < 0) continue;
     const std::string& text = month.DayCellText(box);
     if (text.empty()) continue;
-    const int day = DayNumber(month.lblDay[static_cast<std::size_t>(box)].Caption);
+    const int day = month.DayNumberShownIn(box);
     // A box is numbered by the fill; one that is not (a model never filled) has no day to print.
     if (day < 1 || day > lastDay) continue;
     const DateTime when{DateSerial(year, monthNumber, day), 0, 0, 0};

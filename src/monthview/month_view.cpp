@@ -1,5 +1,7 @@
 #include "monthview/month_view.h"
 
+#include <charconv>
+
 namespace orlevant {
 
 MonthView::MonthView() {
@@ -38,6 +40,13 @@ MonthShape MonthView::Shape() const {
   shape.GridOffset = GridOffset;
   shape.DaysInMonth = DaysInMonth;
   return shape;
+}
+
+int MonthView::DayNumberShownIn(int box) const {
+  const std::string& caption = lblDay.at(static_cast<std::size_t>(box)).Caption;
+  int day = 0;
+  std::from_chars(caption.data(), caption.data() + caption.size(), day);
+  return day;
 }
 
 int MonthView::NthWeekdayInShownMonth(int ordinal, int weekday) {

@@ -236,6 +236,8 @@ struct MonthView {
   int BoxOfDay(int day) const { return GridOffset + day - 1; }
   // The day of the shown month in box `box`; outside 1 .. DaysInMonth for leading and trailing boxes.
   int DayOfBox(int box) const { return box - GridOffset + 1; }
+  // The number box `box`'s day label shows, as the fill wrote it; 0 where it shows none.
+  int DayNumberShownIn(int box) const;
   bool ShowsCurrentMonth() const;
   MonthShape Shape() const;
   // The o-th weekday w of the shown month (ordinal digits 8 First .. 4 Last); sets NthWeekRow.

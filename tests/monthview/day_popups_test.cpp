@@ -56,6 +56,12 @@ TEST(EventPopup, PlacedBesideTheMainWindow) {
     EXPECT_EQ(PlaceEventInfo(r.window, kEventPopupWidth, kEventPopupHeight, screen), r.place) << r.name;
 }
 
+TEST(ReminderPopup, OnlyOverTheIconsMiddle) {
+  const struct { double x, y; bool inside; } rows[] = {
+      {5, 5, true}, {55, 55, true}, {4, 30, false}, {30, 4, false}, {56, 30, false}, {30, 56, false}};
+  for (const auto& r : rows) EXPECT_EQ(InsideReminderIcon(r.x, r.y), r.inside) << r.x << "," << r.y;
+}
+
 TEST(ReminderPopup, ListsTheBoxsOwnEventsWithRemindersOnce) {
   const ShownMay may({
       MakeLine(14, 5, "2026", "Same name", "000200"),       // 1: on another day, with a reminder

@@ -196,12 +196,6 @@ TEST(EventPlacing, CountBeyondTheTableAndDeletedLinesAreSafe) {
   }
 }
 
-}  // namespace
-}  // namespace orlevant
-
-namespace orlevant {
-namespace {
-
 TEST(BoxLines, NameTheLinesOfEachBoxAcrossPassesAndAreClearedByAFill) {
   const auto records = Records({
       MakeLine(12, 5, "2026", "Same name", "010000"),  // 1
@@ -213,11 +207,7 @@ TEST(BoxLines, NameTheLinesOfEachBoxAcrossPassesAndAreClearedByAFill) {
   MonthView view = testing::MakeView(DateSerial(2026, 5, 12));
   Settings s;
   ShowMonth(view, DateSerial(2026, 5, 1), s, records);
-  const int twelfth = view.BoxOfDay(12), thirteenth = view.BoxOfDay(13);
-  EXPECT_EQ(view.BoxLines[twelfth], (std::vector<int>{5, 3, 1}));
-  EXPECT_EQ(view.BoxLines[thirteenth], (std::vector<int>{2}));
-  EXPECT_TRUE(view.BoxLines[view.BoxOfDay(14)].empty());
-
+  const int twelfth = view.BoxOfDay(12);
   // A second pass adds onto the boxes as they stand, its lines first, as the text does.
   view.PlaceMonthEvents(s, records, 5);
   EXPECT_EQ(view.BoxLines[twelfth], (std::vector<int>{5, 3, 1, 5, 3, 1}));
@@ -228,11 +218,7 @@ TEST(BoxLines, NameTheLinesOfEachBoxAcrossPassesAndAreClearedByAFill) {
   // Another month: nothing of May is left behind.
   ShowMonth(view, DateSerial(2026, 6, 1), s, records);
   EXPECT_EQ(view.BoxLines[view.BoxOfDay(12)], (std::vector<int>{3}));
-  for (int box = 0; box < 42; ++box) {
-    if (box != view.BoxOfDay(12)) {
-      EXPECT_TRUE(view.BoxLines[box].empty()) << box;
-    }
-  }
+  for (int box = 0; box < 42; ++box) EXPECT_TRUE(box == view.BoxOfDay(12) || view.BoxLines[box].empty()) << box;
 }
 
 }  // namespace
