@@ -63,12 +63,12 @@ DuplicateReport FindDuplicateEvents(const EventStore& store) {
 }
 
 std::string NoEventsMessage() {
-  return "There are no Events in the Database File." + kMessageLinePad + "\r\n\r\n";
+  return "There are no Events in the Database File." + kWidenLine + "\r\n\r\n";
 }
 
 std::string NoDuplicatesMessage() {
-  return "There are no Duplicate Events in the Database File." + kMessageLinePad + "\r\n" +
-         "Note: The Date, Reminder and Event must all be the same." + kMessageLinePad + "\r\n\r\n";
+  return "There are no Duplicate Events in the Database File." + kWidenLine + "\r\n" +
+         "Note: The Date, Reminder and Event must all be the same." + kWidenLine + "\r\n\r\n";
 }
 
 std::string DuplicatesQuestion(const EventStore& store, const DuplicateReport& report) {
@@ -77,18 +77,18 @@ std::string DuplicatesQuestion(const EventStore& store, const DuplicateReport& r
   std::string text = "There ";
   text += many ? "are" : "is";
   text += " " + std::to_string(n) + " Duplicate " + (many ? "Events" : "Event") + " in the Database File." +
-          kMessageLinePad + "\r\n";
-  text += "Note: The Date, Reminder and Event are exactly the same." + kMessageLinePad + "\r\n\r\n";
+          kWidenLine + "\r\n";
+  text += "Note: The Date, Reminder and Event are exactly the same." + kWidenLine + "\r\n\r\n";
   std::int64_t number = 0;
   for (const DuplicatePair& pair : report.listed) {
     ++number;
     text += "   " + std::to_string(number) + ". ";
     text += TextField(LineAt(store, pair.later));
-    text += kMessageLinePad;
+    text += kWidenLine;
     text += kCrLf;
   }
   // A long list would make a box taller than the screen; the count above says how many in all.
-  if (n > number) text += "   ... and " + std::to_string(n - number) + " more" + kMessageLinePad + "\r\n";
+  if (n > number) text += "   ... and " + std::to_string(n - number) + " more" + kWidenLine + "\r\n";
   text += "\r\nWould you like to remove ";
   text += many ? "them" : "it";
   text += " from the file?\r\n\r\n";

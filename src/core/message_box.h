@@ -7,8 +7,9 @@
 
 namespace orlevant {
 
-// Ends a line of a box's text: the blanks keep the box a little wider than its longest line.
-inline const std::string kMessageLinePad(10, ' ');
+// Ten blanks at the end of a line of a box's text keep the box a little wider than its longest
+// line.
+inline const std::string kWidenLine(10, ' ');
 
 enum class MsgIcon { None, Information, Question, Warning, Critical };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };

@@ -92,7 +92,7 @@ std::string QuickReminderMsgHeader(std::string_view kind, std::string_view cellT
   std::string text;
   text.append(kind).append("...").append(cellText).append(kCrLf);
   text.append("on... ").append(dateText).append(kCrLf);
-  text.append(30, '_').append(kMessageLinePad).append(kCrLf).append(kCrLf);
+  text.append(30, '_').append(kWidenLine).append(kCrLf).append(kCrLf);
   return text;
 }
 
@@ -102,7 +102,7 @@ std::string QuickReminderMessage(QuickReminderOutcome outcome, std::string_view 
   std::string text = QuickReminderMsgHeader(kind, cellText, dateText);
   const auto line = [&text](std::string_view s, int breaks, bool widen) {
     text.append(s);
-    if (widen) text.append(kMessageLinePad);
+    if (widen) text.append(kWidenLine);
     for (int i = 0; i < breaks; ++i) text.append(kCrLf);
   };
   switch (outcome) {

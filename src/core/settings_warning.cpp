@@ -9,11 +9,11 @@ namespace orlevant {
 std::string SettingsWarningText(SettingsProblem problem, const std::string& file, const std::string& reason) {
   const bool read = problem == SettingsProblem::NotRead;
   std::string text = read ? "The settings could not be read from the file" : "The settings could not be saved in the file";
-  text += kMessageLinePad + "\r\n" + file + kMessageLinePad + "\r\n\r\n";
-  text += "Reason: " + reason + "." + kMessageLinePad + "\r\n\r\n";
+  text += kWidenLine + "\r\n" + file + kWidenLine + "\r\n\r\n";
+  text += "Reason: " + reason + "." + kWidenLine + "\r\n\r\n";
   text += read ? ProductTitle() + " uses its default settings until the file can be read, and does not change it."
                : "Changes to the settings will be lost when " + ProductTitle() + " ends.";
-  text += kMessageLinePad + "\r\n\r\n";
+  text += kWidenLine + "\r\n\r\n";
   return text;
 }
 

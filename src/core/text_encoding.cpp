@@ -110,6 +110,13 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+int CharacterCount(std::string_view utf8) {
+  int count = 0;
+  for (const unsigned char c : utf8)
+    if ((c & 0xC0) != 0x80) ++count;
+  return count;
+}
+
 std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);

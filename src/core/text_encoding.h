@@ -11,6 +11,10 @@ namespace orlevant {
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view text);
 
+// Length of a UTF-8 text in characters, not bytes (a month name may hold letters of more than one
+// byte).
+int CharacterCount(std::string_view utf8);
+
 // Every byte as its Windows-1252 character. The five bytes that code page leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number, so nothing
 // is lost.

@@ -2,20 +2,13 @@
 
 #include "core/message_box.h"
 #include "core/rounding.h"
+#include "core/text_encoding.h"
 
 namespace orlevant {
 
 namespace {
 constexpr std::string_view kCrLf = "\r\n";
 }  // namespace
-
-int CharacterCount(std::string_view utf8) {
-  int count = 0;
-  for (unsigned char c : utf8) {
-    if ((c & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
 
 std::string TodaysEventsMessage(std::string_view dateText, std::string_view todayEvents) {
   const int ruleLength = RoundHalfToEven(1.5 * CharacterCount(dateText));

@@ -5,10 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace orlevant {
+#include "core/message_box.h"
 
-// Ten blanks at the end of a message-box line widen the box beyond its longest line.
-inline constexpr std::string_view kWidenLine = "          ";
+namespace orlevant {
 
 // The greeting: the date, a rule half again as long, then today's events one per line. dateText is
 // today in the user's date format; todayEvents is the month model's text of today's events.
@@ -16,8 +15,5 @@ std::string TodaysEventsMessage(std::string_view dateText, std::string_view toda
 
 // The welcome shown once per user, product name included.
 std::string FirstUseMessage();
-
-// Length of a UTF-8 text in characters (a month name may hold letters of more than one byte).
-int CharacterCount(std::string_view utf8);
 
 }  // namespace orlevant

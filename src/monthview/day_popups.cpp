@@ -5,6 +5,7 @@
 #include "core/event_line.h"
 #include "core/reminder_code.h"
 #include "core/rounding.h"
+#include "core/text_encoding.h"
 
 namespace orlevant {
 
@@ -15,12 +16,6 @@ constexpr std::string_view kLineBreak = "\r\n";
 std::string FormatBoxDate(const MonthView& m, Date d) {
   const DateTime when{d};
   return m.FormatDateAs(when, kPopupDatePattern);
-}
-
-// Characters, not bytes: a UTF-8 text counts each character once.
-int CharacterCount(std::string_view text) {
-  return static_cast<int>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 int LongestLine(std::string_view text) {

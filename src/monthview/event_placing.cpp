@@ -85,7 +85,7 @@ void MonthView::PlaceMonthEvents(const Settings& settings, const EventLines& rec
   const std::string_view yearly = YearlyMonthKey;
   const PassKeys keys{MonthKey, yearly.substr(0, std::min<std::size_t>(3, yearly.size())), MonthOf(ShownMonthDate)};
   PlaceFrom(records);
-  const int last = std::min<int>(eventCount, static_cast<int>(records.size()) - 1);
+  const int last = StoredLineCount(records, eventCount);
   for (int i = 1; i <= last; ++i) {
     if (!records[i].empty()) PlaceLine(keys, records[i], i);
   }

@@ -2,27 +2,9 @@
 
 #include <string_view>
 
+#include "core/event_line.h"
+
 namespace orlevant {
-
-namespace {
-
-// Line breaks of the box's text (CR LF, and a lone CR or LF should one ever get there) as " - ".
-std::string JoinedLines(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      out += " - ";
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 std::vector<std::string> EventsListLines(const MonthView& month) {
   const int year = YearOf(month.ShownMonthDate);
@@ -38,7 +20,7 @@ std::vector<std::string> EventsListLines(const MonthView& month) {
     if (day < 1 || day > lastDay) continue;
     const DateTime when{DateSerial(year, monthNumber, day), 0, 0, 0};
     std::string line = month.FormatDateAs(when, kEventsListDatePattern);
-    line += JoinedLines(text);
+    line += ReplaceLineBreaks(text, " - ");  // the box's lines on one printed line
     lines.push_back(std::move(line));
   }
   return lines;

@@ -30,13 +30,6 @@ Lines LinesOf(const EventStore& store) {
   return testing::LinesOf(store.EventRecords, 1, static_cast<std::size_t>(store.EventCount) + 1);
 }
 
-Lines FilesIn(const fs::path& dir) {
-  Lines names;
-  for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class EventsFileTest : public ::testing::Test {
  public:
   fs::path Dir() const { return home_.Data(); }
@@ -184,7 +177,7 @@ TEST_F(EventsFileTest, ASparseTerabyteFileIsRefusedAsUnreadableAndNeverRewritten
   AppendEvent(store, "01/01/2027000000=A");
   EXPECT_FALSE(SaveEvents(store).ok);
   EXPECT_EQ(fs::file_size(FilePath()), static_cast<std::uintmax_t>(kTerabyte));
-  EXPECT_EQ(FilesIn(Dir()), Lines{"ann.dat"});
+  EXPECT_EQ(testing::NamesIn(Dir()), Lines{"ann.dat"});
 }
 
 TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
@@ -220,7 +213,7 @@ TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
     EXPECT_EQ(store.EventRecords, tableBefore);
     EXPECT_EQ(store.EventCount, countBefore);
     EXPECT_EQ(Slurp(FilePath()), original);
-    EXPECT_EQ(FilesIn(Dir()), Lines{"ann.dat"}) << "no temporary file left behind";
+    EXPECT_EQ(testing::NamesIn(Dir()), Lines{"ann.dat"}) << "no temporary file left behind";
   }
 }
 
