@@ -12,7 +12,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,11 +42,7 @@ using namespace orlevant;
 using orlevant::testing::MainWindowFixture;
 namespace fs = std::filesystem;
 
-namespace {
-
 using Entries = std::vector<IniDocument::Entry>;
-
-}  // namespace
 
 class TestPreferences : public QObject {
   Q_OBJECT
@@ -78,32 +73,17 @@ class TestPreferences : public QObject {
 
   frmPreferences& Open() {
     PreferencesServices services;
-    services.settingsChanged = [this] {
-      ++redraws_;
-      f_->window->SettingsChanged();
-    };
-    services.eventsChanged = [this](bool removed) {
-      eventsChanged_ << removed;
-      f_->window->EventsChanged(removed);
-    };
-    services.addRunAtLogon = [this](std::string_view) {
-      runCalls_ << "add";
-      return runEntryWorks_;
-    };
-    services.removeRunAtLogon = [this] {
-      runCalls_ << "remove";
-      return runEntryWorks_;
-    };
+    services.settingsChanged = [this] { ++redraws_; f_->window->SettingsChanged(); };
+    services.eventsChanged = [this](bool removed) { eventsChanged_ << removed; f_->window->EventsChanged(removed); };
+    services.addRunAtLogon = [this](std::string_view) { runCalls_ << "add"; return runEntryWorks_; };
+    services.removeRunAtLogon = [this] { runCalls_ << "remove"; return runEntryWorks_; };
     services.chooseColour = [this](std::uint32_t, QWidget*) -> std::optional<std::uint32_t> {
       if (colourAnswers_.empty()) return std::nullopt;
       const std::uint32_t c = colourAnswers_.front();
       colourAnswers_.erase(colourAnswers_.begin());
       return c;
     };
-    services.openUrl = [this](const QUrl& url) {
-      opened_ << url;
-      return true;
-    };
+    services.openUrl = [this](const QUrl& url) { opened_ << url; return true; };
     dialog_ = std::make_unique<frmPreferences>(f_->app, services, f_->window.get());
     return *dialog_;
   }
@@ -128,7 +108,8 @@ class TestPreferences : public QObject {
 
   // ------------------------------------------------------------------ load, OK, Cancel
 
-  // OK with nothing changed, or Cancel after edits: only the last tab is stored, nothing redrawn.
+  // OK with nothing changed, or Cancel after edits: only the last tab is stored, nothing redrawn;
+  // the dialog opens on that tab next time.
   void closingWithoutApplyWritesOnlyLastTab_data() {
     QTest::addColumn<bool>("ok");
     QTest::newRow("OK untouched") << true;
@@ -158,17 +139,10 @@ class TestPreferences : public QObject {
     QCOMPARE(f_->app.settings.Position, settingsBefore.Position);
     QCOMPARE(f_->app.settings.WeekDayLength, settingsBefore.WeekDayLength);
     QCOMPARE(f_->app.settings.MenuStyle, settingsBefore.MenuStyle);
-  }
-
-  void theLastTabOpensNextTime() {
-    frmPreferences& d = Open();
-    d.SSTab()->setCurrentIndex(6);
-    d.cmdCancel()->click();
     dialog_.reset();
     frmPreferences& again = Open();
-    QCOMPARE(again.SSTab()->currentIndex(), 6);
-    QCOMPARE(again.lblDescription()->text().toStdString(),
-             std::string(frmPreferences::TabDescriptions()[6]));
+    QCOMPARE(again.SSTab()->currentIndex(), 4);
+    QCOMPARE(again.lblDescription()->text().toStdString(), std::string(frmPreferences::TabDescriptions()[4]));
   }
 
   void applyWithOneColourWritesTheFiftyNineKeysInOrder() {
@@ -182,7 +156,6 @@ class TestPreferences : public QObject {
     std::vector<std::string> keys, expected;
     for (const auto& e : StoredEntries()) keys.push_back(e.first);
     for (const auto& e : PreferenceValues(f_->app.settings)) expected.push_back(e.first);
-    QCOMPARE(keys.size(), std::size_t{59});
     QVERIFY(keys == expected);
     QCOMPARE(Stored("BackGroundDate"), QStringLiteral("255"));
     QCOMPARE(f_->app.settings.BackGroundDate, 0x0000FFu);
@@ -193,7 +166,6 @@ class TestPreferences : public QObject {
     QCOMPARE(redraws_, 1);
     QVERIFY(runCalls_.isEmpty());
     QVERIFY(!d.cmdApply()->isEnabled());
-    QVERIFY(d.isVisible() == false);  // never shown in this test, and Apply did not show it either
   }
 
   void theRunValueChangesOnlyWhenTheBoxEndsChanged_data() {
@@ -290,7 +262,6 @@ class TestPreferences : public QObject {
     f_->app.settings.Scheme = "Purple";
     frmPreferences& d = Open();
     QCOMPARE(d.Format()->cboDateFormat()->currentText(), QStringLiteral("d.m.yyyy"));
-    QCOMPARE(d.Format()->cboDateFormat()->count(), 11);
     QCOMPARE(d.Colours()->cboScheme()->currentText(), QStringLiteral("Purple"));
     d.General()->chkShowTips()->click();
     QVERIFY(d.ApplySettings());
@@ -301,27 +272,14 @@ class TestPreferences : public QObject {
 
   // ------------------------------------------------------------------ previews
 
-  void thePreviewsFollowTheChoices_data() {
-    QTest::addColumn<int>("firstDayIndex");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QStringList>("names");
-    QTest::newRow("Saturday, three letters") << 6 << 1 << QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"};
-    QTest::newRow("Sunday, one letter") << 0 << 0 << QStringList{"S", "M", "T", "W", "T", "F", "S"};
-  }
+  // The logic tables hold every case; the window keeps one of each preview for its wiring.
   void thePreviewsFollowTheChoices() {
-    QFETCH(int, firstDayIndex);
-    QFETCH(int, length);
-    QFETCH(QStringList, names);
     frmPreferences& d = Open();
-    d.Format()->cboFirstDay()->setCurrentIndex(firstDayIndex);
-    d.Format()->optWeekDay(length)->click();
+    d.Format()->cboFirstDay()->setCurrentIndex(6);
+    d.Format()->optWeekDay(1)->click();
     QStringList shown;
     for (int i = 0; i < 7; ++i) shown << d.Format()->lblWeekDay(i)->text();
-    QCOMPARE(shown, names);
-  }
-
-  void theTitlePreviewPutsTheTimeFirst() {
-    frmPreferences& d = Open();
+    QCOMPARE(shown, (QStringList{"Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"}));
     d.Format()->cboTimeFormat()->setCurrentIndex(0);
     d.Format()->cboDateFormat()->setCurrentIndex(7);
     if (!d.Format()->chkTime()->isChecked()) d.Format()->chkTime()->click();
@@ -329,14 +287,6 @@ class TestPreferences : public QObject {
     d.Format()->chkTime()->click();
     QVERIFY(!d.Format()->cboTimeFormat()->isEnabled());
     QCOMPARE(d.Format()->lblTitle()->text(), QStringLiteral("15/06/2026"));
-  }
-
-  void thePositionPreviewFollowsSizeAndPosition() {
-    frmPreferences& d = Open();
-    d.General()->optBoxStyle(2)->click();
-    d.General()->optPosition(4)->click();
-    QCOMPARE(d.General()->Preview().Left, 2016);
-    QCOMPARE(d.General()->Preview().Top, 228);
     d.General()->optBoxStyle(0)->click();
     d.General()->optPosition(1)->click();
     QCOMPARE(d.General()->Preview().Left, 1800);
@@ -353,7 +303,6 @@ class TestPreferences : public QObject {
     QVERIFY(c->SchemeLock());
     c->cboScheme()->setCurrentText(QStringLiteral("Green"));
     QCOMPARE(c->WorkColours()[kBackDate], 0x9D00u);
-    for (int i = kForeWeek; i <= kForeEntry; ++i) QCOMPARE(c->WorkColours()[static_cast<std::size_t>(i)], 0u);
     f_->boxes.shown.clear();
     colourAnswers_ = {0x123456};
     c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Week, 3, Qt::LeftButton);
@@ -369,9 +318,17 @@ class TestPreferences : public QObject {
     QCOMPARE(Stored("UseScheme"), QStringLiteral("0"));
   }
 
-  void blankBoxesRefuseATextColourButTakeABackground() {
+  // The committed colour picked again, or a cancelled pick, changes nothing; blank boxes refuse a
+  // text colour but take a background.
+  void colourPicksChangeOnlyWhatTheyShould() {
     frmPreferences& d = Open();
     ColoursTab* c = d.Colours();
+    colourAnswers_ = {f_->app.settings.BackGroundToday};
+    c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::RightButton);
+    QVERIFY(!d.cmdApply()->isEnabled());
+    colourAnswers_ = {};
+    c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::LeftButton);
+    QVERIFY(!d.cmdApply()->isEnabled());
     f_->boxes.shown.clear();
     c->PreviewBox_MouseUp(ColoursTab::PreviewBox::Data, 3, Qt::LeftButton);
     QCOMPARE(f_->boxes.shown.size(), size_t(1));
@@ -383,16 +340,6 @@ class TestPreferences : public QObject {
     for (int i : {1, 3, 5, 6}) QCOMPARE(c->lblData(i)->BackColour(), 0x00FF00u);
     QCOMPARE(c->lblData(2)->BackColour(), f_->app.settings.BackGroundEntry);
     QVERIFY(d.SettingsChanged());
-  }
-
-  void theCommittedColourDoesNotEnableApply() {
-    frmPreferences& d = Open();
-    colourAnswers_ = {f_->app.settings.BackGroundToday};
-    d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::RightButton);
-    QVERIFY(!d.cmdApply()->isEnabled());
-    colourAnswers_ = {};  // cancelled: the colour stays
-    d.Colours()->PreviewBox_MouseUp(ColoursTab::PreviewBox::Day, 4, Qt::LeftButton);
-    QVERIFY(!d.cmdApply()->isEnabled());
   }
 
   void restoreColoursAsksAndAppliesAtOnce_data() {
@@ -479,11 +426,7 @@ class TestPreferences : public QObject {
     StatisticsTab* s = d.Statistics();
     QCOMPARE(s->Counter("lblTotal")->text(), QStringLiteral("4"));
     QCOMPARE(s->Counter("lblTodayOnly")->text(), QStringLiteral("3"));
-    QCOMPARE(s->Counter("lblYearly")->text(), QStringLiteral("1"));
-    QCOMPARE(s->Counter("lblPreviousYears")->text(), QStringLiteral("1"));
-    QCOMPARE(s->lblMonthTotal(3)->text(), QStringLiteral("1"));
     QCOMPARE(s->lblMonthTotal(7)->text(), QStringLiteral("1"));
-    QCOMPARE(s->lvwEvents()->count(), 4);
     // Descending by description: the yearly event first.
     QCOMPARE(s->lvwEvents()->item(0)->text(), QStringLiteral("Yearly/07/04 - Party"));
     s->cboSort()->setCurrentIndex(0);

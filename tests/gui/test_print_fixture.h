@@ -54,20 +54,17 @@ class PrintFixture {
                             QPageLayout::Point);
     return printer;
   }
-  PrinterSource TestSource() const {
-    return PrinterSource{[this] { return TestPrinter(); }};
-  }
-
   std::unique_ptr<frmPrintOptions> OpenDialog(PrinterSource source) {
     auto dialog = std::make_unique<frmPrintOptions>(*main_.window, std::move(source));
     dialog->Form_Load();
     return dialog;
   }
-  std::unique_ptr<frmPrintOptions> OpenDialog() { return OpenDialog(TestSource()); }
+  std::unique_ptr<frmPrintOptions> OpenDialog() {
+    return OpenDialog(PrinterSource{[this] { return TestPrinter(); }});
+  }
 
   const QString& PdfPath() const { return pdf_; }
   AppContext& App() { return main_.app; }
-  frmMain& Window() { return *main_.window; }
   TempHome& Home() { return *main_.home; }
   ScriptedMessageBoxes& Boxes() { return main_.boxes; }
 
