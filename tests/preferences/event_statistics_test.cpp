@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -72,7 +71,6 @@ TEST(CountEvents, EachKindOfLineAsOf2026) {
 TEST(CountEvents, EmptyStoreAndATableOfManyLinesAddUp) {
   const EventStatistics none = CountEvents(StoreOf({}), 2026);
   EXPECT_EQ(none.Total, 0);
-  EXPECT_EQ(none.TodayOnly + none.Yearly + none.Weekly, 0);
   EXPECT_EQ(none.MonthTotal, Months{});
 
   const EventStatistics st = CountEvents(StoreOf({"14/03/2026000000=a", "14/03/2026000000=a", "04/07/9999000000=b",
@@ -114,8 +112,6 @@ TEST(OccurrenceAnswer, FromAnItemKeyAsOfToday) {
   EXPECT_EQ(OccurrenceAnswerForKey("12/06/2026000000=Past3", today), "3 days ago!");
   EXPECT_EQ(OccurrenceAnswerForKey("16/06/2026000000=Tomorrow7", today), "1 more day!");
   EXPECT_EQ(OccurrenceAnswerForKey("14/06/9999000000=Yesterday's yearly1", today), "364 more days!");
-  EXPECT_EQ(OccurrenceAnswerForKey("01/01/2140000000=Far away1", today), std::to_string(
-      DaysBetween(today, DateSerial(2140, 1, 1))) + " more days!");
   EXPECT_EQ(OccurrenceAnswerForKey("short", today), "");
 }
 

@@ -111,7 +111,7 @@ TEST_F(MaintenanceTest, AFailedSaveAfterAPurgePutsTheTableBackAndLeavesTheFile) 
   }
 }
 
-TEST_F(MaintenanceTest, ABackupReplacesTheLastOneUnlessItFails) {
+TEST_F(MaintenanceTest, ABackupReplacesTheLastOneUnlessItFailsAndTheEventsFileStays) {
   EventStore store = Loaded({kLines[0]});
   ASSERT_TRUE(BackupEvents(store).ok);
   store = Loaded({kLines[1], kLines[2]});
@@ -127,10 +127,8 @@ TEST_F(MaintenanceTest, ABackupReplacesTheLastOneUnlessItFails) {
   }
   EXPECT_EQ(Slurp(BackupPath()), FileText({kLines[1], kLines[2]}));
   EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
-}
-
-TEST_F(MaintenanceTest, ABackupPathThatIsAFolderFailsAndTheEventsFileStays) {
-  EventStore store = Loaded(kLines);
+  // A backup path that is a folder fails too, and the folder stays.
+  fs::remove(BackupPath());
   fs::create_directories(BackupPath());
   EXPECT_FALSE(BackupEvents(store).ok);
   EXPECT_TRUE(fs::is_directory(BackupPath()));

@@ -26,7 +26,6 @@ TEST(PreferenceValues, FiftyNineKeysInTheirOrderWithEachValueAsDecimalText) {
   Settings s;
   s.DTheme = 2;
   s.BackGroundToday = 0xD7D7FF;
-  s.XPLeftBackColour = 0xE8E4E5;
   s.DateFormat = "dd/mm/yyyy";
   s.Scheme = "My own";
   const auto values = PreferenceValues(s);
@@ -41,7 +40,6 @@ TEST(PreferenceValues, FiftyNineKeysInTheirOrderWithEachValueAsDecimalText) {
   };
   EXPECT_EQ(valueOf("dTheme"), "2");
   EXPECT_EQ(valueOf("BackGroundToday"), "14145535");
-  EXPECT_EQ(valueOf("XPLeftBackColour"), "15262949");
   EXPECT_EQ(valueOf("DateFormat"), "dd/mm/yyyy");
   EXPECT_EQ(valueOf("Scheme"), "My own");
   EXPECT_EQ(valueOf("GradientLeftColour"), "15119212");
