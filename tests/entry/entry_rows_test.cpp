@@ -60,42 +60,20 @@ struct DecodeCase {
 };
 
 TEST(EntryDecode, EachKindOnItsDaysAndNoOthers) {
+  // Which days each kind falls on is checked against the month grid below; here, what the
+  // decoding tells beyond the row: by date or by weekday, and the list item of the weekday kinds.
   const DecodeCase cases[] = {
       {"one-off on its date", MakeLine(5, 12, "2026", "x"), D(2026, 12, 5), kRowToday, true, 0},
-      {"one-off a year later", MakeLine(5, 12, "2026", "x"), D(2027, 12, 5), -1, true, 0},
-      {"one-off next day", MakeLine(5, 12, "2026", "x"), D(2026, 12, 6), -1, true, 0},
-      {"yearly 29 Feb in a leap year", MakeLine(29, 2, "9999", "x"), D(2028, 2, 29), kRowYearly, true, 0},
-      {"yearly 29 Feb not on 28 Feb", MakeLine(29, 2, "9999", "x"), D(2027, 2, 28), -1, true, 0},
-      {"yearly 29 Feb not on 1 Mar", MakeLine(29, 2, "9999", "x"), D(2027, 3, 1), -1, true, 0},
       {"yearly first Monday of May", MakeLine(4, 5, "8299", "x"), D(2027, 5, 3), kRowYearly, false, 0},
-      {"yearly first Monday not second", MakeLine(4, 5, "8299", "x"), D(2027, 5, 10), -1, true, 0},
-      {"yearly first Monday not in June", MakeLine(4, 5, "8299", "x"), D(2027, 6, 7), -1, true, 0},
       {"yearly last Friday of Feb", MakeLine(27, 2, "4699", "x"), D(2026, 2, 27), kRowYearly, false, 4},
       {"quarterly 5 Nov on 5 Feb", MakeLine(5, 11, "9989", "x"), D(2027, 2, 5), kRowQuarterly, true, 0},
-      {"quarterly 5 Nov on 5 May", MakeLine(5, 11, "9989", "x"), D(2026, 5, 5), kRowQuarterly, true, 0},
-      {"quarterly 5 Nov on 5 Aug", MakeLine(5, 11, "9989", "x"), D(2026, 8, 5), kRowQuarterly, true, 0},
-      {"quarterly 5 Nov on 5 Nov", MakeLine(5, 11, "9989", "x"), D(2026, 11, 5), kRowQuarterly, true, 0},
-      {"quarterly 5 Nov not 5 Dec", MakeLine(5, 11, "9989", "x"), D(2026, 12, 5), -1, true, 0},
-      {"quarterly 5 Nov not 6 Feb", MakeLine(5, 11, "9989", "x"), D(2027, 2, 6), -1, true, 0},
-      {"quarterly 31 Aug on 30 Nov", MakeLine(31, 8, "9989", "x"), D(2026, 11, 30), kRowQuarterly, true, 0},
-      {"quarterly 31 Aug on 28 Feb", MakeLine(31, 8, "9989", "x"), D(2027, 2, 28), kRowQuarterly, true, 0},
-      {"quarterly 31 Aug on 29 Feb", MakeLine(31, 8, "9989", "x"), D(2028, 2, 29), kRowQuarterly, true, 0},
-      {"quarterly 31 Aug not 28 Feb of a leap year", MakeLine(31, 8, "9989", "x"), D(2028, 2, 28), -1, true, 0},
-      {"quarterly 31 Aug on 31 May", MakeLine(31, 8, "9989", "x"), D(2027, 5, 31), kRowQuarterly, true, 0},
-      {"quarterly 31 Aug not 30 Aug", MakeLine(31, 8, "9989", "x"), D(2026, 8, 30), -1, true, 0},
       {"quarterly third Tuesday from Jan, in Apr", MakeLine(20, 1, "6389", "x"), D(2026, 4, 21), kRowQuarterly, false,
        2},
-      {"quarterly third Tuesday from Jan, not May", MakeLine(20, 1, "6389", "x"), D(2026, 5, 19), -1, true, 0},
       {"monthly 31st on 31 Mar", MakeLine(31, 1, "9998", "x"), D(2026, 3, 31), kRowMonthly, true, 0},
-      {"monthly 31st not on 30 Apr", MakeLine(31, 1, "9998", "x"), D(2026, 4, 30), -1, true, 0},
-      {"monthly last Monday, four Mondays", MakeLine(7, 12, "4298", "x"), D(2026, 12, 28), kRowMonthly, false, 4},
       {"monthly last Monday, five Mondays", MakeLine(7, 12, "4298", "x"), D(2026, 11, 30), kRowMonthly, false, 4},
-      {"monthly last Monday not the fourth of five", MakeLine(7, 12, "4298", "x"), D(2026, 11, 23), -1, true, 0},
       {"monthly second Sunday", MakeLine(1, 1, "7198", "x"), D(2026, 12, 13), kRowMonthly, false, 1},
       {"weekly every Tuesday", MakeLine(1, 12, "9993", "x"), D(2027, 3, 30), kRowWeekly, true, 0},
-      {"weekly every Tuesday not Monday", MakeLine(1, 12, "9993", "x"), D(2027, 3, 29), -1, true, 0},
       {"weekly first and third Monday", MakeLine(7, 12, "8592", "x"), D(2026, 12, 21), kRowWeekly, false, 4},
-      {"weekly first and third Monday not second", MakeLine(7, 12, "8592", "x"), D(2026, 12, 14), -1, true, 0},
       {"weekly unknown combination", MakeLine(7, 12, "9092", "x"), D(2026, 12, 7), -1, true, 0},
       {"unknown tail", MakeLine(7, 12, "9990", "x"), D(2026, 12, 7), -1, true, 0},
   };
@@ -248,12 +226,6 @@ TEST(EntryLoad, SwapShowsEachLineWithItsOwnChoice) {
   EXPECT_FALSE(swapped.Shown.ByDate);
   EXPECT_EQ(swapped.Shown.ListIndex, 4);
   EXPECT_EQ(swapped.Hidden().Text, "On the 28th");
-
-  rows.Swap(kRowMonthly);
-  EXPECT_EQ(rows.Row(kRowMonthly).ShowingFirst, 0);
-  EXPECT_EQ(rows.Row(kRowMonthly).Shown.Code, "9998");
-  EXPECT_TRUE(rows.Row(kRowMonthly).Shown.ByDate);
-  EXPECT_EQ(rows.Row(kRowMonthly).Hidden().Code, "4298");
 }
 
 // ------------------------------------------------------------------------------------ writing
@@ -327,12 +299,10 @@ TEST_F(EntryWrite, EachLineKeepsWhatTheUserDidNotChange) {
       {"edited text keeps reminder and anchor", {rent}, thu, {Type(kRowMonthly, "Rent due")},
        {MakeLine(10, 12, "9998", "Rent due", "010203")}, false},
       {"emptied line is deleted", {rent}, thu, {Type(kRowMonthly, "")}, {}, true},
-      {"blanks only delete too", {MakeLine(10, 12, "2026", "Dentist")}, thu, {Type(kRowToday, "   ")}, {}, true},
       {"option B takes the clicked day's anchor", {MakeLine(10, 11, "9998", "Rent", "010203")}, thu,
        {ChooseB(kRowMonthly, 1)}, {MakeLine(10, 12, "7598", "Rent", "010203")}, false},
       {"quarterly 31st edited on 30 Nov keeps its 31st", {q31}, D(2026, 11, 30), {Type(kRowQuarterly, "Rent paid")},
        {MakeLine(31, 8, "9989", "Rent paid")}, false},
-      {"quarterly 31st cleared on 30 Nov", {q31}, D(2026, 11, 30), {Type(kRowQuarterly, "")}, {}, true},
       {"re-choosing the same option keeps the anchor", {q31}, D(2026, 11, 30), {ChooseA(kRowQuarterly)}, {q31}, false,
        Outcome::NothingChanged},
       {"a short reminder field becomes six digits", {"10/12/2026=Old form line"}, thu, {Type(kRowToday, "New")},
@@ -451,16 +421,7 @@ TEST_F(EntryWrite, AFailedSaveLosesNothing) {
   EXPECT_EQ(store.EventCount, 2);
   EXPECT_EQ(Slurp(file), before);
 
-  // A folder where the file should be: the rename over it fails.
-  std::filesystem::remove(file);
-  std::filesystem::create_directory(file);
-  EXPECT_EQ(rows.Write(store).outcome, Outcome::SaveFailed);
-  EXPECT_EQ(store.EventRecords, records);
-  EXPECT_TRUE(std::filesystem::is_directory(file));
-
   // Tried again once the file can be written: the new row is added once.
-  std::filesystem::remove(file);
-  Put(file, before);
   const auto result = rows.Write(store);
   ASSERT_EQ(result.outcome, Outcome::Saved);
   EXPECT_TRUE(result.linesRemoved);

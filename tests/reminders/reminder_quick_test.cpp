@@ -20,14 +20,14 @@ EventStore Store(const std::vector<std::string>& lines) {
   return store;
 }
 
-// The day's box text as the month grid writes it.
-std::string CellOf(const EventStore& events, Date day, Date today) {
+// The text the month grid writes into a box of the month of `day`: by default the day's own box.
+std::string CellOf(const EventStore& events, Date day, Date today, int box = -1) {
   MonthView m;
   Settings s;
   m.SetToday(today);
   m.ShowMonthTitle(day, s);
   m.FillMonthGrid(day, s, events);
-  return m.DayCellText(m.BoxOfDay(DayOf(day)));
+  return m.DayCellText(box < 0 ? m.BoxOfDay(DayOf(day)) : box);
 }
 
 const Date kToday = DateSerial(2026, 5, 12);  // a Tuesday
@@ -104,13 +104,9 @@ TEST(SetQuickReminder, ABoxOfTheNeighbouringMonthsHasNoEvent) {
   // May 2026 with weeks from Sunday: box 0 is 26 April, greyed, its text a bare line break, even
   // though 26 April has an event in its own month.
   EventStore events = Store({"26/04/2026000000=A"});
-  MonthView m;
-  Settings s;
-  m.SetToday(kToday);
-  m.ShowMonthTitle(kToday, s);
-  m.FillMonthGrid(kToday, s, events);
-  ASSERT_EQ(m.DayCellText(0), "\r\n");
-  EXPECT_EQ(SetQuickReminder(events, m.DayCellText(0), DateSerial(2026, 4, 26), kToday, "010000").outcome,
+  const std::string cell = CellOf(events, kToday, kToday, 0);
+  ASSERT_EQ(cell, "\r\n");
+  EXPECT_EQ(SetQuickReminder(events, cell, DateSerial(2026, 4, 26), kToday, "010000").outcome,
             QuickReminderOutcome::NoEvent);
   EXPECT_EQ(events.EventRecords[1], "26/04/2026000000=A");
 }
