@@ -178,7 +178,6 @@ class TestSmallWindows : public QObject {
     QTest::newRow("14, one past") << "14" << 0;
     QTest::newRow("-1") << "-1" << 0;
     QTest::newRow("not a number") << "nine" << 0;
-    QTest::newRow("empty") << "" << 0;
   }
   void tipsOpenAtZeroForAStoredIndexOutOfRange() {
     QFETCH(QString, oldx);
