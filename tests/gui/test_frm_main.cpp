@@ -62,8 +62,6 @@ class TestFrmMain : public QObject {
     QTest::addColumn<int>("boxStyle");
     QTest::newRow("expand 1, small") << "1" << 0;
     QTest::newRow("expand 1, medium") << "1" << 1;
-    QTest::newRow("expand 1, large") << "1" << 2;
-    QTest::newRow("expand 0, small") << "0" << 0;
     QTest::newRow("expand 0, large") << "0" << 2;
   }
   void loadFollowsExpandAndBoxStyle() {

@@ -413,9 +413,7 @@ class TestMenus : public QObject {
       } else {  // top to bottom
         QVERIFY2(Near(topRight, red, 16) && Near(bottomRight, blue, 16), qPrintable(bottomRight.name()));
       }
-      // Items not selected have no bar.
-      const QColor face = image.pixelColor(w.Other().right() - 2, w.Other().top() + 1);
-      QVERIFY2(!Near(face, red, 60) && !Near(face, blue, 60), qPrintable(face.name()));
+      // (That the item beside has no bar is the highlight table's.)
     }
   }
 
