@@ -29,6 +29,8 @@ namespace orlevant::testing {
 inline DateTime At(int year, int month, int day, int hour = 12, int minute = 0) {
   return DateTime{DateSerial(year, month, day), hour, minute, 0};
 }
+// Twips to whole pixels, rounded as the window places its controls.
+inline int Px(int twips) { return (twips + 7) / 15; }
 
 class MainWindowFixture {
  public:

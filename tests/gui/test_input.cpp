@@ -110,10 +110,8 @@ class TestInput : public QObject {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<bool>("centred");
     QTest::newRow("day number") << "lblDay" << "" << "mnuPopUpPrefs" << true;
-    QTest::newRow("event text") << "lblData" << "" << "mnuPopUpPrefs" << true;
     QTest::newRow("heading") << "lblWeek" << "" << "mnuPopUpWeekDay" << true;
     QTest::newRow("previous arrow") << "lblPreviousMonth" << "" << "mnuPopUpMonths" << true;
-    QTest::newRow("next arrow") << "lblNextMonth" << "" << "mnuPopUpMonths" << true;
     QTest::newRow("title") << "lblDate" << "" << "mnuPopUpYear" << true;
     QTest::newRow("title, collapsed") << "lblDate" << "compact" << "mnuPopUpExpand" << true;
     QTest::newRow("title, in the tray") << "lblDate" << "tray" << "mnuPopUpTray" << false;
@@ -130,10 +128,8 @@ class TestInput : public QObject {
     QWidget* target = &w;
     QPoint at(5, 5);
     if (control == "lblDay") target = w.lblDay(f_->Box(20));
-    if (control == "lblData") target = w.lblData(f_->Box(20)), at = QPoint(30, 30);
     if (control == "lblWeek") target = w.lblWeek(3);
     if (control == "lblPreviousMonth") target = w.lblPreviousMonth();
-    if (control == "lblNextMonth") target = w.lblNextMonth();
     if (control == "lblDate") target = w.lblDate(), at = QPoint(target->width() / 2, 5);
     if (control == "frmMain") {
       // May 2026 ends on a Sunday: the last box holds 6 June.

@@ -45,7 +45,6 @@ class TestLongMessageBoxes : public QObject {
  private slots:
   void fitsTheScreen_data() {
     QTest::addColumn<LongRow>("row");
-    QTest::newRow("short") << LongRow{3, 20, {}, false};
     QTest::newRow("a busy day") << LongRow{400, 30, {}, true};
     QTest::newRow("a busy day, small screen") << LongRow{60, 30, QRect(0, 0, 640, 480), true};
     QTest::newRow("short, small screen") << LongRow{4, 20, QRect(0, 0, 640, 480), false};

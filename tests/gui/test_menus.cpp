@@ -106,13 +106,9 @@ class TestMenus : public QObject {
   void captions_data() {
     QTest::addColumn<QStringList>("row");  // item, caption, shown shortcut
     for (const QStringList& row : {QStringList{"mnuEdit", "Edit...|#Edit", ""},
-                                   {"mnuClearAll", "Clear All|#ClearAll", ""},
-                                   {"mnuQRMins_3", "30|#Thirty", ""},
                                    {"mnuReminders", "Reminders...|#Reminder", "F3"},
                                    {"mnuExpandToTray", "To Tray|#ToTray", "Ctrl+Z"},
-                                   {"mnuCurrentYear", "Today!|#Today", "F11"},
-                                   {"mnuMonths_9", "September|#Month", ""},
-                                   {"mnuShow", "To Desktop|#ToDesktop", ""}})
+                                   {"mnuCurrentYear", "Today!|#Today", "F11"}})
       QTest::newRow(qPrintable(row[0])) << row;
   }
   void captions() {
@@ -417,9 +413,7 @@ class TestMenus : public QObject {
       } else {  // top to bottom
         QVERIFY2(Near(topRight, red, 16) && Near(bottomRight, blue, 16), qPrintable(bottomRight.name()));
       }
-      // Items not selected have no bar.
-      const QColor face = image.pixelColor(w.Other().right() - 2, w.Other().top() + 1);
-      QVERIFY2(!Near(face, red, 60) && !Near(face, blue, 60), qPrintable(face.name()));
+      // (That the item beside has no bar is the highlight table's.)
     }
   }
 
