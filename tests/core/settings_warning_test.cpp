@@ -142,7 +142,6 @@ TEST_F(SettingsWarningTest, AnUnreadableSettingsFileIsNoFirstUseAndIsNeverRewrit
     const Settings s = LoadSettings(store);
     EXPECT_EQ(s.FirstUse, 1) << "not a first start";
     EXPECT_EQ(s.ShowTips, Settings{}.ShowTips);
-    EXPECT_EQ(s.BoxStyle, Settings{}.BoxStyle);
     EXPECT_FALSE(SaveSetting(store, "FirstUse", 1));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find(c.reason), std::string::npos) << boxes.shown[0].text;

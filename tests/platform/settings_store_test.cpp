@@ -81,17 +81,6 @@ TEST(SettingsStoreTest, UnreadableFileIsNeverReplacedNorWaitedOn) {
   }
 }
 
-TEST(SettingsStoreTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  TempHome home;
-  Put(StoreFile(home), "[Settings]\nShowTime=1\n");
-  ::chmod(StoreFile(home).parent_path().c_str(), 0500);
-  SettingsStore store;
-  EXPECT_FALSE(store.Write("ShowTime", "0"));
-  ::chmod(StoreFile(home).parent_path().c_str(), 0700);
-  EXPECT_EQ(Slurp(StoreFile(home)), "[Settings]\nShowTime=1\n");
-}
-
 TEST(Paths, XdgFoldersWithTheirFallbacks) {
   TempHome home;
   const std::string root = home.Root().string();
