@@ -9,18 +9,13 @@ namespace {
 
 TEST(CaseMapping, LettersOfEveryAlphabet) {
   struct Case { char32_t in, out; const char* what; };
+  // Letters the string-level table (text_encoding_test) does not already reach.
   const Case cases[] = {
-      {U'a', U'A', "Latin a"},         {U'z', U'Z', "Latin z"},        {U'A', U'A', "a capital"},
-      {U'1', U'1', "a digit"},         {U'\u00FF', U'\u0178', "y-diaeresis"},
+      {U'z', U'Z', "Latin z"},         {U'A', U'A', "a capital"},      {U'1', U'1', "a digit"},
       {U'\u0101', U'\u0100', "a-macron, first of an alternating run"},
       {U'\u0100', U'\u0100', "A-macron, the capital between"},
-      {U'\u0430', U'\u0410', "Cyrillic a"}, {U'\u044F', U'\u042F', "Cyrillic ya"}, {U'\u0451', U'\u0401', "Cyrillic yo"},
-      {U'\u03B1', U'\u0391', "Greek alpha"}, {U'\u03C2', U'\u03A3', "Greek final sigma"},
-      {U'\u03AC', U'\u0386', "Greek alpha with tonos"}, {U'\u0390', U'\u0390', "iota with two accents: no one-letter capital"},
-      {U'\u0561', U'\u0531', "Armenian ayb"}, {U'\u10D0', U'\u1C90', "Georgian an"},
-      {U'\u0131', U'I', "dotless i"},  {U'\u1F00', U'\u1F08', "Greek extended"},
-      {U'\U00010428', U'\U00010400', "Deseret"}, {U'\u6771', U'\u6771', "no case"},
-      {U'\U0010FFFF', U'\U0010FFFF', "the last code point"},
+      {U'\u0390', U'\u0390', "iota with two accents: no one-letter capital"},
+      {U'\u1F00', U'\u1F08', "Greek extended"}, {U'\U0010FFFF', U'\U0010FFFF', "the last code point"},
   };
   for (const Case& c : cases) EXPECT_EQ(static_cast<unsigned>(UpperCaseOf(c.in)), static_cast<unsigned>(c.out)) << c.what;
 }

@@ -116,16 +116,6 @@ TEST(LoadSettingsTest, EveryStoredValueReachesItsOwnMember) {
   EXPECT_EQ(s.InstallPath, "/opt/orlevant/") << "a folder always ends with its separator";
 }
 
-TEST(LoadSettingsTest, PreferencesWritingLowerCaseThemeIsReadBack) {
-  TempHome home;
-  SettingsStore store;
-  ASSERT_TRUE(SaveSetting(store, "DTheme", 5));
-  ASSERT_TRUE(SaveSetting(store, "dTheme", 2));
-  EXPECT_EQ(LoadSettings(store).DTheme, 2);
-  const std::string text = Slurp(StoreFile(home));
-  EXPECT_EQ(text.find("heme="), text.rfind("heme=")) << "one value, not two:\n" << text;
-}
-
 TEST(LoadSettingsTest, UnusableStoredValuesReadAsDefaults) {
   struct Case { std::string_view key, stored; Member member; std::string_view expected; };
   const Case cases[] = {

@@ -57,8 +57,6 @@ class TestQtLayers : public QObject {
         MsgButtons::YesNoCancel, MsgIcon::Warning, yesNoCancel, B::Yes, B::Warning, kEscape, MsgAnswer::Cancel};
     QTest::newRow("Yes No, closed") << BoxRow{MsgButtons::YesNo, MsgIcon::Critical, yesNo, B::Yes, B::Critical, kClose,
                                               MsgAnswer::No};
-    QTest::newRow("Yes No Cancel, closed") << BoxRow{
-        MsgButtons::YesNoCancel, MsgIcon::Question, yesNoCancel, B::Yes, B::Question, kClose, MsgAnswer::Cancel};
     QTest::newRow("OK of OK Cancel") << BoxRow{MsgButtons::OkCancel, MsgIcon::None, okCancel, B::Ok, B::NoIcon, B::Ok,
                                                MsgAnswer::Ok};
     QTest::newRow("Yes of Yes No") << BoxRow{MsgButtons::YesNo, MsgIcon::None, yesNo,         B::Yes,

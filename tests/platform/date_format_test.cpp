@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -85,41 +86,24 @@ TEST(FormatDate, KeysAreTheSameInEveryLocale) {
   }
 }
 
-// Sets environment variables for the life of the object and puts the old values back.
-class Environment {
- public:
-  void Set(const char* name, const char* value) {
-    const char* old = std::getenv(name);
-    saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-    if (value)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
-  ~Environment() {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      if (it->second)
-        ::setenv(it->first.c_str(), it->second->c_str(), 1);
-      else
-        ::unsetenv(it->first.c_str());
-    }
-  }
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
+// Sets or unsets (null) `name`.
+void SetEnv(const char* name, const char* value) {
+  if (value) ::setenv(name, value, 1); else ::unsetenv(name);
+}
 
 TEST(LocaleNames, PlainAndMissingLocalesGiveEnglish) {
-  struct Case { const char* all; const char* time; const char* lang; };
-  const Case cases[] = {{"C", nullptr, nullptr}, {"C.UTF-8", "xx_NOWHERE.UTF-8", nullptr}, {"xx_NOWHERE.UTF-8", nullptr, nullptr},
-                        {nullptr, "xx_NOWHERE.ISO-8859-1", "C"}, {nullptr, nullptr, "xx_NOWHERE"}, {nullptr, nullptr, nullptr}};
-  for (const auto& c : cases) {
-    Environment env;
-    env.Set("LC_ALL", c.all);
-    env.Set("LC_TIME", c.time);
-    env.Set("LANG", c.lang);
-    EXPECT_EQ(ReadLocaleNames(), EnglishLocaleNames()) << (c.all ? c.all : "-") << " " << (c.time ? c.time : "-");
+  const char* const vars[] = {"LC_ALL", "LC_TIME", "LANG"};
+  std::optional<std::string> saved[3];
+  for (int i = 0; i < 3; ++i)
+    if (const char* old = std::getenv(vars[i])) saved[i] = old;
+  using Row = std::array<const char*, 3>;  // LC_ALL, LC_TIME, LANG
+  const Row cases[] = {{"C", nullptr, nullptr}, {"C.UTF-8", "xx_NOWHERE.UTF-8", nullptr}, {"xx_NOWHERE.UTF-8", nullptr, nullptr},
+                       {nullptr, "xx_NOWHERE.ISO-8859-1", "C"}, {nullptr, nullptr, "xx_NOWHERE"}, {nullptr, nullptr, nullptr}};
+  for (const Row& c : cases) {
+    for (int i = 0; i < 3; ++i) SetEnv(vars[i], c[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(ReadLocaleNames(), EnglishLocaleNames()) << (c[0] ? c[0] : "-") << " " << (c[1] ? c[1] : "-");
   }
+  for (int i = 0; i < 3; ++i) SetEnv(vars[i], saved[i] ? saved[i]->c_str() : nullptr);
 }
 
 }  // namespace

@@ -159,28 +159,6 @@ TEST(ReadWholeFileTest, WhatLiesAtThePath) {
   }
 }
 
-TEST(AtomicWrite, NewReplacedAndLinkedFilesAndNoTemporaryFileLeft) {
-  TempHome home;
-  const fs::path file = home.Config() / "a.conf", link = home.Config() / "link.conf";
-  ASSERT_TRUE(WriteFileAtomically(file, "one\n"));
-  EXPECT_EQ(ModeOf(file), 0600u);
-  ::chmod(file.c_str(), 0640);
-  fs::create_symlink(file, link);
-  ASSERT_TRUE(WriteFileAtomically(link, "two\n", 0600));
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(Slurp(file), "two\n");
-  EXPECT_EQ(ModeOf(file), 0640u) << "an existing file keeps its permissions";
-  EXPECT_FALSE(WriteFileAtomically(home.Config(), "x")) << "a folder is not replaced";
-  bool written;
-  {
-    testing::FileSizeLimit limit(4);  // the write is cut short
-    written = WriteFileAtomically(file, "far more than four bytes").ok;
-  }
-  EXPECT_FALSE(written);
-  EXPECT_EQ(Slurp(file), "two\n");
-  EXPECT_EQ(NamesIn(home.Config()), (std::vector<std::string>{"a.conf", "link.conf"})) << "no temporary file left";
-}
-
 TEST(EnsureFolderTest, CreatesOwnerOnlyFoldersAndAcceptsExistingOnes) {
   TempHome home;
   const fs::path folder = home.Root() / "a" / "b" / "c";
