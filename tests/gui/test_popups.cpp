@@ -233,8 +233,8 @@ class TestPopups : public QObject {
     const frmReminderPop* reminder = w.ReminderPopup();
     QVERIFY(event && reminder);
     for (const QWidget* popup : {static_cast<const QWidget*>(event), static_cast<const QWidget*>(reminder)}) {
-      QVERIFY2(popup->height() <= screenHeight, qPrintable(QString::number(popup->height())));
-      QVERIFY(popup->y() >= 0 && popup->y() + popup->height() <= screenHeight);
+      QVERIFY2(popup->y() >= 0 && popup->y() + popup->height() <= screenHeight,
+               qPrintable(QString("%1+%2").arg(popup->y()).arg(popup->height())));
     }
     QVERIFY(event->height() > TwipsToPixels(kEventPopupHeight));
     QVERIFY(event->lblFuture->geometry().bottom() < event->height());

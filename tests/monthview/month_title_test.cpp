@@ -112,8 +112,6 @@ TEST(WeekdayHeadings, TablesAndFirstDay) {
     s.BoxStyle = c.boxStyle;
     view.ShowWeekdayHeadings(0, s);
     EXPECT_EQ(Headings(view), c.expected) << "FirstDay " << c.firstDay << " length " << c.length;
-    EXPECT_EQ(s.FirstDay, c.firstDay);
-    EXPECT_EQ(view.FirstDay, c.firstDay);
   }
 }
 
@@ -130,8 +128,8 @@ TEST(WeekdayHeadings, UnknownLengthKeepsCaptionsButRepaints) {
 }
 
 TEST(WeekdayHeadings, ShiftMakesTheChosenHeadingFirst) {
-  // Every first day and every heading one could click: the clicked heading's weekday leads, and
-  // the week follows it in order.
+  // Every first day and every heading one could click (none: the first day stays): the clicked
+  // heading's weekday leads, and the week follows it in order.
   for (int firstDay = 1; firstDay <= 7; ++firstDay) {
     for (int shift = 0; shift <= 6; ++shift) {
       MonthView view;
