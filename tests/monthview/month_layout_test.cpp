@@ -63,19 +63,6 @@ TEST(MonthLayout, SizesOfTheThreeCalendarSizes) {
   }
 }
 
-TEST(MonthLayout, WindowShortenedByTrailingCells) {
-  struct Case { int trailing; int height; };
-  // A month with 8 trailing boxes: five rows, 5064.
-  const Case cases[] = {{6, 5976}, {7, 5064}, {13, 5064}, {14, 4152}};
-  for (const Case& c : cases) {
-    MonthView view;
-    view.TrailingCells = c.trailing;
-    view.LayoutMonthGrid(1);
-    EXPECT_EQ(view.ExpandedHeight, c.height) << c.trailing;
-    EXPECT_EQ(view.FullHeight, 5976);
-  }
-}
-
 TEST(MonthLayout, UnknownStyleKeepsSizesAndChecksButPlacesControlsAgain) {
   MonthView view;
   view.LayoutMonthGrid(0);
@@ -121,20 +108,6 @@ TEST(MainWindowPlace, EveryPositionExpandedAndCollapsed) {
     EXPECT_EQ(view.WindowLeft, c.left);
     EXPECT_EQ(view.WindowTop, c.top);
   }
-}
-
-TEST(MainWindowPlace, LargeOnWideScreensNeedsMoreThanSixteenBits) {
-  MonthView view;
-  view.ScreenWidth = 3840 * 15;
-  view.ScreenHeight = 2160 * 15;
-  view.LayoutMonthGrid(2);
-  Settings s;
-  view.PositionMainWindow(4, s);
-  EXPECT_EQ(view.WindowLeft, 57600 - 57456);
-  view.PositionMainWindow(1, s);
-  EXPECT_EQ(view.WindowLeft, 72);
-  EXPECT_EQ(view.WindowTop, 2088);
-  EXPECT_GT(view.lblData[41].Geometry.Left, 32767);
 }
 
 TEST(ShownMonthShape, NthWeekdayAndItsRow) {
