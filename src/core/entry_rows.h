@@ -97,8 +97,6 @@ class EntryRows {
   // Clear All's first step: every line of the day emptied, so that writing deletes them all: each
   // row's shown line, its hidden conflicting line, and the lines of the box no row shows.
   void ClearTexts();
-  // The lines of the day's box that no row shows or keeps in a conflict slot, in file order.
-  const std::vector<EntryLine>& OtherLines() const { return otherLines_; }
 
   // Rows 1..4 with conflicting lines, for the warning: "  ** Weekly Event" CR LF ...; empty when
   // there are none.
@@ -138,6 +136,7 @@ class EntryRows {
   std::string clickedDate_;
   int clickedWeekday_ = 1;
   std::array<EntryRow, kEntryRowCount> rows_{};
+  // The lines of the day's box that no row shows or keeps in a conflict slot, in file order.
   std::vector<EntryLine> otherLines_;
 };
 

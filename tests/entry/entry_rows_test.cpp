@@ -524,21 +524,6 @@ TEST_F(EntryWrite, ClearAllEmptiesTheDaysBox) {
   }
 }
 
-TEST_F(EntryWrite, OkWithoutEditsLeavesTheOtherLinesOfTheDayAlone) {
-  Plant({MakeLine(21, 12, "2026", "Dentist"), MakeLine(21, 1, "9998", "Club"), MakeLine(21, 12, "6298", "Chess"),
-         MakeLine(21, 12, "2026", "Vet"), MakeLine(21, 3, "9998", "Choir")});
-  const std::string before = Slurp(file);
-  EntryRows rows = Open(D(2026, 12, 21));
-  ASSERT_EQ(rows.OtherLines().size(), 2u);  // Dentist and Chess
-  rows.SetText(kRowToday, "Vet at nine");
-  ASSERT_EQ(rows.Write(store).outcome, Outcome::Saved);
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(21, 12, "2026", "Dentist"), MakeLine(21, 1, "9998", "Club"),
-                                                   MakeLine(21, 12, "6298", "Chess"),
-                                                   MakeLine(21, 12, "2026", "Vet at nine"),
-                                                   MakeLine(21, 3, "9998", "Choir")}));
-  EXPECT_NE(Slurp(file), before);
-}
-
 // An OK that changes no line still reads the file again, so that what was changed outside the
 // program comes in; it writes nothing.
 TEST_F(EntryWrite, OkWithoutChangesReadsTheFileAgain) {
