@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/clock.h"
 #include "core/entry_rows.h"
@@ -35,13 +36,14 @@ struct LoadedFile {
     month.FillMonthGrid(kDay, settings, store);
   }
   const std::string& Cell() const { return month.DayCellText(month.BoxOfDay(DayOf(kDay))); }
+  const std::vector<int>& BoxLines() const { return month.BoxLines[static_cast<std::size_t>(month.BoxOfDay(DayOf(kDay)))]; }
 };
 
 void BM_LoadDayIntoRows(benchmark::State& state) {
   LoadedFile file;
   for (auto _ : state) {
     EntryRows rows(kDay);
-    rows.Load(file.store.EventRecords, file.store.EventCount, file.Cell());
+    rows.Load(file.store.EventRecords, file.store.EventCount, file.Cell(), file.BoxLines());
     benchmark::DoNotOptimize(rows.Row(kRowToday).Shown.Line);
   }
 }
@@ -52,7 +54,7 @@ void BM_OkRewritesOneLine(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) {
     EntryRows rows(kDay);
-    rows.Load(file.store.EventRecords, file.store.EventCount, file.Cell());
+    rows.Load(file.store.EventRecords, file.store.EventCount, file.Cell(), file.BoxLines());
     int row = 0;
     while (row < kEntryRowCount && rows.Row(row).Shown.Line == 0) ++row;
     if (row == kEntryRowCount) std::abort();  // the generated day holds events of several kinds

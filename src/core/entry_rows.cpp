@@ -1,5 +1,6 @@
 #include "core/entry_rows.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/case_mapping.h"
@@ -86,11 +87,13 @@ DecodedLine EntryRows::Decode(std::string_view line) const {
   return {};
 }
 
-void EntryRows::Load(const EventLines& records, int eventCount, std::string_view cellText) {
+void EntryRows::Load(const EventLines& records, int eventCount, std::string_view cellText,
+                     std::span<const int> boxLines) {
   for (EntryRow& row : rows_) {
     row = EntryRow{};
     row.Shown.Code = "0";
   }
+  otherLines_.clear();
   if (cellText.empty()) return;
   // The box begins with a line break; the search starts at its first line.
   const std::string box = Folded(cellText.substr(1));
@@ -103,6 +106,34 @@ void EntryRows::Load(const EventLines& records, int eventCount, std::string_view
     // An event typed over several lines stands in the box with its line breaks, not its "~".
     if (box.find(Folded(TildesToLineBreaks(TextField(line)))) == std::string::npos) continue;
     Put(decoded.row, i, line, decoded);
+  }
+  SetAsideOtherLines(records, eventCount, boxLines);
+}
+
+void EntryRows::SetAsideOtherLines(const EventLines& records, int eventCount, std::span<const int> boxLines) {
+  const int count = StoredLineCount(records, eventCount);
+  std::vector<bool> taken(static_cast<std::size_t>(count) + 1);
+  for (const EntryRow& row : rows_) {
+    for (const EntryLine* line : {&row.Shown, &row.FirstSlot, &row.LatestSlot})
+      if (line->Line > 0 && line->Line <= count) taken[static_cast<std::size_t>(line->Line)] = true;
+  }
+  std::vector<int> others;
+  for (const int i : boxLines) {
+    // An event on its fourth and last weekday stands in the box twice; it is one line.
+    if (i < 1 || i > count || taken[static_cast<std::size_t>(i)]) continue;
+    taken[static_cast<std::size_t>(i)] = true;
+    if (!records[static_cast<std::size_t>(i)].empty()) others.push_back(i);
+  }
+  std::sort(others.begin(), others.end());
+  for (const int i : others) {
+    const std::string_view line = records[static_cast<std::size_t>(i)];
+    EntryLine other;
+    other.Text = TildesToLineBreaks(TextField(line));
+    other.Code = std::string(CodeField(line));
+    other.Line = i;
+    other.Reminder = std::string(Column(line, 11, 6));
+    other.Original = std::string(line);
+    otherLines_.push_back(std::move(other));
   }
 }
 
@@ -165,11 +196,17 @@ void EntryRows::Swap(int r) {
 }
 
 void EntryRows::ClearTexts() {
-  // Every shown line goes, also one whose stored text was already empty.
+  // Every line goes, also one whose stored text was already empty.
+  const auto clear = [](EntryLine& line) {
+    line.Text.clear();
+    line.Edited = true;
+  };
   for (EntryRow& row : rows_) {
-    row.Shown.Text.clear();
-    row.Shown.Edited = true;
+    clear(row.Shown);
+    clear(row.FirstSlot);
+    clear(row.LatestSlot);
   }
+  for (EntryLine& line : otherLines_) clear(line);
 }
 
 std::string EntryRows::ConflictList() const {
@@ -207,6 +244,9 @@ EntryRows::WriteResult EntryRows::Write(EventStore& events) const {
     targets.push_back({&row.Shown, r});
     if (row.HasConflict()) targets.push_back({&row.Hidden(), r});
   }
+  // The box's other lines are written only when Clear All emptied them.
+  for (const EntryLine& line : otherLines_)
+    if (!line.Untouched()) targets.push_back({&line, -1});
 
   std::vector<std::pair<int, std::string>> rewrites;
   std::vector<std::string> appends;
@@ -232,7 +272,11 @@ EntryRows::WriteResult EntryRows::Write(EventStore& events) const {
       appends.push_back(LineFor(fresh, *cleaned));
     }
   }
-  if (rewrites.empty() && appends.empty()) return result;
+  if (rewrites.empty() && appends.empty()) {
+    // Nothing to write, but the file may have been changed outside the program: read it in again.
+    if (StoreResult reloaded = LoadEvents(events); !reloaded) result.error = reloaded.error;
+    return result;
+  }
 
   // The rows name lines by their place in the table as it was loaded; should the table have changed
   // meanwhile, writing by those places would overwrite other events.

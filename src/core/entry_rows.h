@@ -10,8 +10,13 @@
 // shown one in LatestSlot, and Swap exchanges them. A line travels between row and slot with all
 // it carries: its code, list choice, reminder, text as edited and its own anchor, so a swap never
 // lends one line another's code.
+//
+// The day's box may show more lines than the rows can: further one-off events, the lines between
+// the first and the last of three or more conflicts. The rows keep those aside, untouched by OK,
+// so that Clear All can take every line the box shows and leave the day empty.
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,7 +73,9 @@ class EntryRows {
   // Form_Load: the lines of `records` (element 0 unused, 1 .. eventCount, "" deleted) whose text
   // stands in the day box's text `cellText` (a multi-line text with its breaks) and that fall on
   // the clicked day go into their rows, in file order. An empty cell text examines no line.
-  void Load(const EventLines& records, int eventCount, std::string_view cellText);
+  // `boxLines` are the lines the month placing put in the day's box (MonthView::BoxLines, placed
+  // from this same table); those that no row shows or keeps are set aside for Clear All.
+  void Load(const EventLines& records, int eventCount, std::string_view cellText, std::span<const int> boxLines);
 
   // The decoding of one line against the clicked day (the candidate test aside).
   DecodedLine Decode(std::string_view line) const;
@@ -87,7 +94,8 @@ class EntryRows {
   // The right click on a row's red arrow: the hidden line is shown and the shown one hidden.
   // Nothing happens on a row without a conflict.
   void Swap(int r);
-  // Clear All's first step: every row's text emptied.
+  // Clear All's first step: every line of the day emptied, so that writing deletes them all: each
+  // row's shown line, its hidden conflicting line, and the lines of the box no row shows.
   void ClearTexts();
 
   // Rows 1..4 with conflicting lines, for the warning: "  ** Weekly Event" CR LF ...; empty when
@@ -96,7 +104,7 @@ class EntryRows {
 
   enum class WriteOutcome {
     Saved,           // lines changed, saved and reloaded
-    NothingChanged,  // no line differs from the file; nothing saved
+    NothingChanged,  // no line differs from the file; nothing saved, the file read in again
     EntryError,      // a text holds nothing printable: nothing changed
     TableFull,       // the new lines do not fit: nothing changed
     SaveFailed,      // the save failed: table and file as they were
@@ -105,16 +113,19 @@ class EntryRows {
     WriteOutcome outcome = WriteOutcome::NothingChanged;
     bool linesRemoved = false;  // a line was deleted (reminders start over)
     int failedRow = -1;         // the row of an entry error
-    std::string error;          // why the save failed
+    std::string error;          // why the save failed, or why the file could not be read again
   };
 
   // cmdOK_Click: cleans every row and checks that the result fits before touching a line; then
-  // rewrites, blanks or appends the lines, saves and reloads. On any failure the table and the file
-  // are as they were and the rows keep their texts, so OK can be tried again.
+  // rewrites, blanks or appends the lines, saves and reloads. An OK that changes no line still
+  // reads the file in again (it may have been changed outside the program), writing nothing. On any
+  // failure the table and the file are as they were and the rows keep their texts, so OK can be
+  // tried again.
   WriteResult Write(EventStore& events) const;
 
  private:
   void Put(int r, int lineIndex, std::string_view line, const DecodedLine& decoded);
+  void SetAsideOtherLines(const EventLines& records, int eventCount, std::span<const int> boxLines);
   void StoreConflictSlot(int r);
   // The six anchor characters and the whole line a row or slot is written as.
   std::string AnchorFor(const EntryLine& line) const;
@@ -125,6 +136,8 @@ class EntryRows {
   std::string clickedDate_;
   int clickedWeekday_ = 1;
   std::array<EntryRow, kEntryRowCount> rows_{};
+  // The lines of the day's box that no row shows or keeps in a conflict slot, in file order.
+  std::vector<EntryLine> otherLines_;
 };
 
 }  // namespace orlevant

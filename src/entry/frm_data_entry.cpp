@@ -230,7 +230,8 @@ void frmDataEntry::Form_Load() {
   ShowCaptions();
   const EventStore& events = app_.events;
   cellText_ = app_.month.DayCellText(box_);
-  rows_.Load(events.EventRecords, events.EventCount, cellText_);
+  rows_.Load(events.EventRecords, events.EventCount, cellText_,
+             app_.month.BoxLines.at(static_cast<std::size_t>(box_)));
   for (int r = 0; r < kEntryRowCount; ++r) ShowRow(r);
   Loading_ = false;
 }
@@ -371,6 +372,11 @@ void frmDataEntry::cmdOK_Click() {
       accept();
       return;
     case Outcome::NothingChanged:
+      if (!result.error.empty()) {
+        AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle(),
+                               "The events file could not be read." + std::string(kWidenLine) + "\r\n" +
+                                   result.error + "\r\n\r\n");
+      }
       accept();
       return;
     case Outcome::EntryError:

@@ -39,11 +39,12 @@ class frmDataEntry : public QDialog {
   void Form_Load();
   // Runs once, as the dialog comes up: the warning about conflicting events.
   void Form_Activate();
-  // Writes the rows back; closes the dialog when that worked, else tells why and stays open.
+  // Writes the rows back, or when nothing changed reads the file in again; closes the dialog when
+  // that worked, else tells why and stays open.
   void cmdOK_Click();
   void cmdCancel_Click();
-  // Empties every row and writes them back, after asking (setting ShowClearAllMsg). Also used
-  // without showing the dialog, for the day menu's Clear All.
+  // Deletes every line the day's box shows (also those no row can show), after asking (setting
+  // ShowClearAllMsg), in one save. Also used without showing the dialog, for the day menu's Clear All.
   void cmdClearAll_Click();
 
   const EntryRows& Rows() const { return rows_; }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -30,21 +31,31 @@ using Outcome = EntryRows::WriteOutcome;
 
 Date D(int y, int m, int d) { return DateSerial(y, m, d); }
 
-// The text of the day's box when the month of `day` shows `records` (element 0 unused).
-std::string CellText(const EventLines& records, int count, Date day, int firstDay = 1) {
+// The day's box when the month of `day` shows `records` (element 0 unused): its text and the
+// lines the month placing put in it.
+struct DayBox {
+  std::string text;
+  std::vector<int> lines;
+};
+DayBox BoxOf(const EventLines& records, int count, Date day, int firstDay = 1) {
   MonthView view = testing::MakeView(day);
   Settings settings;
   settings.FirstDay = firstDay;
   view.ShowMonthTitle(day, settings);
   view.ShowWeekdayHeadings(0, settings);
   view.FillMonthGrid(day, settings, records, count);
-  return view.DayCellText(view.BoxOfDay(DayOf(day)));
+  const int box = view.BoxOfDay(DayOf(day));
+  return {view.DayCellText(box), view.BoxLines[static_cast<std::size_t>(box)]};
+}
+std::string CellText(const EventLines& records, int count, Date day, int firstDay = 1) {
+  return BoxOf(records, count, day, firstDay).text;
 }
 
 EntryRows LoadDay(const EventLines& records, Date day) {
   EntryRows rows(day);
   const int count = static_cast<int>(records.size()) - 1;
-  rows.Load(records, count, CellText(records, count, day));
+  const DayBox box = BoxOf(records, count, day);
+  rows.Load(records, count, box.text, box.lines);
   return rows;
 }
 
@@ -176,16 +187,16 @@ TEST(EntryLoad, EveryRowWithItsLine) {
 TEST(EntryLoad, AnEmptyBoxExaminesNoLine) {
   const EventLines records = Records({MakeLine(10, 12, "2026", "Dentist")});
   EntryRows rows(D(2026, 12, 10));
-  rows.Load(records, 1, "");
+  rows.Load(records, 1, "", {});
   for (int r = 0; r < kEntryRowCount; ++r) {
     EXPECT_EQ(rows.Row(r).Shown.Line, 0);
     EXPECT_EQ(rows.Row(r).Shown.Code, "0");
   }
   // A line whose text does not stand in the box is skipped, although its date fits.
-  rows.Load(records, 1, "\r\nSomething else");
+  rows.Load(records, 1, "\r\nSomething else", {});
   EXPECT_EQ(rows.Row(kRowToday).Shown.Line, 0);
   // Found ignoring case.
-  rows.Load(records, 1, "\r\nDENTIST");
+  rows.Load(records, 1, "\r\nDENTIST", {});
   EXPECT_EQ(rows.Row(kRowToday).Shown.Line, 1);
 }
 
@@ -252,7 +263,8 @@ class EntryWrite : public ::testing::Test {
   }
   EntryRows Open(Date day) const {
     EntryRows rows(day);
-    rows.Load(store.EventRecords, store.EventCount, CellText(store.EventRecords, store.EventCount, day));
+    const DayBox box = BoxOf(store.EventRecords, store.EventCount, day);
+    rows.Load(store.EventRecords, store.EventCount, box.text, box.lines);
     return rows;
   }
 };
@@ -450,18 +462,93 @@ TEST_F(EntryWrite, AFullTableRefusesNewRowsAndTouchesNothing) {
   EXPECT_EQ(store.EventRecords[kMaxEventLines], MakeLine(10, 12, "9995", "One too many"));
 }
 
-TEST_F(EntryWrite, ClearAllDeletesTheShownLinesOnly) {
-  Plant({MakeLine(7, 12, "2026", "Dentist"), MakeLine(7, 1, "9998", "By date"), MakeLine(7, 12, "8298", "First Monday"),
-         MakeLine(7, 12, "2026", ""), MakeLine(8, 12, "2026", "Tomorrow")});
-  EntryRows rows = Open(D(2026, 12, 7));
-  rows.ClearTexts();
+struct ClearAllCase {
+  const char* name;
+  Date day;
+  std::vector<std::string> onTheDay;  // every line of these stands in the day's box
+  std::vector<std::string> elsewhere;  // lines of other days, which stay
+};
+
+// Clear All leaves the day without an event: whatever the box shows goes, also the lines no row
+// can show (further one-offs, the hidden line of a conflict, the lines between the first and the
+// last of three conflicts), in one save.
+TEST_F(EntryWrite, ClearAllEmptiesTheDaysBox) {
+  const ClearAllCase cases[] = {
+      // Monday 21 December 2026, the third Monday.
+      {"one-offs and three monthly conflicts", D(2026, 12, 21),
+       {MakeLine(21, 12, "2026", "Dentist"), MakeLine(21, 1, "9998", "Club"), MakeLine(21, 12, "6298", "Chess"),
+        MakeLine(21, 12, "2026", "Vet"), MakeLine(21, 3, "9998", "Choir")},
+       {MakeLine(22, 12, "2026", "Tomorrow"), MakeLine(22, 1, "9998", "Other monthly")}},
+      {"reminders, several lines, an empty text", D(2026, 12, 21),
+       {MakeLine(21, 12, "2026", "Two~lines", "020000"), MakeLine(21, 12, "2026", ""),
+        MakeLine(21, 12, "2026", "Vet", "000013"), MakeLine(7, 12, "7992", "Second and third", "000101"),
+        MakeLine(7, 12, "6992", "Third and fourth")},
+       {MakeLine(21, 11, "2026", "Vet")}},
+      // Monday 28 December 2026, the fourth and last Monday.
+      {"weekly on week combinations", D(2026, 12, 28),
+       {MakeLine(7, 12, "5992", "Fourth and last"), MakeLine(7, 12, "8092", "First and last"),
+        MakeLine(1, 1, "9992", "Every Monday"), MakeLine(14, 12, "7592", "Second, fourth and last")},
+       {MakeLine(7, 12, "8992", "First and second"), MakeLine(1, 1, "9993", "Every Tuesday")}},
+      // Monday 30 November 2026: the 31st of a quarter month, and the last Monday.
+      {"quarterly by date and by weekday", D(2026, 11, 30),
+       {MakeLine(31, 8, "9989", "Rent"), MakeLine(30, 5, "9989", "Rates"), MakeLine(23, 2, "4289", "Board"),
+        MakeLine(30, 11, "2026", "Dentist")},
+       {MakeLine(30, 1, "9989", "Other quarter"), MakeLine(23, 2, "8289", "First Monday")}},
+      // Thursday 26 November 2026, the fourth and last Thursday.
+      {"yearly by date and by nth weekday", D(2026, 11, 26),
+       {MakeLine(27, 11, "5599", "Thanks"), MakeLine(26, 11, "9999", "Birthday"), MakeLine(1, 11, "4599", "Dinner")},
+       {MakeLine(1, 10, "5599", "October"), MakeLine(26, 12, "9999", "December")}},
+  };
+  for (const ClearAllCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> lines;
+    // Interleaved, so that the lines that stay are not all at one end of the file.
+    for (std::size_t i = 0; i < std::max(c.onTheDay.size(), c.elsewhere.size()); ++i) {
+      if (i < c.elsewhere.size()) lines.push_back(c.elsewhere[i]);
+      if (i < c.onTheDay.size()) lines.push_back(c.onTheDay[i]);
+    }
+    Plant(lines);
+    const DayBox before = BoxOf(store.EventRecords, store.EventCount, c.day);
+    std::vector<int> shown = before.lines;
+    std::sort(shown.begin(), shown.end());
+    shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
+    ASSERT_EQ(shown.size(), c.onTheDay.size()) << before.text;
+
+    EntryRows rows = Open(c.day);
+    rows.ClearTexts();
+    const auto result = rows.Write(store);
+    ASSERT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_TRUE(result.linesRemoved);
+    EXPECT_EQ(FileLines(), c.elsewhere);
+    EXPECT_EQ(BoxOf(store.EventRecords, store.EventCount, c.day).text, "");
+  }
+}
+
+// An OK that changes no line still reads the file again, so that what was changed outside the
+// program comes in; it writes nothing.
+TEST_F(EntryWrite, OkWithoutChangesReadsTheFileAgain) {
+  Plant({MakeLine(10, 12, "2026", "Dentist")});
+  EntryRows rows = Open(D(2026, 12, 10));
+  // Written by another program: LF line ends and a line that is no event, which a save would
+  // turn into CR LF and move behind the events.
+  const std::string outside = MakeLine(10, 12, "2026", "Dentist") + "\nnot an event\n" +
+                              MakeLine(11, 12, "2026", "Added outside") + "\n";
+  Put(file, outside);
   const auto result = rows.Write(store);
-  ASSERT_EQ(result.outcome, Outcome::Saved);
-  EXPECT_TRUE(result.linesRemoved);
-  // The hidden conflicting line and the earlier one-off stay; so does the other day's line.
-  EXPECT_EQ(FileLines(), (std::vector<std::string>{MakeLine(7, 12, "2026", "Dentist"),
-                                                   MakeLine(7, 1, "9998", "By date"),
-                                                   MakeLine(8, 12, "2026", "Tomorrow")}));
+  EXPECT_EQ(result.outcome, Outcome::NothingChanged);
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(store.EventCount, 2);
+  EXPECT_EQ(store.EventRecords[2], MakeLine(11, 12, "2026", "Added outside"));
+  EXPECT_EQ(Slurp(file), outside);
+
+  // A file that cannot be read again says so, and the table stays as it was.
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);
+  const EventLines records = store.EventRecords;
+  const auto unreadable = rows.Write(store);
+  EXPECT_EQ(unreadable.outcome, Outcome::NothingChanged);
+  EXPECT_NE(unreadable.error, "");
+  EXPECT_EQ(store.EventRecords, records);
 }
 
 TEST_F(EntryWrite, ALineChangedMeanwhileIsNotOverwritten) {
