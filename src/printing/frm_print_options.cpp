@@ -326,7 +326,9 @@ void frmPrintOptions::LayoutPreview(int position, int centring) {
   if (!placed) return;
   lblPlanner[0]->move(TwipsToPixels(QPoint(placed->PlannerLeft, placed->PlannerTop)));
   lblPlanner[1]->move(TwipsToPixels(QPoint(placed->TitleLeft, placed->PlannerTop)));
-  if (EventsListOn && placed->EventsSymbolAt)
+  // The symbol goes where the list will print even while the list is off, so that turning the list
+  // on shows it there, not where an earlier position put it.
+  if (placed->EventsSymbolAt)
     fraEvents->move(TwipsToPixels(QPoint(placed->EventsSymbolAt->Left, placed->EventsSymbolAt->Top)));
 
   if (placed->ExcludesList) {
