@@ -366,15 +366,11 @@ void frmPrintOptions::cmdPrint_Click() {
     app.month.WindowLeft = 0;
     main_.move(0, main_.y());
   }
-  const QPixmap picture = CaptureWindow(main_);
-
-  QString pdfPath;
-  if (pdfFallback_) {
-    pdfPath = NewPdfPath(DocumentsFolder(), QString::fromStdString(ProductTitle()), MonthText(app.month));
-    printer_->setOutputFileName(pdfPath);
-  }
-  const PrintChoice choice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()};
-  const PrintResult result = PrintMonth(*printer_, picture, EventsListLines(app.month), choice);
+  const MonthPrint job{PrintJobName(QString::fromStdString(ProductTitle()), MonthText(app.month)),
+                       CaptureWindow(main_), EventsListLines(app.month),
+                       PrintChoice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()}};
+  const PrintResult result = pdfFallback_ ? PrintToNewPdf(DocumentsFolder(), *printer_, job)
+                                          : PrintOnPrinter(*printer_, job);
   // The window may have changed its size since the choice was made (a new day refills the month
   // while the dialog is open): the job placed the picture as it is now.
   if (result.placed.Width > 0) {
@@ -392,10 +388,10 @@ void frmPrintOptions::cmdPrint_Click() {
     return;
   }
   if (pdfFallback_) {
-    lastPdfPath_ = pdfPath;
+    lastPdfPath_ = result.pdfPath;
     AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, title,
                            "There is no printer on this computer, so the month was saved as a PDF file:" + widen +
-                               "\r\n" + pdfPath.toStdString() + widen + "\r\n\r\n");
+                               "\r\n" + lastPdfPath_.toStdString() + widen + "\r\n\r\n");
   }
 }
 
