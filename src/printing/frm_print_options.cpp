@@ -69,8 +69,10 @@ QString MonthText(const MonthView& month) {
 
 frmPrintOptions::frmPrintOptions(frmMain& main, PrinterSource source) : QDialog(&main), main_(main) {
   setObjectName(QStringLiteral("frmPrintOptions"));
-  printer_ = source.openPrinter ? source.openPrinter() : OpenSystemPrinter();
-  if (!printer_) {
+  printer_ = source.openPrinter ? source.openPrinter() : nullptr;
+  if (printer_) {
+    printSystem_ = std::move(source.printSystem);
+  } else {
     pdfFallback_ = true;
     printer_ = OpenPdfPrinter();
   }
@@ -370,7 +372,7 @@ void frmPrintOptions::cmdPrint_Click() {
                        CaptureWindow(main_), EventsListLines(app.month),
                        PrintChoice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()}};
   const PrintResult result = pdfFallback_ ? PrintToNewPdf(DocumentsFolder(), *printer_, job)
-                                          : PrintOnPrinter(*printer_, job);
+                                          : PrintOnPrinter(*printer_, printSystem_, job);
   // The window may have changed its size since the choice was made (a new day refills the month
   // while the dialog is open): the job placed the picture as it is now.
   if (result.placed.Width > 0) {

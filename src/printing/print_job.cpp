@@ -182,11 +182,15 @@ PrintResult PrintPages(QPagedPaintDevice& device, const QString& refusal, const 
 
 }  // namespace
 
-PrintResult PrintOnPrinter(QPrinter& printer, const MonthPrint& job) {
+PrintResult PrintOnPrinter(QPrinter& printer, const std::optional<PrintSystem>& server, const MonthPrint& job) {
   printer.setDocName(job.name);
   PrintResult result = PrintPages(printer, RefusalReason(printer), job);
   if (!result.ok) return result;
-  if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+  // The server's answer first: any further request to it would replace the answer to the job.
+  if (const auto refusal = server ? JobRefusal(*server, printer.printerName()) : std::nullopt) {
+    result.ok = false;
+    result.error = *refusal;
+  } else if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
     result.ok = false;
     result.error = RefusalReason(printer);
   }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "monthview/print_layout.h"
+#include "printing/print_system.h"
 
 class QFontMetricsF;
 class QPagedPaintDevice;
@@ -50,9 +51,9 @@ QPixmap CaptureWindow(QWidget& source);
 QSize PrintableTwips(const QPagedPaintDevice& page);
 
 // Prints one job on a printer whose orientation, resolution and copies are already set, under the
-// job's name. A printer or file that refuses the job gives ok = false with the reason; nothing
-// waits for the user.
-PrintResult PrintOnPrinter(QPrinter& printer, const MonthPrint& job);
+// job's name. A printer or file that refuses the job gives ok = false with the reason, and so does
+// a print server (when one is given) that did not take it; nothing waits for the user.
+PrintResult PrintOnPrinter(QPrinter& printer, const std::optional<PrintSystem>& server, const MonthPrint& job);
 
 // Prints one job into a new PDF file in `folder` named after the job (CreateNewPdf), on the page
 // and at the resolution of `settings`. On success pdfPath names the file; on failure no file of

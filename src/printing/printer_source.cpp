@@ -32,6 +32,8 @@ bool NameLeadsTo(const QByteArray& path, int fd) {
 
 }  // namespace
 
+PrinterSource SystemPrinterSource() { return {OpenSystemPrinter, ServerPrintSystem()}; }
+
 std::unique_ptr<QPrinter> OpenSystemPrinter() {
   QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {

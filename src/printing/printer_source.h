@@ -1,12 +1,16 @@
 #pragma once
 // Where a print job goes: the system's default printer, or, on a machine without a printer, a new
 // PDF file in the user's documents folder. Tests hand in a printer of their own (a PDF file in a
-// temporary folder, or one that cannot be written) so no job ever reaches a real printer.
+// temporary folder, or one that cannot be written) and, where they need one, a print server of
+// their own, so no job ever reaches a real printer.
 
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "printing/print_system.h"
 
 class QFile;
 class QPrinter;
@@ -14,10 +18,14 @@ class QPrinter;
 namespace orlevant {
 
 struct PrinterSource {
-  // The printer to print on, or nullptr when the machine has none. Empty: the system's default
-  // printer (or its first printer when none is marked the default).
+  // The printer to print on, or nullptr when the machine has none (or none was given).
   std::function<std::unique_ptr<QPrinter>()> openPrinter;
+  // Asked after each job on that printer whether it took the job; nothing: not asked.
+  std::optional<PrintSystem> printSystem = std::nullopt;
 };
+
+// The system's default printer, checked with the system's print server.
+PrinterSource SystemPrinterSource();
 
 // The system's default printer at its full resolution; nullptr when there is no printer.
 std::unique_ptr<QPrinter> OpenSystemPrinter();
