@@ -69,8 +69,10 @@ QString MonthText(const MonthView& month) {
 
 frmPrintOptions::frmPrintOptions(frmMain& main, PrinterSource source) : QDialog(&main), main_(main) {
   setObjectName(QStringLiteral("frmPrintOptions"));
-  printer_ = source.openPrinter ? source.openPrinter() : OpenSystemPrinter();
-  if (!printer_) {
+  printer_ = source.openPrinter ? source.openPrinter() : nullptr;
+  if (printer_) {
+    printSystem_ = std::move(source.printSystem);
+  } else {
     pdfFallback_ = true;
     printer_ = OpenPdfPrinter();
   }
@@ -326,7 +328,9 @@ void frmPrintOptions::LayoutPreview(int position, int centring) {
   if (!placed) return;
   lblPlanner[0]->move(TwipsToPixels(QPoint(placed->PlannerLeft, placed->PlannerTop)));
   lblPlanner[1]->move(TwipsToPixels(QPoint(placed->TitleLeft, placed->PlannerTop)));
-  if (EventsListOn && placed->EventsSymbolAt)
+  // The symbol goes where the list will print even while the list is off, so that turning the list
+  // on shows it there, not where an earlier position put it.
+  if (placed->EventsSymbolAt)
     fraEvents->move(TwipsToPixels(QPoint(placed->EventsSymbolAt->Left, placed->EventsSymbolAt->Top)));
 
   if (placed->ExcludesList) {
@@ -364,15 +368,11 @@ void frmPrintOptions::cmdPrint_Click() {
     app.month.WindowLeft = 0;
     main_.move(0, main_.y());
   }
-  const QPixmap picture = CaptureWindow(main_);
-
-  QString pdfPath;
-  if (pdfFallback_) {
-    pdfPath = NewPdfPath(DocumentsFolder(), QString::fromStdString(ProductTitle()), MonthText(app.month));
-    printer_->setOutputFileName(pdfPath);
-  }
-  const PrintChoice choice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()};
-  const PrintResult result = PrintMonth(*printer_, picture, EventsListLines(app.month), choice);
+  const MonthPrint job{PrintJobName(QString::fromStdString(ProductTitle()), MonthText(app.month)),
+                       CaptureWindow(main_), EventsListLines(app.month),
+                       PrintChoice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()}};
+  const PrintResult result = pdfFallback_ ? PrintToNewPdf(DocumentsFolder(), *printer_, job)
+                                          : PrintOnPrinter(*printer_, printSystem_, job);
   // The window may have changed its size since the choice was made (a new day refills the month
   // while the dialog is open): the job placed the picture as it is now.
   if (result.placed.Width > 0) {
@@ -390,10 +390,10 @@ void frmPrintOptions::cmdPrint_Click() {
     return;
   }
   if (pdfFallback_) {
-    lastPdfPath_ = pdfPath;
+    lastPdfPath_ = result.pdfPath;
     AppMessageBoxes().Show(MsgIcon::Information, MsgButtons::Ok, title,
                            "There is no printer on this computer, so the month was saved as a PDF file:" + widen +
-                               "\r\n" + pdfPath.toStdString() + widen + "\r\n\r\n");
+                               "\r\n" + lastPdfPath_.toStdString() + widen + "\r\n\r\n");
   }
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "printing/printer_source.h"
 
@@ -33,7 +34,7 @@ class frmPrintOptions : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmPrintOptions(frmMain& main, PrinterSource source = {});
+  explicit frmPrintOptions(frmMain& main, PrinterSource source = SystemPrinterSource());
   ~frmPrintOptions() override;
 
   // The caption, the defaults (Portrait, High, Centre with Horizontal, the list on, one copy; the
@@ -104,6 +105,7 @@ class frmPrintOptions : public QDialog {
 
   frmMain& main_;
   std::unique_ptr<QPrinter> printer_;
+  std::optional<PrintSystem> printSystem_;
   bool pdfFallback_ = false;
   int highResolution_ = 0;
   QString lastPdfPath_;

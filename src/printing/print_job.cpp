@@ -1,9 +1,12 @@
 #include "printing/print_job.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QWidget>
 
@@ -13,6 +16,7 @@
 
 #include "monthview/events_list.h"
 #include "platform/qt/twips.h"
+#include "printing/printer_source.h"
 
 namespace orlevant {
 
@@ -21,9 +25,10 @@ namespace {
 constexpr int kTwipsPerPoint = 20;
 constexpr int kListPointSize = 12;
 
+QString FileRefusal(const QString& path) { return QStringLiteral("The file \"%1\" could not be written.").arg(path); }
+
 QString RefusalReason(const QPrinter& printer) {
-  if (printer.outputFormat() == QPrinter::PdfFormat)
-    return QStringLiteral("The file \"%1\" could not be written.").arg(printer.outputFileName());
+  if (printer.outputFormat() == QPrinter::PdfFormat) return FileRefusal(printer.outputFileName());
   return QStringLiteral("The printer \"%1\" did not accept the job.").arg(printer.printerName());
 }
 
@@ -31,8 +36,8 @@ QString RefusalReason(const QPrinter& printer) {
 
 QPixmap CaptureWindow(QWidget& source) { return source.grab(); }
 
-QSize PrintableTwips(const QPrinter& printer) {
-  const QRectF points = printer.pageLayout().paintRect(QPageLayout::Point);
+QSize PrintableTwips(const QPagedPaintDevice& page) {
+  const QRectF points = page.pageLayout().paintRect(QPageLayout::Point);
   return {static_cast<int>(std::lround(points.width() * kTwipsPerPoint)),
           static_cast<int>(std::lround(points.height() * kTwipsPerPoint))};
 }
@@ -95,10 +100,14 @@ QStringList WrapToWidth(const QString& text, const QFontMetricsF& metrics, doubl
   return lines;
 }
 
-PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vector<std::string>& listLines,
-                       const PrintChoice& choice) {
+namespace {
+
+// The pages of the job on the device; `refusal` is what the user is told when the device fails.
+PrintResult PrintPages(QPagedPaintDevice& device, const QString& refusal, const MonthPrint& job) {
+  const QPixmap& picture = job.picture;
+  const PrintChoice& choice = job.choice;
   PrintResult result;
-  const QSize page = PrintableTwips(printer);
+  const QSize page = PrintableTwips(device);
   const QSize pictureTwips = PixelsToTwips(picture.deviceIndependentSize().toSize());
   const auto placed = PlacePictureOnPage(choice.position, choice.centring, page.width(), page.height(),
                                          pictureTwips.width(), pictureTwips.height());
@@ -110,11 +119,11 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
   result.placed = *placed;
 
   QPainter painter;
-  if (!painter.begin(&printer)) {
-    result.error = RefusalReason(printer);
+  if (!painter.begin(&device)) {
+    result.error = refusal;
     return result;
   }
-  const double perTwip = printer.resolution() / 1440.0;
+  const double perTwip = device.logicalDpiY() / 1440.0;
   auto dev = [perTwip](double twips) { return twips * perTwip; };
 
   painter.setRenderHint(QPainter::SmoothPixmapTransform, placed->Scaled);
@@ -128,9 +137,9 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
     body.setBold(false);
     QFont heading = body;
     heading.setBold(true);
-    const QFontMetricsF metrics(body, &printer);
+    const QFontMetricsF metrics(body, &device);
     const double bodyAscent = metrics.ascent();
-    const double headingAscent = QFontMetricsF(heading, &printer).ascent();
+    const double headingAscent = QFontMetricsF(heading, &device).ascent();
     const double lineWidth = dev(page.width() - kEventsListLeft);
 
     // The heading, then each day's line, broken where it is wider than the page.
@@ -139,7 +148,7 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
       bool heading;
     };
     std::vector<PrintedLine> lines{{QString::fromUtf8(kEventsListHeading), true}};
-    for (const std::string& line : listLines) {
+    for (const std::string& line : job.listLines) {
       for (const QString& part : WrapToWidth(QString::fromStdString(line), metrics, lineWidth))
         lines.push_back({part, false});
     }
@@ -149,9 +158,9 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
     int pageIndex = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       while (pageIndex < places[i].Page) {
-        if (!printer.newPage()) {
+        if (!device.newPage()) {
           painter.end();
-          result.error = RefusalReason(printer);
+          result.error = refusal;
           return result;
         }
         ++pageIndex;
@@ -163,11 +172,56 @@ PrintResult PrintMonth(QPrinter& printer, const QPixmap& picture, const std::vec
     }
   }
 
-  if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-    result.error = RefusalReason(printer);
+  if (!painter.end()) {
+    result.error = refusal;
     return result;
   }
   result.ok = true;
+  return result;
+}
+
+}  // namespace
+
+PrintResult PrintOnPrinter(QPrinter& printer, const std::optional<PrintSystem>& server, const MonthPrint& job) {
+  printer.setDocName(job.name);
+  PrintResult result = PrintPages(printer, RefusalReason(printer), job);
+  if (!result.ok) return result;
+  // The server's answer first: any further request to it would replace the answer to the job.
+  if (const auto refusal = server ? JobRefusal(*server, printer.printerName()) : std::nullopt) {
+    result.ok = false;
+    result.error = *refusal;
+  } else if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    result.ok = false;
+    result.error = RefusalReason(printer);
+  }
+  return result;
+}
+
+PrintResult PrintToNewPdf(const QString& folder, const QPrinter& settings, const MonthPrint& job) {
+  PrintResult result;
+  NewFile pdf = CreateNewPdf(folder, job.name);
+  if (!pdf.file) {
+    result.error = pdf.error;
+    return result;
+  }
+  {
+    QPdfWriter writer(pdf.file.get());
+    writer.setTitle(job.name);
+    writer.setPageLayout(settings.pageLayout());
+    writer.setResolution(settings.resolution());
+    result = PrintPages(writer, FileRefusal(pdf.path), job);
+  }
+  // The writer does not check its writes: a full disk shows only on the file.
+  if (result.ok && (!pdf.file->flush() || pdf.file->error() != QFileDevice::NoError)) {
+    result.ok = false;
+    result.error = FileRefusal(pdf.path) + QLatin1Char(' ') + pdf.file->errorString();
+  }
+  if (!result.ok) {
+    DiscardNewFile(pdf);
+    return result;
+  }
+  pdf.file->close();
+  result.pdfPath = pdf.path;
   return result;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the print tests share: a loaded main window over the main window fixture's temporary home,
 // fixed clock and scripted message boxes, a PDF "printer" in a temporary folder with known
-// margins, and readers of the PDF it writes (text through pdftotext, pages through pdfinfo, the
-// page as pixels through pdftoppm, all from poppler-utils).
+// margins, and readers of the PDF it writes (text through pdftotext, pages and title through
+// pdfinfo, the page as pixels through pdftoppm, all from poppler-utils).
 
 #include <QImage>
 #include <QMarginsF>
@@ -94,6 +94,13 @@ inline QStringList PdfLines(const QString& pdf, int first = 1, int last = 1) {
     if (!trimmed.isEmpty()) lines << trimmed;
   }
   return lines;
+}
+
+inline QString PdfTitle(const QString& pdf) {
+  const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+  const QRegularExpression title(QStringLiteral("^Title:\\s+(.*)$"), QRegularExpression::MultilineOption);
+  const auto match = title.match(info);
+  return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
 inline int PdfPages(const QString& pdf) {

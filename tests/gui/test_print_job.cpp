@@ -1,6 +1,7 @@
 // The print job: what lands on the page of a PDF "printer" (the picture where computed, the list in
 // day order, over two pages when long, none where the position excludes it), a Large window fitted
-// to the page, and the PDF file and messages where there is no printer or it refuses.
+// to the page, the job's name, and the PDF file (never through whatever stands at its name) and
+// messages where there is no printer or it refuses.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,7 +10,10 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <QFile>
+
 #include <cstdio>
+#include <fstream>
 
 #include "core/message_box.h"
 #include "printing/print_job.h"
@@ -21,6 +25,7 @@ using orlevant::testing::InkBounds;
 using orlevant::testing::PdfFirstPage;
 using orlevant::testing::PdfLines;
 using orlevant::testing::PdfPages;
+using orlevant::testing::PdfTitle;
 using orlevant::testing::PrintFixture;
 
 namespace {
@@ -223,11 +228,97 @@ class TestPrintJob : public QObject {
     QVERIFY(std::filesystem::exists(second));
     QCOMPARE(d->LastPdfPath(), QString::fromStdString(second.string()));
     QCOMPARE(PdfLines(QString::fromStdString(first.string())), (QStringList{"Events List:", "Tue - May. 12 - Dentist"}));
+    QCOMPARE(PdfTitle(QString::fromStdString(first.string())), QStringLiteral("Orlevant - May 2026"));
     QCOMPARE(int(f_->Boxes().shown.size()), 2);
     const auto& box = f_->Boxes().shown[0];
     QCOMPARE(box.icon, MsgIcon::Information);
     QCOMPARE(box.title, AppTitle() + " - Print");
     QVERIFY2(box.text.find(first.string()) != std::string::npos, box.text.c_str());
+  }
+
+  // Anything that stands at the PDF's name takes the name, a link most of all (a link that leads
+  // nowhere would have the file made where it leads): the month goes to the next free name and what
+  // was there, and where a link leads, stays as it was.
+  void aPdfIsNeverWrittenThroughWhatStandsAtItsName_data() {
+    QTest::addColumn<QStringList>("taken");  // "link" (to nowhere), "link to file", "folder", per name
+    QTest::addColumn<QString>("written");
+    QTest::newRow("a link to nowhere") << QStringList{"link"} << "Orlevant - May 2026 (2).pdf";
+    QTest::newRow("a link to a file") << QStringList{"link to file"} << "Orlevant - May 2026 (2).pdf";
+    QTest::newRow("a folder") << QStringList{"folder"} << "Orlevant - May 2026 (2).pdf";
+    QTest::newRow("links at the first two names") << QStringList{"link", "link"} << "Orlevant - May 2026 (3).pdf";
+  }
+  void aPdfIsNeverWrittenThroughWhatStandsAtItsName() {
+    namespace fs = std::filesystem;
+    QFETCH(QStringList, taken);
+    QFETCH(QString, written);
+    f_->WriteEvents({Line(12, 5, "Dentist")});
+    f_->Load();
+    const fs::path documents = f_->Home().Root() / "Documents";
+    const fs::path elsewhere = f_->Home().Root() / "elsewhere";
+    fs::create_directories(documents);
+    fs::create_directories(elsewhere);
+    std::vector<fs::path> targets;
+    for (int i = 0; i < taken.size(); ++i) {
+      const fs::path at = documents / (i == 0 ? std::string("Orlevant - May 2026.pdf")
+                                              : "Orlevant - May 2026 (" + std::to_string(i + 1) + ").pdf");
+      const fs::path target = elsewhere / ("target" + std::to_string(i) + ".pdf");
+      if (taken[i] == "folder") {
+        fs::create_directory(at);
+        continue;
+      }
+      if (taken[i] == "link to file") std::ofstream(target) << "kept";
+      fs::create_symlink(target, at);
+      targets.push_back(target);
+    }
+    auto d = f_->OpenDialog(PrinterSource{[] { return std::unique_ptr<QPrinter>(); }});
+    d->cmdPrint->click();
+
+    const fs::path pdf = documents / written.toStdString();
+    QCOMPARE(d->LastPdfPath(), QString::fromStdString(pdf.string()));
+    QVERIFY(fs::is_regular_file(fs::symlink_status(pdf)));
+    QCOMPARE(PdfLines(QString::fromStdString(pdf.string())), (QStringList{"Events List:", "Tue - May. 12 - Dentist"}));
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+      if (taken[int(i)] == "link") {
+        QVERIFY2(!fs::exists(fs::symlink_status(targets[i])), "a file was made where a link led");
+      } else {
+        std::ifstream in(targets[i]);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), std::string("kept"));
+      }
+    }
+    for (const auto& entry : fs::directory_iterator(documents))
+      QVERIFY2(entry.path() == pdf || entry.is_symlink() || entry.is_directory(), entry.path().c_str());
+  }
+
+  // The file is written, and a failed one removed, through what was made, never by its name again:
+  // what is put at the name afterwards is neither written through nor removed.
+  void aNewPdfIsWrittenAndDiscardedThroughItsHandle() {
+    namespace fs = std::filesystem;
+    const fs::path folder = f_->Home().Root();
+    const fs::path target = folder / "target";
+    NewFile made = CreateNewPdf(QString::fromStdString(folder.string()), QStringLiteral("Month"));
+    QVERIFY2(made.file, qPrintable(made.error));
+    const fs::path at = made.path.toStdString();
+    QCOMPARE(at, folder / "Month.pdf");
+    fs::rename(at, folder / "moved.pdf");
+    fs::create_symlink(target, at);
+    QCOMPARE(made.file->write("written"), qint64(7));
+    QVERIFY(made.file->flush());
+    DiscardNewFile(made);
+    QVERIFY(!made.file);
+    QVERIFY(!fs::exists(fs::symlink_status(target)));
+    QVERIFY(fs::is_symlink(at));
+    QCOMPARE(fs::file_size(folder / "moved.pdf"), std::uintmax_t(7));
+  }
+
+  // The job goes by the month's name: the printing system lists it so, and a PDF carries it as
+  // its title.
+  void theJobIsNamedAfterTheMonth() {
+    f_->Load();
+    auto d = f_->OpenDialog();
+    d->cmdPrint->click();
+    QVERIFY(f_->Boxes().shown.empty());
+    QCOMPARE(d->Printer().docName(), QStringLiteral("Orlevant - May 2026"));
+    QCOMPARE(PdfTitle(f_->PdfPath()), QStringLiteral("Orlevant - May 2026"));
   }
 
   // A printer that cannot take the job: the user is told why, and the dialog can try again.

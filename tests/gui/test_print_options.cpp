@@ -158,6 +158,32 @@ class TestPrintOptions : public QObject {
     QCOMPARE(d->fraEvents->pos(), at);
   }
 
+  // The symbol follows the position while the list is off, so turning the list on shows it where
+  // the list will print, not where the position before put it.
+  void theListSymbolFollowsThePositionWhileOff_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QPoint>("symbol");  // twips in the preview frame, under a Medium planner or above it
+    QTest::newRow("bottom left to top left") << 3 << 1 << QPoint(270, 390 + 552);
+    QTest::newRow("bottom right to centre") << 4 << 0 << QPoint(270, 390 + 552);
+    QTest::newRow("top right to bottom right") << 2 << 4 << QPoint(270, 390);
+  }
+  void theListSymbolFollowsThePositionWhileOff() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QPoint, symbol);
+    f_->Load();
+    auto d = f_->OpenDialog();
+    Choose(d->optPosition[std::size_t(from)]);
+    d->chkEvents->click();
+    Choose(d->optPosition[std::size_t(to)]);
+    QVERIFY(!d->fraEvents->isVisibleTo(d.get()));
+    d->chkEvents->click();
+    QVERIFY(d->fraEvents->isVisibleTo(d.get()));
+    QCOMPARE(d->fraEvents->pos(), TwipsToPixels(symbol));
+    QCOMPARE(d->EventsListTop, symbol.y() == 390 ? 200 : 6170);
+  }
+
   // A corner greys the centring, keeps its choice and brings the list back; Centre reapplies the
   // centring kept, and Horizontal brings the list back too.
   void cornerGreysCentringAndCentreReappliesIt() {
