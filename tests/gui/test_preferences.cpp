@@ -37,6 +37,7 @@
 #include "preferences/statistics_tab.h"
 #include "main_window_fixture.h"
 #include "support/file_helpers.h"
+#include "support/unreadable_after_save.h"
 
 using namespace orlevant;
 using orlevant::testing::MainWindowFixture;
@@ -70,6 +71,7 @@ class TestPreferences : public QObject {
     return entries;
   }
   QString Stored(const char* key) const { return QString::fromStdString(f_->app.store.Read(key, "(missing)")); }
+  QString MonthText(int day) const { return f_->window->lblData(f_->Box(day))->text(); }
 
   frmPreferences& Open() {
     PreferencesServices services;
@@ -481,6 +483,91 @@ class TestPreferences : public QObject {
     fs::create_directories(BackupFilePath(f_->app.events.Path));
     d.Maintenance()->cmdBackup()->click();
     QCOMPARE(f_->boxes.shown.back().icon, MsgIcon::Critical);
+  }
+
+  // A backup with not one event (or one that cannot be read) is refused with its path named; the
+  // events, the month and the reminders stay as they were.
+  void aBackupWithoutEventsIsRefused_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("64 KB of random bytes") << false << "Damaged Backup File"
+                                           << "holds not one event: it is damaged, or it is no backup of your events.";
+    QTest::newRow("a folder") << true << "Unreadable Backup File" << "could not be read: it is not a regular file.";
+  }
+  void aBackupWithoutEventsIsRefused() {
+    QFETCH(bool, folder);
+    QFETCH(QString, topic);
+    QFETCH(QString, problem);
+    const std::string backup = BackupFilePath(f_->app.events.Path);
+    if (folder) {
+      fs::create_directories(backup);
+    } else {
+      std::string bytes(64 * 1024, '\0');
+      std::uint32_t x = 2463534242u;
+      for (char& b : bytes) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        b = static_cast<char>(x >> 24);
+      }
+      orlevant::testing::Put(backup, bytes);
+    }
+    const std::string before = orlevant::testing::Slurp(f_->app.events.Path);
+    frmPreferences& d = Open();
+    d.Maintenance()->cmdRestore()->click();
+    QCOMPARE(f_->boxes.shown.size(), size_t(1));
+    const auto& box = f_->boxes.shown[0];
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.title, AppTitle() + " - " + topic.toStdString());
+    const std::string ten(10, ' ');
+    QCOMPARE(box.text, "The Backup Database File" + ten + "\r\n" + backup + ten + "\r\n" + problem.toStdString() + ten +
+                           "\r\n\r\nIt was not restored; your events have not been changed.\r\n\r\n");
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), before);
+    QCOMPARE(f_->app.events.EventCount, 4);
+    QVERIFY(eventsChanged_.isEmpty());
+    QVERIFY(MonthText(16).contains(QStringLiteral("Tomorrow")));
+  }
+
+  // The backup of an empty table is empty, and restoring it empties the calendar.
+  void anEmptyBackupRestores() {
+    orlevant::testing::Put(BackupFilePath(f_->app.events.Path), "");
+    frmPreferences& d = Open();
+    d.Maintenance()->cmdRestore()->click();
+    QVERIFY(f_->boxes.shown.back().text.starts_with("Successfull Restore of Backup Database File!"));
+    QCOMPARE(f_->app.events.EventCount, 0);
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), std::string());
+    QCOMPARE(eventsChanged_, QList<bool>{true});
+    QVERIFY(!MonthText(16).contains(QStringLiteral("Tomorrow")));
+  }
+
+  // The deletion reached the file but the file could not be read back: the user learns both, and
+  // the month shows the table as saved.
+  void aPurgeSavedButNotReadBackShowsTheTableAsSaved_data() {
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("Delete ALL Events") << true << 0 << "Delete All Events";
+    QTest::newRow("Delete Events Before") << false << 3 << "Delete Events Before 2026";
+  }
+  void aPurgeSavedButNotReadBackShowsTheTableAsSaved() {
+    QFETCH(bool, all);
+    QFETCH(int, left);
+    QFETCH(QString, topic);
+    frmPreferences& d = Open();
+    if (all) f_->boxes.Answer(MsgAnswer::Ok);
+    {
+      orlevant::testing::UnreadableAfterSave unreadable(f_->app.events.Path);
+      (all ? d.Maintenance()->cmdPurgeAll() : d.Maintenance()->cmdPurgeYears())->click();
+    }
+    const auto& box = f_->boxes.shown.back();
+    QCOMPARE(box.icon, MsgIcon::Warning);
+    QCOMPARE(box.title, AppTitle() + " - " + topic.toStdString());
+    QVERIFY2(box.text.starts_with("The deletion was saved, but the events file could not be read back:"), box.text.c_str());
+    QVERIFY2(box.text.find("Could not read the events file " + f_->app.events.Path) != std::string::npos, box.text.c_str());
+    QCOMPARE(f_->app.events.EventCount, left);
+    QCOMPARE(eventsChanged_, QList<bool>{true});
+    QCOMPARE(MonthText(16).contains(QStringLiteral("Tomorrow")), !all);
+    const std::string saved = orlevant::testing::Slurp(orlevant::testing::UnreadableAfterSave::SavedCopy(f_->app.events.Path));
+    QCOMPARE(saved.find("Last year"), std::string::npos);
   }
 
   // ------------------------------------------------------------------ about
