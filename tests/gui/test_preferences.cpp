@@ -33,6 +33,7 @@
 #include "preferences/frm_preferences.h"
 #include "preferences/maintenance_tab.h"
 #include "preferences/menu_style_tab.h"
+#include "preferences/open_preferences.h"
 #include "preferences/settings_tab.h"
 #include "preferences/statistics_tab.h"
 #include "main_window_fixture.h"
@@ -231,6 +232,32 @@ class TestPreferences : public QObject {
     QCOMPARE(Stored("FirstDay"), QStringLiteral("1"));
   }
 
+  // The month behind is filled again from the settings in use, however the dialog is cancelled.
+  void cancelFillsTheMonthAgain_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("Escape") << true;
+  }
+  void cancelFillsTheMonthAgain() {
+    QFETCH(bool, escape);
+    const std::unique_ptr<frmPreferences> d = MakePreferences(*f_->window);
+    d->show();
+    d->General()->optPosition(4)->click();
+    // A line the month has not been filled with yet.
+    AppendEvent(f_->app.events, "20/06/2026000000=Added behind");
+    QVERIFY(!MonthText(20).contains(QStringLiteral("Added behind")));
+    if (escape) {
+      QTest::keyClick(d.get(), Qt::Key_Escape);
+    } else {
+      d->cmdCancel()->click();
+    }
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    QVERIFY(MonthText(20).contains(QStringLiteral("Added behind")));
+    QVERIFY(MonthText(16).contains(QStringLiteral("Tomorrow")));
+    QCOMPARE(f_->app.settings.Position, 1);
+    QCOMPARE(f_->app.month.mnuLarge, false);
+  }
+
   void aFailedWriteIsShownAndNothingIsCommitted() {
     frmPreferences& d = Open();
     d.General()->optBoxStyle(2)->click();
@@ -286,6 +313,27 @@ class TestPreferences : public QObject {
     QCOMPARE(d.General()->Preview().Left, 1800);
     QCOMPARE(d.General()->Preview().Top, 684);
     QVERIFY(d.General()->lblBox(27)->geometry().bottom() > d.General()->lblTop()->geometry().bottom());
+  }
+
+  // A scheme chosen draws the title and weekday previews again: the title at the present moment.
+  void choosingASchemeRedrawsTheFormatPreviews() {
+    frmPreferences& d = Open();
+    FormatTab* format = d.Format();
+    format->cboTimeFormat()->setCurrentIndex(0);
+    format->cboDateFormat()->setCurrentIndex(7);
+    if (!format->chkTime()->isChecked()) format->chkTime()->click();
+    QCOMPARE(format->lblTitle()->text(), QStringLiteral("9:30 AM - 15/06/2026"));
+    f_->SetNow(DateTime{DateSerial(2026, 6, 15), 9, 47, 0});
+    for (int i = 0; i < 7; ++i) format->lblWeekDay(i)->clear();
+    d.Colours()->chkUseScheme()->click();
+    d.Colours()->cboScheme()->setCurrentText(QStringLiteral("Red"));
+    QCOMPARE(format->lblTitle()->text(), QStringLiteral("9:47 AM - 15/06/2026"));
+    QStringList shown;
+    for (int i = 0; i < 7; ++i) shown << format->lblWeekDay(i)->text();
+    QCOMPARE(shown, (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
+    // The previews keep the committed colours until an apply.
+    QCOMPARE(format->lblTitle()->palette().color(QPalette::Window), QColor(0xAC, 0xAC, 0xAC));
+    QCOMPARE(d.Colours()->WorkColours()[kBackDate], 0xFFu);
   }
 
   // ------------------------------------------------------------------ colours
