@@ -315,6 +315,36 @@ class TestPreferences : public QObject {
     QVERIFY(d.General()->lblBox(27)->geometry().bottom() > d.General()->lblTop()->geometry().bottom());
   }
 
+  // Each position chosen moves the miniature planner, its title strip and its boxes, to the corner
+  // the position gives at the stored Medium size (twips; the miniature draws 10 twips to a pixel).
+  void choosingAPositionRedrawsThePreview_data() {
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QPoint>("corner");
+    QTest::addColumn<QRect>("title");   // pixels
+    QTest::addColumn<QPoint>("lastBox");  // pixels: box 27, row 3, column 6
+    QTest::newRow("Manual") << QList<int>{0} << QPoint(72, 240) << QRect(7, 24, 94, 7) << QPoint(86, 70);
+    QTest::newRow("Top Centre") << QList<int>{2} << QPoint(1548, 228) << QRect(155, 23, 94, 7) << QPoint(234, 68);
+    QTest::newRow("Top Left") << QList<int>{3} << QPoint(72, 228) << QRect(7, 23, 94, 7) << QPoint(86, 68);
+    QTest::newRow("Top Right") << QList<int>{4} << QPoint(3024, 228) << QRect(302, 23, 94, 7) << QPoint(382, 68);
+    QTest::newRow("Top Right, then Centre Screen again")
+        << QList<int>{4, 1} << QPoint(1548, 540) << QRect(155, 54, 94, 7) << QPoint(234, 100);
+  }
+  void choosingAPositionRedrawsThePreview() {
+    QFETCH(QList<int>, clicks);
+    QFETCH(QPoint, corner);
+    QFETCH(QRect, title);
+    QFETCH(QPoint, lastBox);
+    frmPreferences& d = Open();
+    SettingsTab* g = d.General();
+    QCOMPARE(g->Preview().Left, 1548);  // the stored Centre Screen
+    for (int position : clicks) g->optPosition(position)->click();
+    QCOMPARE(g->WorkPosition(), clicks.back());
+    QCOMPARE(QPoint(g->Preview().Left, g->Preview().Top), corner);
+    QCOMPARE(g->lblTop()->geometry(), title);
+    QCOMPARE(g->lblBox(27)->geometry().topLeft(), lastBox);
+    QCOMPARE(g->lblBox(27)->size(), QSize(14, 14));
+  }
+
   // A scheme chosen draws the title and weekday previews again: the title at the present moment.
   void choosingASchemeRedrawsTheFormatPreviews() {
     frmPreferences& d = Open();
