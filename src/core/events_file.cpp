@@ -225,6 +225,20 @@ StoreResult LoadEvents(EventStore& store) {
   return {};
 }
 
+EventFileContent ClassifyEventFile(std::string_view fileBytes) {
+  if (fileBytes.starts_with(kUtf8Bom)) fileBytes.remove_prefix(kUtf8Bom.size());
+  EventFileContent found = EventFileContent::Empty;
+  ForEachLine(fileBytes, [&found](std::string_view line) {
+    if (IsValidEventLine(line)) {
+      found = EventFileContent::Events;
+      return false;
+    }
+    if (!IsBlank(line)) found = EventFileContent::NoEvents;
+    return true;
+  });
+  return found;
+}
+
 StoreResult SaveEvents(EventStore& store) {
   if (store.Path.empty()) return Failure("No events file has been named.");
   if (store.LoadState == EventLoadState::LoadFailed)

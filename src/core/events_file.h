@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/event_lines.h"
@@ -96,6 +97,12 @@ void ClearAllEvents(EventStore& store);
 // LoadEvents never shows a message. The reminder list sizes itself from EventCount when it is
 // rebuilt; nothing here touches it.
 StoreResult LoadEvents(EventStore& store);
+
+// What a whole events file holds, as the load would see it: nothing but blank lines (or nothing at
+// all), at least one line the load takes as an event, or text of which no line is an event (a
+// damaged file, or one that is no events file).
+enum class EventFileContent { Empty, Events, NoEvents };
+EventFileContent ClassifyEventFile(std::string_view fileBytes);
 
 // Rewrites the file from lines 1 .. EventCount, dropping empty elements, then LinesNotTaken and
 // LinesPastLimit.

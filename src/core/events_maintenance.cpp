@@ -15,19 +15,21 @@ std::string BackupFilePath(const std::string& eventsPath) {
   return eventsPath + "_bu.dat";
 }
 
-StoreResult PurgeAllEvents(EventStore& store) {
+PurgeResult PurgeAllEvents(EventStore& store) {
+  PurgeResult result;
   const EventStore before = store;
   ClearAllEvents(store);
-  StoreResult saved = SaveEvents(store);
-  if (!saved.ok) {
+  result.save = SaveEvents(store);
+  if (!result.save.ok) {
     store = before;
-    return saved;
+    return result;
   }
-  return LoadEvents(store);
+  result.reload = LoadEvents(store);
+  return result;
 }
 
-PurgeYearsResult PurgeEventsBefore(EventStore& store, int year) {
-  PurgeYearsResult result;
+PurgeResult PurgeEventsBefore(EventStore& store, int year) {
+  PurgeResult result;
   // Only the removed lines are kept aside, so that a failed save can put them back.
   std::vector<std::pair<std::size_t, std::string>> removed;
   const int lines = StoredLineCount(store);
@@ -48,7 +50,7 @@ PurgeYearsResult PurgeEventsBefore(EventStore& store, int year) {
     for (auto& [index, line] : removed) store.EventRecords.Set(index, std::move(line));
     return result;
   }
-  result.save = LoadEvents(store);
+  result.reload = LoadEvents(store);
   return result;
 }
 
@@ -66,23 +68,25 @@ StoreResult BackupEvents(const EventStore& store) {
 RestoreResult RestoreEvents(EventStore& store) {
   const FileReadResult backup = ReadWholeFile(BackupFilePath(store.Path));
   if (backup.outcome == FileReadOutcome::Missing) return {RestoreOutcome::NoBackup, {}};
-  if (backup.outcome == FileReadOutcome::Failed) return {RestoreOutcome::Failed, backup.error};
+  if (backup.outcome == FileReadOutcome::Failed) return {RestoreOutcome::BackupUnreadable, backup.error};
+  if (ClassifyEventFile(backup.content) == EventFileContent::NoEvents) return {RestoreOutcome::BackupNotEvents, {}};
   const FileReadResult current = ReadWholeFile(store.Path);
-  if (current.outcome == FileReadOutcome::Failed) return {RestoreOutcome::Failed, current.error};
+  if (current.outcome == FileReadOutcome::Failed)
+    return {RestoreOutcome::Failed, "Could not read the events file " + store.Path + ": " + current.error + "."};
   if (const FileWriteResult written = WriteFileAtomically(store.Path, backup.content); !written.ok)
-    return {RestoreOutcome::Failed, written.error};
+    return {RestoreOutcome::Failed, "Could not write the events file " + store.Path + ": " + written.error + "."};
   // A file that replaced the events file must load like the one it replaced; if it does not, the
   // old file goes back so that no save can be refused for ever.
   if (const StoreResult loaded = LoadEvents(store); !loaded.ok) {
     if (current.outcome == FileReadOutcome::Read) (void)WriteFileAtomically(store.Path, current.content);
     (void)LoadEvents(store);
-    return {RestoreOutcome::Failed, loaded.error};
+    return {RestoreOutcome::Failed, loaded.error, true};
   }
   std::string problem;
   if (!IsCurrentFormat(store)) {
     if (const ChangeResult converted = ConvertOldFormat(store); converted.SaveFailed()) problem = converted.save.error;
   }
-  return {RestoreOutcome::Restored, problem};
+  return {RestoreOutcome::Restored, problem, true};
 }
 
 }  // namespace orlevant

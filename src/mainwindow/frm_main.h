@@ -171,6 +171,8 @@ class frmMain : public QWidget {
   void EventsChanged(bool linesRemoved);
   // The road back after the settings changed: the whole redraw sequence of the month window.
   void SettingsChanged();
+  // Fills the shown month again, after its events may have changed.
+  void RefillShownMonth();
 
   // The dialogs this window opens; see dialog_openers.h.
   DialogOpeners& Dialogs() { return dialogs_; }
@@ -229,8 +231,6 @@ class frmMain : public QWidget {
   void OpenMonthsMenu(QWidget* arrow, double X, double Y);
   // Makes `date`'s month the shown one and fills it.
   void ShowMonthOf(Date date);
-  // Fills the shown month again, after its events may have changed.
-  void RefillShownMonth();
   // The screen the window is on, in twips.
   TwipRect ScreenTwips() const;
   // Reminders on or off: the setting, the day menu and the day boxes' icons.

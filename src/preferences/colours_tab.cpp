@@ -114,6 +114,7 @@ ColoursTab::ColoursTab(const PreferencesServices& services, QWidget* parent)
     WorkScheme_ = cboScheme_->currentText().toStdString();
     if (chkUseScheme_->isChecked()) LoadSchemeColours(WorkScheme_, WorkColours_);
     PaintColourPreview();
+    emit SchemeChosen();
   });
 
   auto* fraTransparency = new QGroupBox(QStringLiteral("Set Transparency"), this);

@@ -61,6 +61,8 @@ class ColoursTab : public PreferencesTab {
  signals:
   // The defaults are in place; the dialog applies at once.
   void RestoreRequested();
+  // A scheme was chosen from the list; the other pages' previews are drawn again.
+  void SchemeChosen();
 
  private:
   void ApplyTransparency();

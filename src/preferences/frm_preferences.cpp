@@ -63,6 +63,10 @@ frmPreferences::frmPreferences(AppContext& app, PreferencesServices services, QW
   }
   connect(about_, &AboutTab::LinkFollowed, this, &frmPreferences::cmdOK_Click);
   connect(colours_, &ColoursTab::RestoreRequested, this, [this] { ApplySettings(); });
+  connect(colours_, &ColoursTab::SchemeChosen, this, [this] {
+    format_->ShowTitlePreview();
+    format_->ShowWeekDayPreview();
+  });
   connect(maintenance_, &MaintenanceTab::EventsReloaded, this, [this] {
     if (SSTab_->currentWidget() == statistics_) statistics_->Shown();
   });
@@ -189,6 +193,11 @@ void frmPreferences::cmdOK_Click() {
 }
 
 void frmPreferences::cmdCancel_Click() { reject(); }
+
+void frmPreferences::reject() {
+  QDialog::reject();
+  if (services_.refillMonth) services_.refillMonth();
+}
 
 void frmPreferences::done(int result) {
   if (!unloaded_) {

@@ -66,6 +66,9 @@ class frmPreferences : public QDialog {
   static const std::array<const char*, kPreferencesTabCount>& TabDescriptions();
 
   void done(int result) override;
+  // Cancel, Escape and the window's close button: nothing is stored, and the month is drawn again
+  // from the settings in use.
+  void reject() override;
 
  private:
   void Form_Load();

@@ -76,6 +76,20 @@ void MaintenanceTab::ShowFailure(const std::string& error) {
   AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, AppTitle(), error + kWiden + "\r\n\r\n");
 }
 
+void MaintenanceTab::ShowUnreadAfterSave(const std::string& topic, const std::string& error) {
+  AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::Ok, AppTitle() + " - " + topic,
+                         "The deletion was saved, but the events file could not be read back:" + kWiden + "\r\n" +
+                             error + kWiden + "\r\n\r\n" + "The calendar shows the events as they were saved." +
+                             kWiden + "\r\n" + "No change can be saved until the file can be read again.\r\n\r\n");
+}
+
+void MaintenanceTab::ShowBackupRefused(const std::string& topic, const std::string& problem) {
+  AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, AppTitle() + " - " + topic,
+                         "The Backup Database File" + kWiden + "\r\n" + BackupFilePath(events_.Path) + kWiden +
+                             "\r\n" + problem + kWiden + "\r\n\r\n" +
+                             "It was not restored; your events have not been changed.\r\n\r\n");
+}
+
 void MaintenanceTab::cmdDuplicateEvents_Click() {
   const DuplicateResult result = RemoveDuplicateEvents(events_);
   if (!result.save.ok) ShowFailure(result.save.error);
@@ -86,16 +100,21 @@ void MaintenanceTab::cmdPurgeAll_Click() {
   if (AppMessageBoxes().Show(MsgIcon::Warning, MsgButtons::OkCancel, AppTitle() + " - Delete All Events",
                              PurgeAllQuestion()) != MsgAnswer::Ok)
     return;
-  if (const StoreResult purged = PurgeAllEvents(events_); !purged.ok) {
-    ShowFailure(purged.error);
+  const PurgeResult result = PurgeAllEvents(events_);
+  if (!result.save.ok) {
+    ShowFailure(result.save.error);
     return;
   }
   Reloaded(true);
+  if (!result.reload.ok) {
+    ShowUnreadAfterSave("Delete All Events", result.reload.error);
+    return;
+  }
   Inform("Successfull Purge of Database File!");
 }
 
 void MaintenanceTab::cmdPurgeYears_Click() {
-  const PurgeYearsResult result = PurgeEventsBefore(events_, YearOf(SystemToday()));
+  const PurgeResult result = PurgeEventsBefore(events_, YearOf(SystemToday()));
   if (result.removed == 0) {
     Inform("There are no events in Previous Years.");
     return;
@@ -105,6 +124,10 @@ void MaintenanceTab::cmdPurgeYears_Click() {
     return;
   }
   Reloaded(true);
+  if (!result.reload.ok) {
+    ShowUnreadAfterSave(cmdPurgeYears_->text().toStdString(), result.reload.error);
+    return;
+  }
   Inform("Successfull Purge of Previous Years!");
 }
 
@@ -125,9 +148,16 @@ void MaintenanceTab::cmdRestore_Click() {
                                  "Before you can Restore a Backup you must create" + kWiden + "\r\n" +
                                  "one by clicking Backup Events Database.\r\n\r\n");
       return;
+    case RestoreOutcome::BackupUnreadable:
+      ShowBackupRefused("Unreadable Backup File", "could not be read: " + result.error + ".");
+      return;
+    case RestoreOutcome::BackupNotEvents:
+      ShowBackupRefused("Damaged Backup File",
+                        "holds not one event: it is damaged, or it is no backup of your events.");
+      return;
     case RestoreOutcome::Failed:
       ShowFailure(result.error);
-      Reloaded(true);  // the table was reloaded from the file as it stands
+      if (result.reloaded) Reloaded(true);  // the table was read again from the file as it stands
       return;
     case RestoreOutcome::Restored: break;
   }

@@ -43,6 +43,10 @@ class MaintenanceTab : public PreferencesTab {
  private:
   void Reloaded(bool linesRemoved);
   void ShowFailure(const std::string& error);
+  // A purge that was saved but whose file could not be read back.
+  void ShowUnreadAfterSave(const std::string& topic, const std::string& error);
+  // A backup that is not restored, and why (a sentence that follows the backup's path).
+  void ShowBackupRefused(const std::string& topic, const std::string& problem);
 
   EventStore& events_;
   const PreferencesServices& services_;

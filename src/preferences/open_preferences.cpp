@@ -9,6 +9,7 @@ std::unique_ptr<frmPreferences> MakePreferences(frmMain& window) {
   PreferencesServices services;
   services.settingsChanged = [&window] { window.SettingsChanged(); };
   services.eventsChanged = [&window](bool linesRemoved) { window.EventsChanged(linesRemoved); };
+  services.refillMonth = [&window] { window.RefillShownMonth(); };
   return std::make_unique<frmPreferences>(window.App(), std::move(services), &window);
 }
 

@@ -31,6 +31,8 @@ struct PreferencesServices {
   std::function<void()> settingsChanged;
   // The main window takes a reloaded events table into use (reminders, shown month).
   std::function<void(bool linesRemoved)> eventsChanged;
+  // The main window fills its shown month again from the settings in use.
+  std::function<void()> refillMonth;
 };
 
 class PreferencesTab : public QWidget {

@@ -33,10 +33,12 @@
 #include "preferences/frm_preferences.h"
 #include "preferences/maintenance_tab.h"
 #include "preferences/menu_style_tab.h"
+#include "preferences/open_preferences.h"
 #include "preferences/settings_tab.h"
 #include "preferences/statistics_tab.h"
 #include "main_window_fixture.h"
 #include "support/file_helpers.h"
+#include "support/unreadable_after_save.h"
 
 using namespace orlevant;
 using orlevant::testing::MainWindowFixture;
@@ -70,6 +72,7 @@ class TestPreferences : public QObject {
     return entries;
   }
   QString Stored(const char* key) const { return QString::fromStdString(f_->app.store.Read(key, "(missing)")); }
+  QString MonthText(int day) const { return f_->window->lblData(f_->Box(day))->text(); }
 
   frmPreferences& Open() {
     PreferencesServices services;
@@ -229,6 +232,32 @@ class TestPreferences : public QObject {
     QCOMPARE(Stored("FirstDay"), QStringLiteral("1"));
   }
 
+  // The month behind is filled again from the settings in use, however the dialog is cancelled.
+  void cancelFillsTheMonthAgain_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("Escape") << true;
+  }
+  void cancelFillsTheMonthAgain() {
+    QFETCH(bool, escape);
+    const std::unique_ptr<frmPreferences> d = MakePreferences(*f_->window);
+    d->show();
+    d->General()->optPosition(4)->click();
+    // A line the month has not been filled with yet.
+    AppendEvent(f_->app.events, "20/06/2026000000=Added behind");
+    QVERIFY(!MonthText(20).contains(QStringLiteral("Added behind")));
+    if (escape) {
+      QTest::keyClick(d.get(), Qt::Key_Escape);
+    } else {
+      d->cmdCancel()->click();
+    }
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    QVERIFY(MonthText(20).contains(QStringLiteral("Added behind")));
+    QVERIFY(MonthText(16).contains(QStringLiteral("Tomorrow")));
+    QCOMPARE(f_->app.settings.Position, 1);
+    QCOMPARE(f_->app.month.mnuLarge, false);
+  }
+
   void aFailedWriteIsShownAndNothingIsCommitted() {
     frmPreferences& d = Open();
     d.General()->optBoxStyle(2)->click();
@@ -284,6 +313,57 @@ class TestPreferences : public QObject {
     QCOMPARE(d.General()->Preview().Left, 1800);
     QCOMPARE(d.General()->Preview().Top, 684);
     QVERIFY(d.General()->lblBox(27)->geometry().bottom() > d.General()->lblTop()->geometry().bottom());
+  }
+
+  // Each position chosen moves the miniature planner, its title strip and its boxes, to the corner
+  // the position gives at the stored Medium size (twips; the miniature draws 10 twips to a pixel).
+  void choosingAPositionRedrawsThePreview_data() {
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QPoint>("corner");
+    QTest::addColumn<QRect>("title");   // pixels
+    QTest::addColumn<QPoint>("lastBox");  // pixels: box 27, row 3, column 6
+    QTest::newRow("Manual") << QList<int>{0} << QPoint(72, 240) << QRect(7, 24, 94, 7) << QPoint(86, 70);
+    QTest::newRow("Top Centre") << QList<int>{2} << QPoint(1548, 228) << QRect(155, 23, 94, 7) << QPoint(234, 68);
+    QTest::newRow("Top Left") << QList<int>{3} << QPoint(72, 228) << QRect(7, 23, 94, 7) << QPoint(86, 68);
+    QTest::newRow("Top Right") << QList<int>{4} << QPoint(3024, 228) << QRect(302, 23, 94, 7) << QPoint(382, 68);
+    QTest::newRow("Top Right, then Centre Screen again")
+        << QList<int>{4, 1} << QPoint(1548, 540) << QRect(155, 54, 94, 7) << QPoint(234, 100);
+  }
+  void choosingAPositionRedrawsThePreview() {
+    QFETCH(QList<int>, clicks);
+    QFETCH(QPoint, corner);
+    QFETCH(QRect, title);
+    QFETCH(QPoint, lastBox);
+    frmPreferences& d = Open();
+    SettingsTab* g = d.General();
+    QCOMPARE(g->Preview().Left, 1548);  // the stored Centre Screen
+    for (int position : clicks) g->optPosition(position)->click();
+    QCOMPARE(g->WorkPosition(), clicks.back());
+    QCOMPARE(QPoint(g->Preview().Left, g->Preview().Top), corner);
+    QCOMPARE(g->lblTop()->geometry(), title);
+    QCOMPARE(g->lblBox(27)->geometry().topLeft(), lastBox);
+    QCOMPARE(g->lblBox(27)->size(), QSize(14, 14));
+  }
+
+  // A scheme chosen draws the title and weekday previews again: the title at the present moment.
+  void choosingASchemeRedrawsTheFormatPreviews() {
+    frmPreferences& d = Open();
+    FormatTab* format = d.Format();
+    format->cboTimeFormat()->setCurrentIndex(0);
+    format->cboDateFormat()->setCurrentIndex(7);
+    if (!format->chkTime()->isChecked()) format->chkTime()->click();
+    QCOMPARE(format->lblTitle()->text(), QStringLiteral("9:30 AM - 15/06/2026"));
+    f_->SetNow(DateTime{DateSerial(2026, 6, 15), 9, 47, 0});
+    for (int i = 0; i < 7; ++i) format->lblWeekDay(i)->clear();
+    d.Colours()->chkUseScheme()->click();
+    d.Colours()->cboScheme()->setCurrentText(QStringLiteral("Red"));
+    QCOMPARE(format->lblTitle()->text(), QStringLiteral("9:47 AM - 15/06/2026"));
+    QStringList shown;
+    for (int i = 0; i < 7; ++i) shown << format->lblWeekDay(i)->text();
+    QCOMPARE(shown, (QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
+    // The previews keep the committed colours until an apply.
+    QCOMPARE(format->lblTitle()->palette().color(QPalette::Window), QColor(0xAC, 0xAC, 0xAC));
+    QCOMPARE(d.Colours()->WorkColours()[kBackDate], 0xFFu);
   }
 
   // ------------------------------------------------------------------ colours
@@ -481,6 +561,91 @@ class TestPreferences : public QObject {
     fs::create_directories(BackupFilePath(f_->app.events.Path));
     d.Maintenance()->cmdBackup()->click();
     QCOMPARE(f_->boxes.shown.back().icon, MsgIcon::Critical);
+  }
+
+  // A backup with not one event (or one that cannot be read) is refused with its path named; the
+  // events, the month and the reminders stay as they were.
+  void aBackupWithoutEventsIsRefused_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("64 KB of random bytes") << false << "Damaged Backup File"
+                                           << "holds not one event: it is damaged, or it is no backup of your events.";
+    QTest::newRow("a folder") << true << "Unreadable Backup File" << "could not be read: it is not a regular file.";
+  }
+  void aBackupWithoutEventsIsRefused() {
+    QFETCH(bool, folder);
+    QFETCH(QString, topic);
+    QFETCH(QString, problem);
+    const std::string backup = BackupFilePath(f_->app.events.Path);
+    if (folder) {
+      fs::create_directories(backup);
+    } else {
+      std::string bytes(64 * 1024, '\0');
+      std::uint32_t x = 2463534242u;
+      for (char& b : bytes) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        b = static_cast<char>(x >> 24);
+      }
+      orlevant::testing::Put(backup, bytes);
+    }
+    const std::string before = orlevant::testing::Slurp(f_->app.events.Path);
+    frmPreferences& d = Open();
+    d.Maintenance()->cmdRestore()->click();
+    QCOMPARE(f_->boxes.shown.size(), size_t(1));
+    const auto& box = f_->boxes.shown[0];
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.title, AppTitle() + " - " + topic.toStdString());
+    const std::string ten(10, ' ');
+    QCOMPARE(box.text, "The Backup Database File" + ten + "\r\n" + backup + ten + "\r\n" + problem.toStdString() + ten +
+                           "\r\n\r\nIt was not restored; your events have not been changed.\r\n\r\n");
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), before);
+    QCOMPARE(f_->app.events.EventCount, 4);
+    QVERIFY(eventsChanged_.isEmpty());
+    QVERIFY(MonthText(16).contains(QStringLiteral("Tomorrow")));
+  }
+
+  // The backup of an empty table is empty, and restoring it empties the calendar.
+  void anEmptyBackupRestores() {
+    orlevant::testing::Put(BackupFilePath(f_->app.events.Path), "");
+    frmPreferences& d = Open();
+    d.Maintenance()->cmdRestore()->click();
+    QVERIFY(f_->boxes.shown.back().text.starts_with("Successfull Restore of Backup Database File!"));
+    QCOMPARE(f_->app.events.EventCount, 0);
+    QCOMPARE(orlevant::testing::Slurp(f_->app.events.Path), std::string());
+    QCOMPARE(eventsChanged_, QList<bool>{true});
+    QVERIFY(!MonthText(16).contains(QStringLiteral("Tomorrow")));
+  }
+
+  // The deletion reached the file but the file could not be read back: the user learns both, and
+  // the month shows the table as saved.
+  void aPurgeSavedButNotReadBackShowsTheTableAsSaved_data() {
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("Delete ALL Events") << true << 0 << "Delete All Events";
+    QTest::newRow("Delete Events Before") << false << 3 << "Delete Events Before 2026";
+  }
+  void aPurgeSavedButNotReadBackShowsTheTableAsSaved() {
+    QFETCH(bool, all);
+    QFETCH(int, left);
+    QFETCH(QString, topic);
+    frmPreferences& d = Open();
+    if (all) f_->boxes.Answer(MsgAnswer::Ok);
+    {
+      orlevant::testing::UnreadableAfterSave unreadable(f_->app.events.Path);
+      (all ? d.Maintenance()->cmdPurgeAll() : d.Maintenance()->cmdPurgeYears())->click();
+    }
+    const auto& box = f_->boxes.shown.back();
+    QCOMPARE(box.icon, MsgIcon::Warning);
+    QCOMPARE(box.title, AppTitle() + " - " + topic.toStdString());
+    QVERIFY2(box.text.starts_with("The deletion was saved, but the events file could not be read back:"), box.text.c_str());
+    QVERIFY2(box.text.find("Could not read the events file " + f_->app.events.Path) != std::string::npos, box.text.c_str());
+    QCOMPARE(f_->app.events.EventCount, left);
+    QCOMPARE(eventsChanged_, QList<bool>{true});
+    QCOMPARE(MonthText(16).contains(QStringLiteral("Tomorrow")), !all);
+    const std::string saved = orlevant::testing::Slurp(orlevant::testing::UnreadableAfterSave::SavedCopy(f_->app.events.Path));
+    QCOMPARE(saved.find("Last year"), std::string::npos);
   }
 
   // ------------------------------------------------------------------ about

@@ -4,14 +4,18 @@
 
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "platform/file_io.h"
 
 #include "support/event_table.h"
 #include "support/file_helpers.h"
 #include "support/scoped_clock.h"
 #include "support/temp_home.h"
+#include "support/unreadable_after_save.h"
 
 namespace orlevant {
 namespace {
@@ -59,8 +63,10 @@ TEST_F(MaintenanceTest, BackupPathSitsBesideTheEventsFile) {
 TEST_F(MaintenanceTest, PurgeAllEmptiesTheFileAlsoWhenItWasEmpty) {
   for (const Lines& lines : {kLines, Lines{}}) {
     EventStore store = Loaded(lines);
-    store.LinesPastLimit = {"kept past the limit"};
-    ASSERT_TRUE(PurgeAllEvents(store).ok);
+    store.LinesPastLimit = "kept past the limit\r\n";
+    const PurgeResult result = PurgeAllEvents(store);
+    ASSERT_TRUE(result.save.ok);
+    ASSERT_TRUE(result.reload.ok);
     EXPECT_EQ(store.EventCount, 0);
     EXPECT_TRUE(store.LinesPastLimit.empty());
     EXPECT_EQ(Slurp(EventsPath()), "");
@@ -75,9 +81,10 @@ TEST_F(MaintenanceTest, PurgeYearsKeepsThisYearAndEveryRecurringEventAndSavesOnl
     // An hour back, so that a save shows in the file's time.
     fs::last_write_time(EventsPath(), fs::last_write_time(EventsPath()) - std::chrono::hours(1));
     const auto before = fs::last_write_time(EventsPath());
-    const PurgeYearsResult result = PurgeEventsBefore(store, 2026);
+    const PurgeResult result = PurgeEventsBefore(store, 2026);
     EXPECT_EQ(result.removed, removed);
     ASSERT_TRUE(result.save.ok);
+    ASSERT_TRUE(result.reload.ok);
     EXPECT_EQ(LinesOf(store), after);
     EXPECT_EQ(Slurp(EventsPath()), FileText(after));
     EXPECT_EQ(fs::last_write_time(EventsPath()) == before, removed == 0);
@@ -98,7 +105,7 @@ TEST_F(MaintenanceTest, AFailedSaveAfterAPurgePutsTheTableBackAndLeavesTheFile) 
     Put(home_.Data(), "not a folder");
     StoreResult save;
     if (c.all) {
-      save = PurgeAllEvents(store);
+      save = PurgeAllEvents(store).save;
     } else {
       save = PurgeEventsBefore(store, 2026).save;
     }
@@ -108,6 +115,30 @@ TEST_F(MaintenanceTest, AFailedSaveAfterAPurgePutsTheTableBackAndLeavesTheFile) 
     fs::remove(home_.Data());
     fs::rename(moved, home_.Data());
     EXPECT_EQ(Slurp(EventsPath()), FileText(kLines)) << c.name;
+  }
+}
+
+// The deletion reached the disk, but the file could not be read back: the caller learns both, and
+// the table is the one saved, not the one before the purge.
+TEST_F(MaintenanceTest, APurgeSavedButNotReadBackKeepsTheTableAsSaved) {
+  const Lines kept = {kLines[1], kLines[2], kLines[3], kLines[4], kLines[5], kLines[7]};
+  for (const auto& [all, after] : {std::pair{true, Lines{}}, std::pair{false, kept}}) {
+    SCOPED_TRACE(all ? "all" : "years");
+    fs::remove_all(testing::UnreadableAfterSave::SavedCopy(EventsPath()));
+    fs::remove_all(EventsPath());
+    EventStore store = Loaded(kLines);
+    PurgeResult result;
+    {
+      testing::UnreadableAfterSave unreadable(EventsPath());
+      result = all ? PurgeAllEvents(store) : PurgeEventsBefore(store, 2026);
+    }
+    EXPECT_TRUE(result.save.ok);
+    EXPECT_FALSE(result.reload.ok);
+    EXPECT_NE(result.reload.error.find(EventsPath()), std::string::npos) << result.reload.error;
+    EXPECT_EQ(LinesOf(store), after);
+    EXPECT_EQ(Slurp(testing::UnreadableAfterSave::SavedCopy(EventsPath())), FileText(after));
+    // A table the file could not confirm overwrites nothing.
+    EXPECT_EQ(store.LoadState, EventLoadState::LoadFailed);
   }
 }
 
@@ -142,13 +173,21 @@ TEST_F(MaintenanceTest, RestoreBringsBackTheBackupsLinesOrWithoutOneChangesNothi
     Lines loaded;
     RestoreOutcome outcome;
     Lines after;
+    std::string fileAfter;
   };
   const std::string all = FileText(kLines);
   const Case cases[] = {
-      {"no backup", nullptr, kLines, RestoreOutcome::NoBackup, kLines},
-      {"a backup of every line over an empty table", all.c_str(), {}, RestoreOutcome::Restored, kLines},
+      {"no backup", nullptr, kLines, RestoreOutcome::NoBackup, kLines, all},
+      {"a backup of every line over an empty table", all.c_str(), {}, RestoreOutcome::Restored, kLines, all},
       {"the old line format is converted", "14/03/2026=Old style\r\n", {kLines[2]}, RestoreOutcome::Restored,
-       {"14/03/2026000000=Old style"}},
+       {"14/03/2026000000=Old style"}, "14/03/2026000000=Old style\r\n"},
+      // The backup of an empty table is an empty file, and restoring it empties the table.
+      {"an empty backup", "", kLines, RestoreOutcome::Restored, {}, ""},
+      {"a byte-order mark and blank lines", "\xEF\xBB\xBF\r\n  \r\n\t\n", kLines, RestoreOutcome::Restored, {},
+       "\xEF\xBB\xBF\r\n  \r\n\t\n"},
+      // One event is enough: what is no event line is kept in the file as it was.
+      {"damaged lines around one event", "\x01\x02garbage\r\n31/12/2027000000=Next year\r\nmore\r\n", kLines,
+       RestoreOutcome::Restored, {kLines[7]}, "\x01\x02garbage\r\n31/12/2027000000=Next year\r\nmore\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -158,34 +197,91 @@ TEST_F(MaintenanceTest, RestoreBringsBackTheBackupsLinesOrWithoutOneChangesNothi
     const RestoreResult result = RestoreEvents(store);
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(result.error, "");
+    EXPECT_EQ(result.reloaded, c.outcome == RestoreOutcome::Restored);
     EXPECT_EQ(LinesOf(store), c.after);
-    EXPECT_EQ(Slurp(EventsPath()), FileText(c.after));
+    EXPECT_EQ(Slurp(EventsPath()), c.fileAfter);
   }
 }
 
-TEST_F(MaintenanceTest, EveryFailedRestoreLeavesTheEventsFileAsItWas) {
+std::string RandomBytes(std::size_t size) {
+  std::mt19937 random(20260615);
+  std::string bytes(size, '\0');
+  for (char& b : bytes) b = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+// A backup that would empty the calendar, or that cannot be read whole, is refused before anything
+// is written: the events file, the table and the backup stay as they were.
+TEST_F(MaintenanceTest, ABackupWithoutEventsOrThatCannotBeReadIsRefused) {
   struct Case {
     const char* name;
     void (*arrange)(const fs::path& backup);
+    RestoreOutcome outcome;
+    const char* reason;  // part of the error; empty: none
   };
   const Case cases[] = {
-      {"backup is a folder", [](const fs::path& backup) { fs::create_directories(backup); }},
-      {"write fails part-way", [](const fs::path& backup) { Put(backup, FileText(kLines) + FileText(kLines)); }},
+      {"64 KB of random bytes", [](const fs::path& b) { Put(b, RandomBytes(64 * 1024)); },
+       RestoreOutcome::BackupNotEvents, ""},
+      {"a folder", [](const fs::path& b) { fs::create_directories(b); }, RestoreOutcome::BackupUnreadable,
+       "not a regular file"},
+      // Good lines at its start do not make a file past the read bound one of ours.
+      {"larger than the read bound",
+       [](const fs::path& b) {
+         Put(b, FileText(kLines));
+         fs::resize_file(b, kMaxReadBytes + 1);
+       },
+       RestoreOutcome::BackupUnreadable, "larger than 128 MB"},
   };
   for (const Case& c : cases) {
-    EventStore store = Loaded({kLines[0]});
+    SCOPED_TRACE(c.name);
     fs::remove_all(BackupPath());
+    EventStore store = Loaded(kLines);
     c.arrange(BackupPath());
-    RestoreResult result;
-    {
-      testing::FileSizeLimit limit(64);
-      result = RestoreEvents(store);
+    const auto backupBefore = fs::is_regular_file(BackupPath()) ? fs::file_size(BackupPath()) : 0;
+    const RestoreResult result = RestoreEvents(store);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_NE(result.error.find(c.reason), std::string::npos) << result.error;
+    EXPECT_FALSE(result.reloaded);
+    EXPECT_EQ(Slurp(EventsPath()), FileText(kLines));
+    EXPECT_EQ(LinesOf(store), kLines);
+    EXPECT_EQ(store.LoadState, EventLoadState::Loaded);
+    if (backupBefore > 0) {
+      EXPECT_EQ(fs::file_size(BackupPath()), backupBefore);
     }
-    EXPECT_EQ(result.outcome, RestoreOutcome::Failed) << c.name;
-    EXPECT_FALSE(result.error.empty()) << c.name;
-    EXPECT_EQ(Slurp(EventsPath()), FileText({kLines[0]})) << c.name;
-    EXPECT_EQ(LinesOf(store), Lines{kLines[0]}) << c.name;
   }
+}
+
+// What the load would make of a whole file: the restore's test of a backup.
+TEST(ClassifyEventFileTest, ReadsTheFileAsTheLoadDoes) {
+  const std::tuple<const char*, std::string, EventFileContent> rows[] = {
+      {"nothing", "", EventFileContent::Empty},
+      {"a byte-order mark alone", "\xEF\xBB\xBF", EventFileContent::Empty},
+      {"blank lines of every ending", " \r\n\t\n\r\r\n", EventFileContent::Empty},
+      {"a date alone is an event line", "14/03/2026", EventFileContent::Events},
+      {"the old line format", "14/03/2026=Old style", EventFileContent::Events},
+      {"a Windows-1252 text", "14/03/2026000000=Caf\xE9", EventFileContent::Events},
+      {"an event after a mark and lone CRs", "\xEF\xBB\xBFjunk\r31/12/2027000000=x\r", EventFileContent::Events},
+      {"a date that no calendar has", "30/02/2026000000=Never\r\n", EventFileContent::NoEvents},
+      {"a mark before the date", "\xEF\xBB\xBF\xEF\xBB\xBF" "14/03/2026000000=x", EventFileContent::NoEvents},
+      {"NUL bytes", std::string(3, '\0'), EventFileContent::NoEvents},
+      {"text without one dated line", "Dentist at ten\r\n14/3/2026 Call mum\r\n", EventFileContent::NoEvents},
+  };
+  for (const auto& [name, bytes, expected] : rows) EXPECT_EQ(ClassifyEventFile(bytes), expected) << name;
+}
+
+TEST_F(MaintenanceTest, AFailedWriteOfTheRestoreLeavesTheEventsFileAsItWas) {
+  EventStore store = Loaded({kLines[0]});
+  Put(BackupPath(), FileText(kLines) + FileText(kLines));
+  RestoreResult result;
+  {
+    testing::FileSizeLimit limit(64);
+    result = RestoreEvents(store);
+  }
+  EXPECT_EQ(result.outcome, RestoreOutcome::Failed);
+  EXPECT_NE(result.error.find(EventsPath()), std::string::npos) << result.error;
+  EXPECT_FALSE(result.reloaded);
+  EXPECT_EQ(Slurp(EventsPath()), FileText({kLines[0]}));
+  EXPECT_EQ(LinesOf(store), Lines{kLines[0]});
 }
 
 }  // namespace
