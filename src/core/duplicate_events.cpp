@@ -124,7 +124,7 @@ DuplicateResult RemoveDuplicateEvents(EventStore& store) {
     return result;
   }
   result.removed = true;
-  result.save = LoadEvents(store);
+  result.reload = LoadEvents(store);
   return result;
 }
 

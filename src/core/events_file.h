@@ -131,9 +131,11 @@ ChangeResult ClearPastReminders(EventStore& store);
 struct DuplicateResult {
   std::int64_t found = 0;  // pairs of equal lines, as told to the user
   bool removed = false;    // the user said Yes and the later copies were taken out of the file
-  // Failure of the save, or of the reload after it, that follow Yes. A failed save leaves the
-  // table as it was before the question.
+  // The save that follows Yes. A failed save leaves the table as it was before the question.
   StoreResult save;
+  // Reading the file back after a good save. When it fails the copies are gone from the file all
+  // the same and the table stays as it was saved; saves are refused until a load succeeds.
+  StoreResult reload;
 };
 
 // Finds lines that are equal ignoring letter case (core/duplicate_events.h), tells the user

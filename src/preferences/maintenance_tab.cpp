@@ -93,7 +93,9 @@ void MaintenanceTab::ShowBackupRefused(const std::string& topic, const std::stri
 void MaintenanceTab::cmdDuplicateEvents_Click() {
   const DuplicateResult result = RemoveDuplicateEvents(events_);
   if (!result.save.ok) ShowFailure(result.save.error);
-  if (result.removed) Reloaded(true);
+  if (!result.removed) return;
+  Reloaded(true);
+  if (!result.reload.ok) ShowUnreadAfterSave("Duplicate Events", result.reload.error);
 }
 
 void MaintenanceTab::cmdPurgeAll_Click() {

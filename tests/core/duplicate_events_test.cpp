@@ -12,6 +12,7 @@
 #include "support/file_helpers.h"
 #include "support/scripted_message_boxes.h"
 #include "support/temp_home.h"
+#include "support/unreadable_after_save.h"
 
 namespace orlevant {
 namespace {
@@ -151,6 +152,19 @@ TEST_F(DuplicateEventsTest, AFailedSaveAfterYesPutsTheTableBack) {
   EXPECT_FALSE(r.removed);
   EXPECT_FALSE(r.save.error.empty());
   EXPECT_EQ(LinesOf(store), lines);
+}
+
+TEST_F(DuplicateEventsTest, ASaveNotReadBackKeepsTheTableAsSaved) {
+  EventStore store = Loaded({"01/01/2027000000=A", "02/01/2027000000=B", "01/01/2027000000=A"});
+  testing::UnreadableAfterSave unreadable(FilePath());
+  boxes_.Answer(MsgAnswer::Yes);
+  const DuplicateResult r = RemoveDuplicateEvents(store);
+  EXPECT_TRUE(r.removed);
+  EXPECT_TRUE(r.save.ok);
+  EXPECT_FALSE(r.reload.ok);
+  EXPECT_FALSE(r.reload.error.empty());
+  EXPECT_EQ(Slurp(testing::UnreadableAfterSave::SavedCopy(FilePath())), "01/01/2027000000=A\r\n02/01/2027000000=B\r\n");
+  EXPECT_EQ(LinesOf(store), (Lines{"01/01/2027000000=A", "02/01/2027000000=B"}));
 }
 
 }  // namespace
