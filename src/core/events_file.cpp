@@ -164,7 +164,7 @@ EventLines ConvertedToUtf8(const EventLines& records, std::size_t count) {
   return converted;
 }
 
-bool HasOldFormEquals(std::string_view line) { return line.size() >= 11 && line[10] == '='; }
+bool HasOldFormEquals(std::string_view line) { return Column(line, 11, 1) == "="; }
 
 }  // namespace
 
@@ -311,7 +311,7 @@ ChangeResult ConvertOldFormat(EventStore& store) {
     const auto at = static_cast<std::size_t>(i);
     if (!HasOldFormEquals(store.EventRecords[at])) continue;
     std::string line(store.EventRecords[at]);
-    line.insert(10, kNoReminder);
+    line.insert(Column(line, 1, 10).size(), kNoReminder);
     store.EventRecords.Set(at, std::move(line));
     result.changed = true;
   }

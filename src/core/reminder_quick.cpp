@@ -35,7 +35,7 @@ int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) 
   const int last = StoredLineCount(events);
   for (int i = 1; i <= last; ++i) {
     const std::string_view line = events.EventRecords[static_cast<std::size_t>(i)];
-    if (line.size() < 17 || line[16] != '=' || TextField(line) != text) continue;
+    if (Column(line, 17, 1) != "=" || TextField(line) != text) continue;
     if (ReminderField(line) != kNoReminder) continue;
     if (FallsOn(line, day)) return i;
   }
