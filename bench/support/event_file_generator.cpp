@@ -142,6 +142,32 @@ bool WriteEventFile(const std::string& path, const std::vector<std::string>& lin
   return static_cast<bool>(out);
 }
 
+std::string ToWindows1252(const std::string& utf8) {
+  // Windows-1252 0x80 .. 0x9F; 0 where the code page leaves the byte undefined.
+  static constexpr std::array<char32_t, 32> kHigh{
+      0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+      0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += length;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+      continue;
+    }
+    char byte = '?';
+    for (std::size_t k = 0; k < kHigh.size(); ++k)
+      if (kHigh[k] == cp) byte = static_cast<char>(0x80 + k);
+    out += byte;
+  }
+  return out;
+}
+
 TempFolder::TempFolder() {
   std::string tmpl = (std::filesystem::temp_directory_path() / "orlevant-bench-XXXXXX").string();
   if (!::mkdtemp(tmpl.data())) std::abort();

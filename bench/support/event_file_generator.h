@@ -15,6 +15,10 @@ std::vector<std::string> GenerateEventLines(int count, unsigned seed);
 // Writes the lines as an events file (UTF-8, CR LF). False when the file cannot be written.
 bool WriteEventFile(const std::string& path, const std::vector<std::string>& lines);
 
+// A UTF-8 text as Windows-1252, as files made on older systems hold it; a character that code page
+// lacks (Greek, Cyrillic, CJK) becomes "?".
+std::string ToWindows1252(const std::string& utf8);
+
 // A fresh folder under the system's temporary folder, removed with the object.
 class TempFolder {
  public:

@@ -13,6 +13,15 @@ bool AllDigits(std::string_view s) {
 }
 }  // namespace
 
+std::size_t OffsetOfCharacter(std::string_view s, std::size_t characters) {
+  std::size_t at = 0;
+  for (std::size_t n = 0; n < characters && at < s.size(); ++n) {
+    ++at;
+    while (at < s.size() && (static_cast<unsigned char>(s[at]) & 0xC0) == 0x80) ++at;
+  }
+  return at;
+}
+
 std::string_view ReminderField(std::string_view line) {
   const std::string_view field = Column(line, 11, 6);
   if (field.size() != 6 || !AllDigits(field)) return kNoReminder;
@@ -64,7 +73,8 @@ const WeekCombination* FindWeekCombination(std::string_view code) {
 }
 
 std::string WithReminderField(std::string_view line, std::string_view code) {
-  const std::string_view date = DateField(line);
+  // Counted in characters whatever the line: what is written here is saved.
+  const std::string_view date = Column(line, 1, 10);
   const std::string_view rest = ColumnsFrom(line, 17);
   std::string out;
   out.reserve(date.size() + code.size() + rest.size());

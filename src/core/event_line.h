@@ -4,6 +4,15 @@
 //   18.. the event text with every line break stored as "~".
 // Fields are found by position only. Columns are 1-based here as everywhere in the program; reading
 // past the end of a short line gives empty text, never an error.
+//
+// A column is a character, not a byte. The lines the program writes hold only ASCII up to the "=",
+// where the two agree; a line typed by hand (or brought from Windows, one byte to a character) may
+// hold a letter of several bytes in its reminder columns, and a field cut by bytes there would
+// shift the columns after it and could split a letter in two, leaving bytes that are no text at
+// all. Column and ColumnsFrom count characters, and so do the reminder field and the text.
+// The date field's own readers (DayField .. TailField, HasReminder) read bytes: they run for every
+// line at every fill, and a line is an event line only when its first ten characters are digits
+// and slashes (IsValidEventLine), so for every line in the table bytes and columns agree there.
 
 #include <algorithm>
 #include <array>
@@ -14,24 +23,53 @@
 
 namespace orlevant {
 
-// Columns first .. first + count - 1 (1-based); whatever of them the line has. Inline: every pass
-// over the table reads several fields of every line.
+// Whether the first n bytes at p are all ASCII. Inline and word by word: it stands in front of
+// every read of the text, which begins at the line's eighteenth byte.
+inline bool IsAsciiPrefix(const char* p, std::size_t n) {
+  std::uint64_t bits = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p + i, sizeof word);
+    bits |= word;
+  }
+  for (; i < n; ++i) bits |= static_cast<unsigned char>(p[i]);
+  return (bits & 0x8080808080808080ULL) == 0;
+}
+
+// Where the character after the first `characters` characters of s begins; s.size() when s has no
+// more. A character is a byte that does not continue another, with the bytes that continue it.
+std::size_t OffsetOfCharacter(std::string_view s, std::size_t characters);
+
+// Columns first .. first + count - 1 (1-based); whatever of them the line has.
 inline std::string_view Column(std::string_view line, std::size_t first, std::size_t count) {
   if (first == 0 || first > line.size()) return {};
-  return {line.data() + first - 1, std::min(count, line.size() - (first - 1))};
+  const std::size_t wanted = std::min(line.size(), first - 1 + std::min(count, line.size()));
+  if (IsAsciiPrefix(line.data(), wanted)) [[likely]]
+    return {line.data() + first - 1, wanted - (first - 1)};
+  const std::size_t start = OffsetOfCharacter(line, first - 1);
+  const std::size_t end = start + OffsetOfCharacter(line.substr(start), count);
+  return line.substr(start, end - start);
 }
 // Column first to the end of the line.
 inline std::string_view ColumnsFrom(std::string_view line, std::size_t first) {
   if (first == 0 || first > line.size()) return {};
-  return {line.data() + first - 1, line.size() - (first - 1)};
+  if (IsAsciiPrefix(line.data(), first - 1)) [[likely]]
+    return line.substr(first - 1);
+  return line.substr(OffsetOfCharacter(line, first - 1));
 }
 
-inline std::string_view DayField(std::string_view line) { return Column(line, 1, 2); }
-inline std::string_view MonthField(std::string_view line) { return Column(line, 4, 2); }
-inline std::string_view DateField(std::string_view line) { return Column(line, 1, 10); }
-inline std::string_view CodeField(std::string_view line) { return Column(line, 7, 4); }
-inline std::string_view HeadField(std::string_view line) { return Column(line, 7, 2); }
-inline std::string_view TailField(std::string_view line) { return Column(line, 9, 2); }
+// Bytes first .. first + count - 1 (1-based) of the date field; whatever of them the line has.
+inline std::string_view DateBytes(std::string_view line, std::size_t first, std::size_t count) {
+  if (first > line.size()) return {};
+  return {line.data() + first - 1, std::min(count, line.size() - (first - 1))};
+}
+inline std::string_view DayField(std::string_view line) { return DateBytes(line, 1, 2); }
+inline std::string_view MonthField(std::string_view line) { return DateBytes(line, 4, 2); }
+inline std::string_view DateField(std::string_view line) { return DateBytes(line, 1, 10); }
+inline std::string_view CodeField(std::string_view line) { return DateBytes(line, 7, 4); }
+inline std::string_view HeadField(std::string_view line) { return DateBytes(line, 7, 2); }
+inline std::string_view TailField(std::string_view line) { return DateBytes(line, 9, 2); }
 inline std::string_view TextField(std::string_view line) { return ColumnsFrom(line, 18); }
 
 inline constexpr std::string_view kNoReminder = "000000";
@@ -109,7 +147,7 @@ inline bool IsValidEventLine(std::string_view line) {
 }
 
 // The line with `code` as its reminder field: its date field, the code, and the line from
-// column 17 on.
+// column 17 on. Whatever columns 11-16 held, the text from column 18 on stays as it was.
 std::string WithReminderField(std::string_view line, std::string_view code);
 
 // Every line break of `text` (CR LF, LF or a lone CR) as `lineBreak`.

@@ -140,7 +140,31 @@ std::size_t EndOfLine(std::string_view text, std::size_t at) {
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
-bool HasOldFormEquals(std::string_view line) { return line.size() >= 11 && line[10] == '='; }
+// A file brought from Windows may hold lines in Windows-1252. Lines 1 .. count of the table as one
+// block of UTF-8, each line that is not UTF-8 read as Windows-1252: a table of such lines would
+// otherwise hold thousands of lines of their own, each its own allocation to make and to free.
+EventLines ConvertedToUtf8(const EventLines& records, std::size_t count) {
+  std::size_t bytes = 0;
+  for (std::size_t i = 1; i <= count; ++i) bytes += records[i].size();
+  std::string block;
+  block.reserve(bytes + bytes / 8);
+  EventLines converted;
+  converted.reserve(count + kSpareEventSlots + 1);
+  converted.resize(1);
+  for (std::size_t i = 1; i <= count; ++i) {
+    const std::string_view line = records[i];
+    const std::size_t at = block.size();
+    if (IsValidUtf8(line))
+      block.append(line);
+    else
+      AppendWindows1252AsUtf8(block, line);
+    converted.AppendFromBlock(at, std::string_view(block).substr(at));
+  }
+  converted.Adopt(std::move(block));
+  return converted;
+}
+
+bool HasOldFormEquals(std::string_view line) { return Column(line, 11, 1) == "="; }
 
 }  // namespace
 
@@ -206,14 +230,7 @@ StoreResult LoadEvents(EventStore& store) {
   } else {
     records.Adopt(std::move(content));
   }
-  // A file brought from Windows may hold lines in Windows-1252: those are converted and held on
-  // their own; every other line stays a piece of the bytes read.
-  if (!tableIsUtf8) {
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i) {
-      const std::string_view line = records[i];
-      if (!IsValidUtf8(line)) records.Set(i, Windows1252ToUtf8(line));
-    }
-  }
+  if (!tableIsUtf8) records = ConvertedToUtf8(records, static_cast<std::size_t>(count));
   records.resize(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
 
   store.EventRecords = std::move(records);
@@ -308,7 +325,7 @@ ChangeResult ConvertOldFormat(EventStore& store) {
     const auto at = static_cast<std::size_t>(i);
     if (!HasOldFormEquals(store.EventRecords[at])) continue;
     std::string line(store.EventRecords[at]);
-    line.insert(10, kNoReminder);
+    line.insert(Column(line, 1, 10).size(), kNoReminder);
     store.EventRecords.Set(at, std::move(line));
     result.changed = true;
   }

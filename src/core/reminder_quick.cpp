@@ -35,7 +35,7 @@ int FindUnmarkedLine(const EventStore& events, std::string_view text, Date day) 
   const int last = StoredLineCount(events);
   for (int i = 1; i <= last; ++i) {
     const std::string_view line = events.EventRecords[static_cast<std::size_t>(i)];
-    if (line.size() < 17 || line[16] != '=' || TextField(line) != text) continue;
+    if (Column(line, 17, 1) != "=" || TextField(line) != text) continue;
     if (ReminderField(line) != kNoReminder) continue;
     if (FallsOn(line, day)) return i;
   }
@@ -48,30 +48,33 @@ std::string QuickDaysCode(int n) { return ReminderCode{n, 0, 0, 0}.ToField(); }
 std::string QuickHoursCode(int n) { return ReminderCode{0, n, 0, 0}.ToField(); }
 std::string QuickMinutesCode(int n) { return ReminderCode{0, 0, n * 10, 0}.ToField(); }
 
-QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellText, Date day, Date today,
-                                     std::string_view code) {
+QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellText, std::span<const int> boxLines,
+                                     Date day, Date today, std::string_view code) {
   QuickReminderResult result;
-  if (cellText.empty()) {
+  // A box of the neighbouring months holds a bare line break and lists no line: no event.
+  if (cellText.empty() || boxLines.empty()) {
     result.outcome = QuickReminderOutcome::NoEvent;
+    return result;
+  }
+  // Whether the newest event has a reminder is asked of its line: a "." in front of it in the box
+  // may as well be the first letter of a text of its own.
+  const int newest = boxLines.front();
+  if (newest >= 1 && newest <= StoredLineCount(events) &&
+      HasReminder(events.EventRecords[static_cast<std::size_t>(newest)])) {
+    result.outcome = QuickReminderOutcome::ReminderSet;
     return result;
   }
   std::string t(cellText);
   if (const std::size_t first = t.find(kCrLf); first != std::string::npos) t.erase(first, kCrLf.size());
-  // A dot in front of the newest event is its reminder mark, unless the event's own text begins
-  // with one: such an event has no reminder and must not be refused as if it had.
-  const std::string_view newest = std::string_view(t).substr(0, t.find(kCrLf));
-  if (!t.empty() && t.front() == '.' && FindUnmarkedLine(events, newest, day) == 0) {
-    result.outcome = QuickReminderOutcome::ReminderSet;
-    return result;
-  }
-  // A box of the neighbouring months holds a bare line break: no event, not several.
-  const int lines = NonBlankLines(t);
-  if (lines != 1) {
-    result.outcome = lines == 0 ? QuickReminderOutcome::NoEvent : QuickReminderOutcome::MultipleEvents;
+  // One event of one line; a text of blanks alone is still one event, and two events are two
+  // whatever their texts hold.
+  if (boxLines.size() > 1 || NonBlankLines(t) > 1) {
+    result.outcome = QuickReminderOutcome::MultipleEvents;
     return result;
   }
 
-  const int i = FindUnmarkedLine(events, t, day);
+  // The box shows a line break where the line holds "~" (a text may begin or end with one).
+  const int i = FindUnmarkedLine(events, LineBreaksToTildes(t), day);
   if (i == 0) {
     result.outcome = QuickReminderOutcome::NotFound;
     return result;

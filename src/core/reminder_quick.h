@@ -2,10 +2,12 @@
 // Quick reminders: one click on the day menu puts a simple reminder on the day's only event.
 //
 // The day is known by its box text (DayCellText: each event after a line break, newest first, a
-// "." before the text of one with a reminder) and its date. The line changed is the first line in
-// file order whose text is the day's single event text, which has no reminder, and which falls on
-// that day by the rules that place it in the grid; equal texts on other days are left alone.
+// "." before the text of one with a reminder), the lines the box lists and its date. The line
+// changed is the first line in file order whose text is the day's single event text, which has no
+// reminder, and which falls on that day by the rules that place it in the grid; equal texts on
+// other days are left alone.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,10 +37,11 @@ std::string QuickDaysCode(int n);     // "0n0000"
 std::string QuickHoursCode(int n);    // "000n00"
 std::string QuickMinutesCode(int n);  // "0000n0"
 
-// Finds the line of the day and writes the code into it. `cellText` is the box's text, `day` its
-// date, `today` the present date.
-QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellText, Date day, Date today,
-                                     std::string_view code);
+// Finds the line of the day and writes the code into it. `cellText` is the box's text, `boxLines`
+// the indexes of the lines it lists in the same order (MonthView::BoxLines), `day` its date,
+// `today` the present date.
+QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellText, std::span<const int> boxLines,
+                                     Date day, Date today, std::string_view code);
 
 // The title topic of a refusal ("Multiple Events", "Past Event", "Reminder Set", "No Event");
 // empty for Written and NotFound.

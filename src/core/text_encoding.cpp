@@ -120,16 +120,23 @@ int CharacterCount(std::string_view utf8) {
 std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
-  for (char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80)
-      out += ch;
-    else if (c < 0xA0)
-      AppendUtf8(out, kHighControls[c - 0x80]);
-    else
-      AppendUtf8(out, c);
-  }
+  AppendWindows1252AsUtf8(out, text);
   return out;
+}
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n;) {
+    // Runs of ASCII, most of any line, are copied whole.
+    std::size_t run = i;
+    while (run < n && p[run] < 0x80) ++run;
+    out.append(text.data() + i, run - i);
+    if (run == n) break;
+    const unsigned char c = p[run];
+    AppendUtf8(out, c < 0xA0 ? kHighControls[c - 0x80] : c);
+    i = run + 1;
+  }
 }
 
 std::string UpperCaseForCompare(std::string_view utf8) {

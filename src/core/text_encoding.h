@@ -19,6 +19,8 @@ int CharacterCount(std::string_view utf8);
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number, so nothing
 // is lost.
 std::string Windows1252ToUtf8(std::string_view text);
+// The same, appended to `out`: many lines converted into one text cost no text of their own each.
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text);
 
 
 // Upper case for comparing lines: every letter with a capital in Unicode, in every alphabet

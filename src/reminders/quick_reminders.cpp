@@ -36,7 +36,8 @@ void SetQuickReminder(frmMain& window, std::string_view code) {
   const Date first = DateSerial(YearOf(m.ShownMonthDate), MonthOf(m.ShownMonthDate), 1);
   const Date day = first + std::chrono::days{box - m.GridOffset};
 
-  const QuickReminderResult result = SetQuickReminder(app.events, cell, day, m.Today, code);
+  const QuickReminderResult result =
+      SetQuickReminder(app.events, cell, m.BoxLines[static_cast<std::size_t>(box)], day, m.Today, code);
   switch (result.outcome) {
     case QuickReminderOutcome::Written: {
       if (const StoreResult saved = SaveEvents(app.events); !saved) {

@@ -130,6 +130,35 @@ TEST_F(EventsFileTest, LinesPastTheLimitAreKeptAndWrittenBackAfterTheTable) {
   EXPECT_EQ(store.EventCount, 0);
 }
 
+TEST_F(EventsFileTest, AWindows1252TableIsConvertedAndWhatLiesPastItKeptAsRead) {
+  // Every tenth line of the table in Windows-1252, the rest UTF-8 or ASCII; past the table the same
+  // mixture, which stays as it was read.
+  std::string table;
+  Lines expected;
+  for (int i = 1; i <= kMaxEventLines; ++i) {
+    const std::string n = std::to_string(i);
+    if (i % 10 == 0) {
+      table += "01/01/2027000000=Caf\xE9 \x80" + n + "\r\n";
+      expected.push_back("01/01/2027000000=Caf\xC3\xA9 \xE2\x82\xAC" + n);
+    } else {
+      const std::string line = "01/01/2027000000=" + std::string(i % 10 == 5 ? "Stra\xC3\x9F" "e " : "Event ") + n;
+      table += line + "\r\n";
+      expected.push_back(line);
+    }
+  }
+  const std::string past = "02/01/2027000000=M\xFCller\r\n03/01/2027000000=M\xC3\xBCller\r\n";
+  EventStore store = Loaded(table + past);
+  ASSERT_EQ(LinesOf(store), expected);
+  EXPECT_EQ(store.EventRecords.size(), expected.size() + 6) << "room for five more lines";
+  // A converted line can be changed like any other.
+  store.EventRecords.Set(10, "01/01/2027000000=Changed");
+  expected[9] = "01/01/2027000000=Changed";
+  ASSERT_TRUE(SaveEvents(store).ok);
+  std::string written;
+  for (const std::string& line : expected) written += line + "\r\n";
+  EXPECT_EQ(Slurp(FilePath()), written + past);
+}
+
 TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
   const std::string original = "01/01/2027000000=A\r\n02/01/2027000000=B\r\n";
   const fs::path aside = Dir() / "aside";

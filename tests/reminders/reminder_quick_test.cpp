@@ -20,14 +20,20 @@ EventStore Store(const std::vector<std::string>& lines) {
   return store;
 }
 
-// The text the month grid writes into a box of the month of `day`: by default the day's own box.
-std::string CellOf(const EventStore& events, Date day, Date today, int box = -1) {
+// What the month grid shows in a box of the month of `day` (by default the day's own box): its
+// text and the lines it lists.
+struct Box {
+  std::string text;
+  std::vector<int> lines;
+};
+Box BoxOf(const EventStore& events, Date day, Date today, int box = -1) {
   MonthView m;
   Settings s;
   m.SetToday(today);
   m.ShowMonthTitle(day, s);
   m.FillMonthGrid(day, s, events);
-  return m.DayCellText(box < 0 ? m.BoxOfDay(DayOf(day)) : box);
+  const int b = box < 0 ? m.BoxOfDay(DayOf(day)) : box;
+  return {m.DayCellText(b), m.BoxLines[static_cast<std::size_t>(b)]};
 }
 
 const Date kToday = DateSerial(2026, 5, 12);  // a Tuesday
@@ -77,12 +83,37 @@ TEST(SetQuickReminder, FindsTheDaysOwnLineOrRefuses) {
        QuickReminderOutcome::ReminderSet, {"12/05/2026010000=.NET meeting"}},
       {"a dotted text newest, another event after it", {"12/05/2026000000=A", "12/05/2026000000=.B"}, kToday,
        "000100", QuickReminderOutcome::MultipleEvents, {"12/05/2026000000=A", "12/05/2026000000=.B"}},
+      // ".x" without a reminder and "x" with one both stand as ".x" in the box: the newest decides.
+      {"newest has a reminder, an older text begins with a dot", {"12/05/2026000000=.x", "12/05/2026010000=x"},
+       kToday, "000100", QuickReminderOutcome::ReminderSet, {"12/05/2026000000=.x", "12/05/2026010000=x"}},
+      {"newest begins with a dot, an older one has a reminder", {"12/05/2026010000=x", "12/05/2026000000=.x"},
+       kToday, "000100", QuickReminderOutcome::MultipleEvents, {"12/05/2026010000=x", "12/05/2026000000=.x"}},
+      // The box shows a line break where the line holds "~".
+      {"a text beginning with a line break", {"12/05/2026000000=~Blank first line"}, kToday, "020000",
+       QuickReminderOutcome::Written, {"12/05/2026020000=~Blank first line"}},
+      {"a text ending with a line break", {"14/05/9995000000=Eve~"}, DateSerial(2026, 5, 21), "000100",
+       QuickReminderOutcome::Written, {"14/05/9995000100=Eve~"}},
+      {"blank lines around the text", {"12/05/2026000000=~~Gym~  ~"}, kToday, "000010",
+       QuickReminderOutcome::Written, {"12/05/2026000010=~~Gym~  ~"}},
+      {"a line break first, dated yesterday", {"11/05/2026000000=~Dentist"}, DateSerial(2026, 5, 11), "020000",
+       QuickReminderOutcome::PastEvent, {"11/05/2026000000=~Dentist"}},
+      {"a line break first, with a reminder", {"12/05/2026010000=~Dentist"}, kToday, "020000",
+       QuickReminderOutcome::ReminderSet, {"12/05/2026010000=~Dentist"}},
+      {"one event with an empty text", {"12/05/2026000000="}, kToday, "010000", QuickReminderOutcome::Written,
+       {"12/05/2026010000="}},
+      {"an empty text beside another event", {"12/05/2026000000=", "12/05/2026000000=A"}, kToday, "010000",
+       QuickReminderOutcome::MultipleEvents, {"12/05/2026000000=", "12/05/2026000000=A"}},
+      // Columns are characters: a hand-typed line with letters of several bytes before its "=".
+      {"Greek letters in the reminder columns", {"12/05/2026\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1=Trip"},
+       kToday, "000200", QuickReminderOutcome::Written, {"12/05/2026000200=Trip"}},
+      {"an accented text", {"12/05/2026000000=Kaffe\xC3\xA9 mit M\xC3\xBCller"}, kToday, "020000",
+       QuickReminderOutcome::Written, {"12/05/2026020000=Kaffe\xC3\xA9 mit M\xC3\xBCller"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EventStore events = Store(c.lines);
-    const std::string cell = CellOf(events, c.clicked, kToday);
-    const QuickReminderResult r = SetQuickReminder(events, cell, c.clicked, kToday, c.code);
+    const Box box = BoxOf(events, c.clicked, kToday);
+    const QuickReminderResult r = SetQuickReminder(events, box.text, box.lines, c.clicked, kToday, c.code);
     EXPECT_EQ(r.outcome, c.outcome);
     ASSERT_EQ(events.EventCount, static_cast<int>(c.after.size()));
     for (std::size_t i = 0; i < c.after.size(); ++i) EXPECT_EQ(events.EventRecords[i + 1], c.after[i]);
@@ -93,8 +124,10 @@ TEST(SetQuickReminder, FindsTheDaysOwnLineOrRefuses) {
 }
 
 TEST(SetQuickReminder, ALineThatCannotBeTracedIsLeftWithoutAWord) {
+  // A box filled before its line changed.
   EventStore events = Store({"12/05/2026000000=Dentist"});
-  const QuickReminderResult r = SetQuickReminder(events, "\r\nSomething else", kToday, kToday, "010000");
+  const std::vector<int> lines{1};
+  const QuickReminderResult r = SetQuickReminder(events, "\r\nSomething else", lines, kToday, kToday, "010000");
   EXPECT_EQ(r.outcome, QuickReminderOutcome::NotFound);
   EXPECT_EQ(events.EventRecords[1], "12/05/2026000000=Dentist");
   EXPECT_TRUE(QuickReminderMessage(r.outcome, "\r\nSomething else", "May 12, 2026").empty());
@@ -104,9 +137,9 @@ TEST(SetQuickReminder, ABoxOfTheNeighbouringMonthsHasNoEvent) {
   // May 2026 with weeks from Sunday: box 0 is 26 April, greyed, its text a bare line break, even
   // though 26 April has an event in its own month.
   EventStore events = Store({"26/04/2026000000=A"});
-  const std::string cell = CellOf(events, kToday, kToday, 0);
-  ASSERT_EQ(cell, "\r\n");
-  EXPECT_EQ(SetQuickReminder(events, cell, DateSerial(2026, 4, 26), kToday, "010000").outcome,
+  const Box box = BoxOf(events, kToday, kToday, 0);
+  ASSERT_EQ(box.text, "\r\n");
+  EXPECT_EQ(SetQuickReminder(events, box.text, box.lines, DateSerial(2026, 4, 26), kToday, "010000").outcome,
             QuickReminderOutcome::NoEvent);
   EXPECT_EQ(events.EventRecords[1], "26/04/2026000000=A");
 }
