@@ -38,6 +38,12 @@ struct OverviewItem {
 // One item per line 1 .. EventCount that is not deleted, in file order.
 std::vector<OverviewItem> EventsOverview(const EventStore& store);
 
+// The items' positions in ascending order of their texts, equal texts in file order; the
+// descending list is this order read backwards, so one sort serves both directions. Texts compare
+// by their UTF-16 code units, the order the list has always shown (characters past U+FFFF before
+// U+E000 .. U+FFFF).
+std::vector<int> OverviewOrder(const std::vector<OverviewItem>& items);
+
 // "5 more days!", "1 more day!", "3 days ago!", "1 day ago!", "That's Today!".
 std::string OccurrenceAnswer(std::int64_t days);
 

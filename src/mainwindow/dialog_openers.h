@@ -5,7 +5,8 @@
 //
 // A dialog that changes events or settings ends with frmMain::EventsChanged or
 // frmMain::SettingsChanged; the opener returns when the dialog has closed (or, for the non-modal
-// reminders dialog, when it is shown).
+// reminders dialog, when it is shown). Once a registered dialog is gone, the memory it freed is
+// handed back to the system (ReturnFreedMemory).
 
 #include <functional>
 

@@ -5,21 +5,23 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "core/calendar_date.h"
 #include "core/clock.h"
 #include "core/message_box.h"
 #include "mainwindow/todays_events.h"
+#include "preferences/events_overview_model.h"
 
 namespace orlevant {
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
 constexpr const char* kCounterNames[] = {"lblYearly",        "lblQuarterly", "lblMonthly",
                                          "lblWeekly",        "lblTodayOnly", "lblPreviousYears",
                                          "lblThisYear",      "lblLaterYears", "lblTotal"};
@@ -37,14 +39,30 @@ QLabel* Number(QWidget* parent, const QString& name) {
   return label;
 }
 
+// Rows as wide as the list, one line high: a text longer than the list ends in an ellipsis at its
+// edge, and no row's text is laid out to find the list's width.
+class OneColumnRows : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+  }
+};
+
 }  // namespace
 
 StatisticsTab::StatisticsTab(const EventStore& events, QWidget* parent) : PreferencesTab(parent), events_(events) {
   auto* fraOverView = new QGroupBox(QStringLiteral("Events Overview"), this);
   fraOverView->setObjectName(QStringLiteral("fraOverView"));
   auto* overview = new QVBoxLayout(fraOverView);
-  lvwEvents_ = new QListWidget(fraOverView);
+  overview_ = new EventsOverviewModel(this);
+  lvwEvents_ = new QListView(fraOverView);
   lvwEvents_->setObjectName(QStringLiteral("lvwEvents"));
+  lvwEvents_->setModel(overview_);
+  lvwEvents_->setUniformItemSizes(true);
+  lvwEvents_->setItemDelegate(new OneColumnRows(lvwEvents_));
+  lvwEvents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  lvwEvents_->installEventFilter(this);
   lvwEvents_->viewport()->installEventFilter(this);
   overview->addWidget(lvwEvents_);
   auto* sortRow = new QHBoxLayout;
@@ -65,10 +83,10 @@ StatisticsTab::StatisticsTab(const EventStore& events, QWidget* parent) : Prefer
     Sort();
     txtOccurrence_->clear();
   });
-  connect(lvwEvents_, &QListWidget::itemClicked, this, &StatisticsTab::lvwEvents_ItemClick);
-  connect(lvwEvents_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-    if (item) lvwEvents_ItemClick(item);
-  });
+  Sort();
+  connect(lvwEvents_, &QListView::clicked, this, &StatisticsTab::lvwEvents_ItemClick);
+  connect(lvwEvents_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &StatisticsTab::lvwEvents_ItemClick);
 
   auto* fraTotals = new QGroupBox(QStringLiteral("Totals"), this);
   fraTotals->setObjectName(QStringLiteral("fraTotals"));
@@ -125,34 +143,32 @@ void StatisticsTab::Shown() {
 }
 
 void StatisticsTab::FillEventsOverview() {
-  const QSignalBlocker quiet(lvwEvents_);
-  lvwEvents_->clear();
-  for (const OverviewItem& item : EventsOverview(events_)) {
-    auto* row = new QListWidgetItem(QString::fromStdString(item.text));
-    row->setData(kKeyRole, QString::fromStdString(item.key));
-    lvwEvents_->addItem(row);
-  }
   Sort();
+  overview_->Fill(EventsOverview(events_));
 }
 
-void StatisticsTab::Sort() {
-  lvwEvents_->sortItems(cboSort_->currentText() == QLatin1String("Ascending") ? Qt::AscendingOrder
-                                                                               : Qt::DescendingOrder);
-}
+void StatisticsTab::Sort() { overview_->SetDescending(cboSort_->currentText() != QLatin1String("Ascending")); }
 
-void StatisticsTab::lvwEvents_ItemClick(QListWidgetItem* item) {
-  if (!item) return;
+void StatisticsTab::lvwEvents_ItemClick(const QModelIndex& item) {
+  if (!item.isValid()) return;
   txtOccurrence_->setText(
-      QString::fromStdString(OccurrenceAnswerForKey(item->data(kKeyRole).toString().toStdString(), SystemToday())));
+      QString::fromStdString(OccurrenceAnswerForKey(overview_->Item(item.row()).key, SystemToday())));
 }
 
 bool StatisticsTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lvwEvents_ && event->type() == QEvent::KeyRelease) {
+    // Up and Down reach the item click as the current row moves; Space chooses the row it is on.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) lvwEvents_ItemClick(lvwEvents_->currentIndex());
+    return false;
+  }
   if (watched == lvwEvents_->viewport() && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-    if (QListWidgetItem* item = lvwEvents_->currentItem()) {
+    const QModelIndex item = lvwEvents_->currentIndex();
+    if (item.isValid()) {
       lvwEvents_ItemClick(item);
       AppMessageBoxes().Show(MsgIcon::None, MsgButtons::Ok, AppTitle(),
-                             item->text().toStdString() + std::string(kWidenLine) + "\r\n\r\n");
+                             overview_->Item(item.row()).text + std::string(kWidenLine) + "\r\n\r\n");
     }
     return true;
   }

@@ -10,10 +10,12 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 
 namespace orlevant {
+
+class EventsOverviewModel;
 
 class StatisticsTab : public PreferencesTab {
   Q_OBJECT
@@ -27,10 +29,11 @@ class StatisticsTab : public PreferencesTab {
   void Shown() override;
 
   void FillEventsOverview();
-  void lvwEvents_ItemClick(QListWidgetItem* item);
+  void lvwEvents_ItemClick(const QModelIndex& item);
 
   const EventStatistics& Counts() const { return counts_; }
-  QListWidget* lvwEvents() const { return lvwEvents_; }
+  QListView* lvwEvents() const { return lvwEvents_; }
+  const EventsOverviewModel& Overview() const { return *overview_; }
   QComboBox* cboSort() const { return cboSort_; }
   QLineEdit* txtOccurrence() const { return txtOccurrence_; }
   QLabel* lblMonthTotal(int month) const { return lblMonthTotal_.at(static_cast<std::size_t>(month)); }
@@ -44,7 +47,8 @@ class StatisticsTab : public PreferencesTab {
 
   const EventStore& events_;
   EventStatistics counts_;
-  QListWidget* lvwEvents_ = nullptr;
+  EventsOverviewModel* overview_ = nullptr;
+  QListView* lvwEvents_ = nullptr;
   QComboBox* cboSort_ = nullptr;
   QLineEdit* txtOccurrence_ = nullptr;
   QLabel* lblPreviousYearsMsg_ = nullptr;

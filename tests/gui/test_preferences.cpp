@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -492,6 +492,14 @@ class TestPreferences : public QObject {
 
   // ------------------------------------------------------------------ statistics and maintenance
 
+  // The overview's rows as the list shows them, top to bottom.
+  static QStringList Rows(const StatisticsTab* s) {
+    QStringList rows;
+    const QAbstractItemModel* m = s->lvwEvents()->model();
+    for (int r = 0; r < m->rowCount(); ++r) rows << m->index(r, 0).data().toString();
+    return rows;
+  }
+
   void statisticsCountAndAnswer() {
     frmPreferences& d = Open();
     d.SSTab()->setCurrentIndex(5);
@@ -500,13 +508,39 @@ class TestPreferences : public QObject {
     QCOMPARE(s->Counter("lblTodayOnly")->text(), QStringLiteral("3"));
     QCOMPARE(s->lblMonthTotal(7)->text(), QStringLiteral("1"));
     // Descending by description: the yearly event first.
-    QCOMPARE(s->lvwEvents()->item(0)->text(), QStringLiteral("Yearly/07/04 - Party"));
-    s->cboSort()->setCurrentIndex(0);
-    QCOMPARE(s->lvwEvents()->item(0)->text(), QStringLiteral("2025/03/14 - Last year"));
-    const auto tomorrow = s->lvwEvents()->findItems(QStringLiteral("Tomorrow"), Qt::MatchContains);
-    QCOMPARE(tomorrow.size(), 1);
-    s->lvwEvents_ItemClick(tomorrow[0]);
+    const QStringList descending = {"Yearly/07/04 - Party", "2026/06/16 - Tomorrow", "2026/03/14 - Dentist",
+                                    "2025/03/14 - Last year"};
+    QCOMPARE(Rows(s), descending);
+    QListView* list = s->lvwEvents();
+    list->setCurrentIndex(list->model()->index(1, 0));
     QCOMPARE(s->txtOccurrence()->text(), QStringLiteral("1 more day!"));
+    // The other direction clears the answer; the chosen event stays chosen.
+    s->cboSort()->setCurrentIndex(0);
+    QCOMPARE(Rows(s), QStringList(descending.rbegin(), descending.rend()));
+    QCOMPARE(s->txtOccurrence()->text(), QString());
+    QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("2026/06/16 - Tomorrow"));
+    QCOMPARE(list->selectionModel()->selectedIndexes(), QModelIndexList{list->currentIndex()});
+  }
+
+  // Keys on the list answer for the event they leave chosen: Space for the one it is on.
+  void statisticsKeysAnswerForTheChosenEvent_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Space") << int(Qt::Key_Space) << "1 more day!";
+    QTest::newRow("Up") << int(Qt::Key_Up) << "19 more days!";
+    QTest::newRow("Down") << int(Qt::Key_Down) << "93 days ago!";
+  }
+  void statisticsKeysAnswerForTheChosenEvent() {
+    QFETCH(int, key);
+    QFETCH(QString, answer);
+    frmPreferences& d = Open();
+    d.SSTab()->setCurrentIndex(5);
+    StatisticsTab* s = d.Statistics();
+    QListView* list = s->lvwEvents();
+    list->setCurrentIndex(list->model()->index(1, 0));  // "Tomorrow"
+    s->txtOccurrence()->clear();
+    QTest::keyClick(list, static_cast<Qt::Key>(key));
+    QCOMPARE(s->txtOccurrence()->text(), answer);
   }
 
   void purgeAllAsksThenEmptiesAndRedraws_data() {

@@ -97,6 +97,35 @@ TEST(EventsOverview, DescriptionThenTextWithUniqueKeysForEqualLines) {
   EXPECT_EQ(items[2].key, "14/03/2026120000=Dentist3");
 }
 
+// The list has always ordered its texts by UTF-16 code unit, case and accents included; at the
+// start of a text and past a long common beginning alike.
+TEST(EventsOverview, TextsOrderedByUtf16CodeUnits) {
+  const std::pair<std::string, std::string> lessThan[] = {
+      {"B", "a"},
+      {"ab", "abc"},
+      {"z", "\u00e9"},
+      {"\u4e2d", "\U0001F600"},
+      {"\uD7FF", "\U0001F600"},
+      // Past U+FFFF a character is a surrogate pair, below U+E000 .. U+FFFF.
+      {"\U0001F600", "\uFF01"},
+      {"\U0001F600", "\uE000"},
+      {"x\U0001F600", "x\uFFFD"},
+  };
+  for (const std::string& start : {std::string(), std::string("Weekly/Mondays(All) - Team meeting ")}) {
+    for (const auto& [a, b] : lessThan) {
+      EXPECT_EQ(OverviewOrder({{"", start + b}, {"", start + a}}), (std::vector<int>{1, 0})) << start + a;
+      EXPECT_EQ(OverviewOrder({{"", start + a}, {"", start + b}}), (std::vector<int>{0, 1})) << start + a;
+    }
+  }
+}
+
+TEST(EventsOverview, SortedByTextWithEqualTextsInFileOrder) {
+  const std::vector<OverviewItem> items = {{"k0", "b"}, {"k1", "a"},         {"k2", "b"},
+                                           {"k3", "A"}, {"k4", "a"},         {"k5", "\uFF01"},
+                                           {"k6", "\U0001F600"}};
+  EXPECT_EQ(OverviewOrder(items), (std::vector<int>{3, 1, 4, 0, 2, 6, 5}));
+}
+
 TEST(OccurrenceAnswer, TheThreeAnswersAndTheirUnits) {
   const std::pair<std::int64_t, const char*> cases[] = {
       {5, "5 more days!"}, {1, "1 more day!"}, {0, "That's Today!"}, {-1, "1 day ago!"}, {-3, "3 days ago!"},
