@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 
 namespace orlevant {
 
@@ -122,6 +123,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, c
                                              const std::string& text, QWidget* parent,
                                              std::optional<QRect> screenArea) {
   auto box = std::make_unique<QMessageBox>(parent);
+  UseFixedDialogFrame(*box);
   box->setIcon(IconFor(icon));
   box->setWindowTitle(QString::fromStdString(title));
   box->setTextFormat(Qt::PlainText);
