@@ -84,9 +84,8 @@ int main(int argc, char* argv[]) {
 
   orlevant::AppContext app;
   orlevant::StartupOptions options;
-  options.isOnlyCopy = [] { return true; };
   options.runModal = [](QDialog&) {};
-  std::unique_ptr<orlevant::frmMain> window = orlevant::Main(app, options);
+  std::unique_ptr<orlevant::frmMain> window = orlevant::Main(app, options).window;
   if (!window) return 1;
   const int result = QApplication::exec();
   window.reset();

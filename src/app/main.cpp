@@ -9,7 +9,7 @@
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_platform_choice.h"
-#include "platform/qt/single_instance.h"
+#include "platform/single_instance.h"
 
 int main(int argc, char* argv[]) {
   if (const auto platform = orlevant::PreferredQtPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("XDG_SESSION_TYPE"),
@@ -23,14 +23,15 @@ int main(int argc, char* argv[]) {
 
   orlevant::SingleInstance instance;
   orlevant::StartupOptions options;
-  options.isOnlyCopy = [&instance] { return instance.TryAcquire(); };
+  options.instanceLock = [&instance] { return instance.TryAcquire(); };
 
   orlevant::QtMessageBoxes boxes;
   orlevant::SetAppMessageBoxes(&boxes);
 
   orlevant::AppContext app;
-  std::unique_ptr<orlevant::frmMain> window = orlevant::Main(app, options);
-  if (!window) return 0;
+  orlevant::StartResult start = orlevant::Main(app, options);
+  std::unique_ptr<orlevant::frmMain> window = std::move(start.window);
+  if (!window) return start.exitStatus;
   if (window->IsUnloaded()) return 0;
   QObject::connect(window.get(), &orlevant::frmMain::Unloaded, &application, &QCoreApplication::quit);
   const int result = QApplication::exec();

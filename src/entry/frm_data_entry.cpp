@@ -24,6 +24,7 @@
 #include "mainwindow/todays_events.h"
 #include "platform/date_format.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/plain_label.h"
 
 namespace orlevant {
@@ -73,6 +74,7 @@ frmDataEntry::frmDataEntry(AppContext& app, int box, QWidget* parent)
   setObjectName(QStringLiteral("frmDataEntry"));
   setModal(true);
   CreateControls();
+  UseFixedDialogFrame(*this);
   Form_Load();
 }
 

@@ -49,14 +49,18 @@ std::shared_ptr<const QTextLayout> KeptParagraph(QStringView paragraph, const QF
 
 }  // namespace
 
-FittingText::FittingText(const QString& text, const QFont& font, int width, int height) {
-  if (width <= 0 || height <= 0) return;
+FittingText::FittingText(const QString& text, const QFont& font, int width, int height) : font_(font), width_(width) {
+  if (width <= 0 || height <= 0) {
+    cut_ = !text.trimmed().isEmpty();
+    return;
+  }
   const QFontMetricsF metrics(font);
   const QTextOption option = WrappingOption();
   const QString look = font.key() + QLatin1Char('\x1f') + QString::number(width) + QLatin1Char('\x1f');
 
   qreal y = 0;
   qsizetype start = 0;
+  qsizetype shownEnd = 0;  // where the text of the last line shown ends
   while (start <= text.size()) {
     // A line needs at least the font's height; below that nothing more can fit.
     if (y + metrics.height() > height) break;
@@ -74,6 +78,7 @@ FittingText::FittingText(const QString& text, const QFont& font, int width, int 
         }
         placed_.push_back({layouts_.size(), i, y - line.y()});
         y += line.height();
+        shownEnd = start + line.textStart() + line.textLength();
       }
       laidOut_ += end - start;
       layouts_.push_back(layout);
@@ -99,6 +104,7 @@ FittingText::FittingText(const QString& text, const QFont& font, int width, int 
         line.setPosition(QPointF(0, y));
         y += line.height();
         placed_.push_back({layouts_.size(), line.lineNumber(), 0});
+        shownEnd = start + line.textStart() + line.textLength();
       }
       layout->endLayout();
       laidOut_ += length;
@@ -107,20 +113,41 @@ FittingText::FittingText(const QString& text, const QFont& font, int width, int 
     if (full) break;
     start = end + 1;
   }
+  cut_ = !QStringView(text).mid(shownEnd).trimmed().isEmpty();
 }
 
-std::vector<FittingText::Line> FittingText::Lines() const {
+QString FittingText::MarkedCut(const QString& line) const {
+  QStringView kept(line);
+  while (!kept.isEmpty() && kept.back().isSpace()) kept.chop(1);
+  return QFontMetrics(font_).elidedText(kept.toString() + QChar(0x2026), Qt::ElideRight, width_);
+}
+
+std::vector<FittingText::Line> FittingText::Lines(bool markCut) const {
   std::vector<Line> lines;
   for (const Placed& p : placed_) {
     const QTextLayout& layout = *layouts_[p.layout];
     const QTextLine line = layout.lineAt(p.line);
     lines.push_back({layout.text().mid(line.textStart(), line.textLength()), line.y() + p.shift, line.height()});
   }
+  if (markCut && cut_ && !lines.empty()) lines.back().text = MarkedCut(lines.back().text);
   return lines;
 }
 
-void FittingText::Draw(QPainter& painter, QPointF origin) const {
-  for (const Placed& p : placed_) layouts_[p.layout]->lineAt(p.line).draw(&painter, origin + QPointF(0, p.shift));
+void FittingText::Draw(QPainter& painter, QPointF origin, bool markCut) const {
+  const bool marking = markCut && cut_ && !placed_.empty();
+  for (std::size_t i = 0; i + (marking ? 1 : 0) < placed_.size(); ++i) {
+    const Placed& p = placed_[i];
+    layouts_[p.layout]->lineAt(p.line).draw(&painter, origin + QPointF(0, p.shift));
+  }
+  if (!marking) return;
+  const Placed& last = placed_.back();
+  const QTextLayout& layout = *layouts_[last.layout];
+  const QTextLine line = layout.lineAt(last.line);
+  painter.save();
+  painter.setFont(font_);
+  painter.drawText(origin + QPointF(line.x(), line.y() + last.shift + line.ascent()),
+                   MarkedCut(layout.text().mid(line.textStart(), line.textLength())));
+  painter.restore();
 }
 
 int MostLinesIn(const QFont& font, int height) {
@@ -140,18 +167,28 @@ std::string_view FirstLines(std::string_view text, int lines) {
 
 DayTextLabel::DayTextLabel(QWidget* parent) : QLabel(parent) {}
 
-void DayTextLabel::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  drawFrame(&painter);
+QRect DayTextLabel::TextArea() const {
   QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
   if (indent() > 0) {
     if (alignment() & Qt::AlignLeft) area.setLeft(area.left() + indent());
     if (alignment() & Qt::AlignRight) area.setRight(area.right() - indent());
     if (alignment() & Qt::AlignTop) area.setTop(area.top() + indent());
   }
+  return area;
+}
+
+std::vector<FittingText::Line> DayTextLabel::ShownLines() const {
+  const QRect area = TextArea();
+  return FittingText(text(), font(), area.width(), area.height()).Lines(marksCut_);
+}
+
+void DayTextLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  drawFrame(&painter);
+  const QRect area = TextArea();
   const FittingText fitting(text(), font(), area.width(), area.height());
   painter.setPen(palette().color(foregroundRole()));
-  fitting.Draw(painter, area.topLeft());
+  fitting.Draw(painter, area.topLeft(), marksCut_);
 }
 
 }  // namespace orlevant

@@ -26,12 +26,16 @@ class FittingText {
     qreal top = 0;
     qreal height = 0;
   };
-  std::vector<Line> Lines() const;
+  // With `markCut`, a text cut short ends its last line in an ellipsis, which takes the place of
+  // the line's last characters where the line is full.
+  std::vector<Line> Lines(bool markCut = false) const;
+  // Whether more of the text follows the lines that fit (more than blanks and line breaks).
+  bool Cut() const { return cut_; }
   // How many characters of the text were laid out in all: those of the lines shown, and at most one
   // line's worth more where the next line was found not to fit.
   qsizetype CharactersLaidOut() const { return laidOut_; }
 
-  void Draw(QPainter& painter, QPointF origin) const;
+  void Draw(QPainter& painter, QPointF origin, bool markCut = false) const;
 
  private:
   struct Placed {
@@ -41,8 +45,13 @@ class FittingText {
   };
   // Short paragraphs are shared with other boxes that show the same event.
   std::vector<std::shared_ptr<const QTextLayout>> layouts_;
+  QString MarkedCut(const QString& line) const;
+
   std::vector<Placed> placed_;
   qsizetype laidOut_ = 0;
+  bool cut_ = false;
+  QFont font_;
+  int width_ = 0;
 };
 
 // The most lines a box `height` pixels high can show in `font`, however the desktop's fonts fall
@@ -58,8 +67,19 @@ class DayTextLabel : public QLabel {
  public:
   explicit DayTextLabel(QWidget* parent = nullptr);
 
+  // The hover pop-ups mark a cut with an ellipsis, so that the user sees the text goes on; a day
+  // box leaves its text as it is, since the pop-up and the entry dialog show more of it.
+  void SetMarksCut(bool marks) { marksCut_ = marks; }
+  // The lines as the label draws them.
+  std::vector<FittingText::Line> ShownLines() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRect TextArea() const;
+
+  bool marksCut_ = false;
 };
 
 }  // namespace orlevant

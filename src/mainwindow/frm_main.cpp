@@ -157,6 +157,9 @@ void frmMain::Form_Load() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     m.ScreenWidth = PixelsToTwips(screen->geometry().width());
     m.ScreenHeight = PixelsToTwips(screen->geometry().height());
+    const QRect free = screen->availableGeometry();
+    m.WorkArea = TwipRect{PixelsToTwips(free.x()), PixelsToTwips(free.y()), PixelsToTwips(free.width()),
+                          PixelsToTwips(free.height())};
   }
 
   // 9. The collapse or expand at the end of the load inverts CompactMode.

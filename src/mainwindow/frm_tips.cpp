@@ -12,6 +12,7 @@
 #include "core/settings.h"
 #include "mainwindow/menu_icons.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/settings_store.h"
 
 namespace orlevant {
@@ -204,6 +205,7 @@ frmTips::frmTips(Settings& settings, SettingsStore& store, QWidget* parent)
   layout->addLayout(top, 1);
   layout->addLayout(bottom);
   resize(660, 380);
+  UseFixedDialogFrame(*this);
 
   connect(lstCategory, &QListWidget::currentRowChanged, this, [this] { lstCategory_Click(); });
   connect(chkRemember, &QCheckBox::toggled, this, [this] { chkRemember_Click(); });

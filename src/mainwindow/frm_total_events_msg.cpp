@@ -12,6 +12,7 @@
 #include "core/settings.h"
 #include "mainwindow/todays_events.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/settings_store.h"
 
 namespace orlevant {
@@ -89,6 +90,7 @@ frmTotalEventsMsg::frmTotalEventsMsg(int eventCount, SettingsStore& store, QWidg
   layout->addLayout(row);
   // The window keeps the size its paragraphs need: made smaller, they would run into each other.
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  UseFixedDialogFrame(*this);
 
   connect(chkShowTotalEventsMsg, &QCheckBox::toggled, this, [this] { chkShowTotalEventsMsg_Click(); });
   connect(chkNeverShowTotalEventsMsg, &QCheckBox::toggled, this, [this] { chkNeverShowTotalEventsMsg_Click(); });

@@ -30,8 +30,13 @@ HoverPopup::HoverPopup(const char* name, KeyUpHandler keyUp, PointerHandler poin
   setAutoFillBackground(true);
   lblTitle = NewPopupLabel(this, "lblTitle", true);
   lblDate = NewPopupLabel(this, "lblDate");
-  lblMessage = NewPopupLabel(this, "lblMessage", false, new DayTextLabel(this));
+  auto* message = new DayTextLabel(this);
+  message->SetMarksCut(true);
+  lblMessage = NewPopupLabel(this, "lblMessage", false, message);
   lblMessage->setWordWrap(true);
+  // The label reaches the window's right edge (in the event pop-up, as designed, a pixel past it),
+  // where the frame is drawn: a full line would lose its last letter under the frame.
+  lblMessage->setContentsMargins(0, 0, 3, 0);
 }
 
 void HoverPopup::ShowAt(int left, int top) {

@@ -1,5 +1,7 @@
 #include "mainwindow/startup.h"
 
+#include <utility>
+
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "core/settings_warning.h"
@@ -57,9 +59,23 @@ void CheckTotalEvents(AppContext& app, frmMain& window, const StartupOptions& op
 
 }  // namespace
 
-std::unique_ptr<frmMain> Main(AppContext& app, const StartupOptions& options) {
-  // 1. Another copy runs: nothing is loaded, shown or written.
-  if (options.isOnlyCopy && !options.isOnlyCopy()) return nullptr;
+std::string NoInstanceLockMessage(const InstanceLock& lock) {
+  return ProductTitle() + " cannot start: it could not make sure that no other copy of it is running." + kWidenLine +
+         "\r\n\r\nIts lock could not be taken at" + kWidenLine + "\r\n" + lock.path + kWidenLine +
+         "\r\n\r\nReason: " + lock.reason + "." + kWidenLine + "\r\n\r\n";
+}
+
+StartResult Main(AppContext& app, const StartupOptions& options) {
+  // 1. Another copy runs: nothing is loaded, shown or written. A lock that cannot be taken at all
+  // is not another copy, and ending without a word would leave the user nothing to go on.
+  if (options.instanceLock) {
+    const InstanceLock lock = options.instanceLock();
+    if (lock.state == InstanceLock::State::HeldByAnotherCopy) return {nullptr, 0};
+    if (lock.state == InstanceLock::State::Failed) {
+      AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, AppTitle(), NoInstanceLockMessage(lock));
+      return {nullptr, 1};
+    }
+  }
 
   // The first settings file that cannot be read or written in this run is told to the user once.
   InstallSettingsWarning();
@@ -94,7 +110,7 @@ std::unique_ptr<frmMain> Main(AppContext& app, const StartupOptions& options) {
 
   // 9. The size of the events file.
   if (!window->IsUnloaded()) CheckTotalEvents(app, *window, options, firstUse);
-  return window;
+  return {std::move(window), 0};
 }
 
 }  // namespace orlevant

@@ -10,17 +10,19 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_splash.h"
+#include "platform/single_instance.h"
 
 namespace orlevant {
 
 struct AppContext;
 
 struct StartupOptions {
-  // The previous-instance test: true when this is the only running copy. Empty: always true.
-  std::function<bool()> isOnlyCopy;
+  // The previous-instance test: takes the one-copy lock. Empty: this is the only copy.
+  std::function<InstanceLock()> instanceLock;
   // How the splash stays up once painted. Empty: about a second.
   SplashHold splashHold;
   // Runs a dialog modally. Empty: QDialog::exec.
@@ -29,8 +31,18 @@ struct StartupOptions {
   FrmMainServices mainWindow;
 };
 
-// Runs the start. Gives the loaded main window, which the program lives as long as, or nullptr
-// when another copy runs (nothing was shown, read or written then).
-std::unique_ptr<frmMain> Main(AppContext& app, const StartupOptions& options = {});
+struct StartResult {
+  // The loaded main window, which the program lives as long as; nullptr when the start ended at its
+  // first step, before anything was read or written.
+  std::unique_ptr<frmMain> window;
+  // What the program ends with when there is no window: 0 when another copy runs, which ends the
+  // start silently; 1 when the lock could not be taken, which the user has been told about.
+  int exitStatus = 0;
+};
+
+StartResult Main(AppContext& app, const StartupOptions& options = {});
+
+// The box of a lock that could not be taken: the lock's path and the system's reason.
+std::string NoInstanceLockMessage(const InstanceLock& lock);
 
 }  // namespace orlevant

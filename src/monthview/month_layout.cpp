@@ -104,6 +104,9 @@ void MonthView::PositionMainWindow(int position, const Settings& settings) {
   // A collapsed window starts where the title starts, one arrow's width to the right.
   const int arrow = CompactMode ? lblNextMonth.Geometry.Width : 0;
   const auto centred = [](int screen, int window) { return RoundHalfToEven((screen - window) / 2.0); };
+  // Placed against the whole screen, a top place would put the title strip under a top panel,
+  // where the window can neither be dragged nor its menus opened.
+  const TwipRect area = WorkArea.value_or(TwipRect{0, 0, ScreenWidth, ScreenHeight});
   // Each call asks the window to stand at the place worked out, even where it is the same as before.
   ++Placements;
   switch (position) {
@@ -112,20 +115,20 @@ void MonthView::PositionMainWindow(int position, const Settings& settings) {
       WindowTop = settings.PositionTop;
       break;
     case 1:
-      WindowLeft = centred(ScreenWidth, FullWidth) + arrow;
-      WindowTop = centred(ScreenHeight, FullHeight);
+      WindowLeft = area.Left + centred(area.Width, FullWidth) + arrow;
+      WindowTop = area.Top + centred(area.Height, FullHeight);
       break;
     case 2:
-      WindowLeft = centred(ScreenWidth, FullWidth) + arrow;
-      WindowTop = 0;
+      WindowLeft = area.Left + centred(area.Width, FullWidth) + arrow;
+      WindowTop = area.Top;
       break;
     case 3:
-      WindowLeft = arrow;
-      WindowTop = 0;
+      WindowLeft = area.Left + arrow;
+      WindowTop = area.Top;
       break;
     case 4:
-      WindowLeft = ScreenWidth - FullWidth + arrow;
-      WindowTop = 0;
+      WindowLeft = area.Left + area.Width - FullWidth + arrow;
+      WindowTop = area.Top;
       break;
     default:
       break;

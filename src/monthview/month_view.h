@@ -148,6 +148,9 @@ struct MonthView {
   int CurrentYear = 2000;
   int ScreenWidth = 1920 * kTwipsPerPixel;  // twips; the window sets them at load
   int ScreenHeight = 1080 * kTwipsPerPixel;
+  // The part of the screen that its panels leave free, where the window can be seen and dragged;
+  // the window measures it at load. None: the whole screen, from its top left corner.
+  std::optional<TwipRect> WorkArea;
 
   // ---------------------------------------------------------------- the shown month
   Date ShownMonthDate{};    // any day of the shown month (ShowMonthTitle)
@@ -219,7 +222,7 @@ struct MonthView {
   // The window takes the expanded size; while CompactMode it stays the title strip.
   void PositionGridControls();
   // WindowLeft/WindowTop for position 0 (last place), 1 (centre), 2 (top centre), 3 (top left),
-  // 4 (top right); any other keeps the last place.
+  // 4 (top right), the last four within the work area; any other keeps the last place.
   void PositionMainWindow(int position, const Settings& settings);
 
   // Which picture the 42 reminder icons show: reminders on or off.

@@ -25,12 +25,6 @@ const char* AbsoluteEnv(const char* name) {
   return (value && value[0] == '/') ? value : nullptr;
 }
 
-std::string TempFolder() {
-  std::error_code ec;
-  const auto tmp = std::filesystem::temp_directory_path(ec);
-  return WithSlash(ec ? std::string("/tmp") : tmp.string());
-}
-
 std::string HomeFolder() {
   if (const char* home = AbsoluteEnv("HOME")) return WithSlash(home);
   long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
@@ -41,7 +35,7 @@ std::string HomeFolder() {
       found->pw_dir[0] == '/') {
     return WithSlash(found->pw_dir);
   }
-  return TempFolder();
+  return TempDir();
 }
 
 }  // namespace
@@ -56,9 +50,20 @@ std::string DataHome() {
   return HomeFolder() + ".local/share/";
 }
 
+std::string CacheHome() {
+  if (const char* dir = AbsoluteEnv("XDG_CACHE_HOME")) return WithSlash(dir);
+  return HomeFolder() + ".cache/";
+}
+
 std::string RuntimeDir() {
   if (const char* dir = AbsoluteEnv("XDG_RUNTIME_DIR")) return WithSlash(dir);
-  return TempFolder();
+  return {};
+}
+
+std::string TempDir() {
+  std::error_code ec;
+  const auto tmp = std::filesystem::temp_directory_path(ec);
+  return WithSlash(ec ? std::string("/tmp") : tmp.string());
 }
 
 std::string ExecutableFolder() {

@@ -15,8 +15,12 @@ inline constexpr std::string_view kExecutableName = "orlevant";
 std::string ConfigHome();
 // $XDG_DATA_HOME, or ~/.local/share likewise.
 std::string DataHome();
-// $XDG_RUNTIME_DIR, or the system's temporary folder.
+// $XDG_CACHE_HOME, or ~/.cache likewise.
+std::string CacheHome();
+// $XDG_RUNTIME_DIR, or empty when the session has none.
 std::string RuntimeDir();
+// The system's temporary folder ($TMPDIR, else /tmp), shared by every user of the machine.
+std::string TempDir();
 // The folder of the running program file.
 std::string ExecutableFolder();
 

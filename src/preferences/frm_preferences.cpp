@@ -11,6 +11,7 @@
 #include "core/preference_tables.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/todays_events.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/run_at_logon.h"
 #include "preferences/about_tab.h"
 #include "preferences/colours_tab.h"
@@ -97,6 +98,7 @@ frmPreferences::frmPreferences(AppContext& app, PreferencesServices services, QW
   layout->addWidget(SSTab_, 1);
   layout->addWidget(fraDescription_);
   layout->addWidget(buttons_);
+  UseFixedDialogFrame(*this);
 
   Form_Load();
   connect(SSTab_, &QTabWidget::currentChanged, this, &frmPreferences::SSTab_Click);

@@ -22,6 +22,7 @@
 #include "monthview/events_list.h"
 #include "monthview/print_layout.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/twips.h"
 #include "printing/print_job.h"
 
@@ -83,8 +84,8 @@ frmPrintOptions::frmPrintOptions(frmMain& main, PrinterSource source) : QDialog(
 frmPrintOptions::~frmPrintOptions() = default;
 
 void frmPrintOptions::CreateControls() {
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFixedSize(TwipsToPixels(QSize(7320, 4656)));
+  UseFixedDialogFrame(*this);
 
   fraOptions = new QGroupBox(QStringLiteral("Print Options"), this);
   fraOptions->setObjectName(QStringLiteral("fraOptions"));

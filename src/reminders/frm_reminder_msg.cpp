@@ -12,6 +12,7 @@
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/plain_label.h"
 #include "reminders/reminder_sound.h"
 
@@ -151,6 +152,7 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
   layout->addLayout(top);
   layout->addLayout(buttons);
   setMinimumWidth(380);
+  UseFixedDialogFrame(*this);
 }
 
 void frmReminderMsg::showEvent(QShowEvent* event) {

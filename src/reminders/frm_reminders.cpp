@@ -28,6 +28,7 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/todays_events.h"
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/plain_label.h"
 #include "platform/qt/screen_centre.h"
 #include "reminders/reminder_sound.h"
@@ -79,6 +80,7 @@ frmReminders::frmReminders(frmMain& main, QWidget* parent) : QDialog(parent), ma
   AppContext& app = app_;
   main.FinishStartReminders();
   CreateControls();
+  UseFixedDialogFrame(*this);
 
   setWindowTitle(QString::fromStdString(AppTitle() + " - Reminders  "));
   lblDescription_->setText(

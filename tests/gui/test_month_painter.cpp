@@ -191,21 +191,28 @@ class TestMonthPainter : public QObject {
     QTest::addColumn<int>("width");
     QTest::addColumn<double>("linesHigh");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("blank first line, then what fits") << "\nA\nB\nC" << 200 << 2.6 << QStringList{"", "A"};
-    QTest::newRow("exactly three") << "one\ntwo\nthree\nfour" << 200 << 3.0 << QStringList{"one", "two", "three"};
-    QTest::newRow("less than a line") << "one" << 200 << 0.9 << QStringList{};
-    QTest::newRow("all fit") << "one\ntwo" << 200 << 5.5 << QStringList{"one", "two"};
-    QTest::newRow("a long word breaks anywhere") << QString(40, QLatin1Char('m')) << 60 << 9.0 << QStringList{};
+    QTest::addColumn<bool>("cut");  // more text follows the lines shown
+    QTest::newRow("blank first line, then what fits") << "\nA\nB\nC" << 200 << 2.6 << QStringList{"", "A"} << true;
+    QTest::newRow("exactly three") << "one\ntwo\nthree\nfour" << 200 << 3.0 << QStringList{"one", "two", "three"}
+                                   << true;
+    QTest::newRow("less than a line") << "one" << 200 << 0.9 << QStringList{} << true;
+    QTest::newRow("all fit") << "one\ntwo" << 200 << 5.5 << QStringList{"one", "two"} << false;
+    QTest::newRow("only blank lines left") << "one\n \n" << 200 << 1.2 << QStringList{"one"} << false;
+    QTest::newRow("a long word breaks anywhere") << QString(40, QLatin1Char('m')) << 60 << 9.0 << QStringList{}
+                                                 << false;
+    QTest::newRow("a long word cut") << QString(400, QLatin1Char('m')) << 60 << 3.0 << QStringList{} << true;
   }
   void fittingText() {
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(double, linesHigh);
     QFETCH(QStringList, lines);
+    QFETCH(bool, cut);
     QFont font;
     font.setPixelSize(11);
     const int height = static_cast<int>(std::ceil(linesHigh * QFontMetricsF(font).height()));
     const FittingText fitting(text, font, width, height);
+    QCOMPARE(fitting.Cut(), cut);
     const std::vector<FittingText::Line> shown = fitting.Lines();
     qreal bottom = 0;
     QString joined;
@@ -222,7 +229,7 @@ class TestMonthPainter : public QObject {
     } else {
       // A word wider than the box is broken over lines, none wider than the box.
       QVERIFY(shown.size() >= 2);
-      QCOMPARE(joined, text);
+      QCOMPARE(joined, cut ? text.left(joined.size()) : text);
       const QFontMetrics metrics(font);
       for (const FittingText::Line& line : shown) QVERIFY(metrics.horizontalAdvance(line.text) <= width);
     }

@@ -1,13 +1,11 @@
-// The start of the program: the one-copy lock, the order of a first start with and without a
-// notification area and a splash, the large-file warning over many starts, and a second copy of
-// the built program that ends at once.
+// The start of the program: the built program over whatever a killed copy left behind, a lock that
+// cannot be taken, a second copy that ends at once, the order of a first start with and without a
+// notification area and a splash, and the large-file warning over many starts.
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QProcess>
 #include <QtTest>
 #include <filesystem>
@@ -29,8 +27,9 @@
 #include "mainwindow/total_events_check.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
-#include "platform/qt/single_instance.h"
+#include "platform/single_instance.h"
 #include "platform/run_at_logon.h"
+#include "support/file_helpers.h"
 #include "support/scoped_clock.h"
 #include "support/temp_home.h"
 
@@ -174,33 +173,102 @@ class TestStartup : public QObject {
 
   // ------------------------------------------------------------------ one running copy
 
-  void onlyOneHolderOfTheLockAndADeadHoldersLockIsTakenOver() {
-    const QString folder = QString::fromStdString(home_->Runtime().string());
-    {
-      auto first = std::make_unique<SingleInstance>(folder);
-      SingleInstance second(folder);
-      SingleInstance elsewhere(QString::fromStdString(home_->Root().string()));
-      QVERIFY(first->TryAcquire());
-      QVERIFY(first->TryAcquire());  // asking again keeps it
-      QVERIFY(!second.TryAcquire() && !second.IsHeld());
-      QVERIFY(elsewhere.TryAcquire());
-      first.reset();
-      QVERIFY(second.TryAcquire());
+  // Only a lock that a running copy holds ends the start silently; a lock that cannot be taken is
+  // told, with its place and the system's reason, and the program ends with a failure.
+  void aLockThatCannotBeTakenIsTold_data() {
+    QTest::addColumn<QString>("inTheLocksPlace");  // "copy": another copy holds the lock
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("another copy runs") << "copy" << 0 << QString();
+    QTest::newRow("a folder with a file in it") << "folder" << 1 << "Is a directory";
+    QTest::newRow("no folder of the user's own") << "foreign" << 1 << "the folder belongs to another user";
+  }
+  void aLockThatCannotBeTakenIsTold() {
+    QFETCH(QString, inTheLocksPlace);
+    QFETCH(int, exitStatus);
+    QFETCH(QString, told);
+    LockPlaces places{home_->Runtime().string(), (home_->Root() / "tmp").string(),
+                      (home_->Root() / "cache").string(), ::geteuid()};
+    const auto lockPath = home_->Runtime() / "orlevant.lock";
+    SingleInstance other(places);
+    if (inTheLocksPlace == "copy") QCOMPARE(other.TryAcquire().state, InstanceLock::State::Held);
+    if (inTheLocksPlace == "folder") std::filesystem::create_directories(lockPath / "notes");
+    if (inTheLocksPlace == "foreign") places.uid = ::geteuid() + 1;
+
+    StartRecorder recorder;
+    StartupOptions options = recorder.Options(true);
+    SingleInstance instance(places);
+    options.instanceLock = [&instance] { return instance.TryAcquire(); };
+    AppContext app;
+    StartResult start = Main(app, options);
+    QVERIFY(start.window == nullptr);
+    QCOMPARE(start.exitStatus, exitStatus);
+    // Nothing was read or written before the end.
+    QVERIFY(std::filesystem::is_empty(home_->Config()));
+    QVERIFY(std::filesystem::is_empty(home_->Data()));
+    if (told.isEmpty()) {
+      QVERIFY(recorder.steps.isEmpty());
+      return;
     }
-    // A copy that crashes: it takes the lock and ends without letting go of it.
-    SingleInstance probe(folder);
-    const pid_t child = ::fork();
-    if (child == 0) {
-      QLockFile lock(probe.LockFilePath());
-      lock.setStaleLockTime(0);
-      ::_exit(lock.tryLock(0) ? 0 : 1);
+    QCOMPARE(recorder.steps, QStringList{QString::fromStdString(AppTitle()) + " (none)"});
+    const QString text = QString::fromStdString(recorder.texts.front());
+    const QString path = inTheLocksPlace == "folder" ? QString::fromStdString(lockPath.string())
+                                                     : QString::fromStdString((home_->Root() / "cache" / "orlevant").string());
+    QVERIFY2(text.contains(path + QString(10, ' ') + "\r\n"), qPrintable(text));
+    QVERIFY2(text.contains("Reason: " + told + "."), qPrintable(text));
+  }
+
+  // Started as a user would, over whatever a copy killed at the wrong moment, or a hostile or
+  // read-only folder, left behind: the calendar starts, with its lock in a place of the user's own.
+  void aLockThatNoCopyHoldsNeverStopsTheStart_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("lockIn");  // relative to the temporary home
+    const QString fallback = QStringLiteral("tmp/orlevant-%1").arg(::geteuid());
+    QTest::newRow("an empty lock file") << "empty" << "runtime";
+    QTest::newRow("a lock file of garbage") << "garbage" << "runtime";
+    QTest::newRow("an empty folder in the lock's place") << "folder" << "runtime";
+    QTest::newRow("a read-only runtime folder") << "read-only runtime" << fallback;
+    QTest::newRow("a fallback folder others can write to") << "open fallback" << "cache/orlevant";
+  }
+  void aLockThatNoCopyHoldsNeverStopsTheStart() {
+    QFETCH(QString, left);
+    QFETCH(QString, lockIn);
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../orlevant"));
+    if (!QFileInfo(program).isExecutable()) QFAIL("the orlevant program is not built beside the tests");
+    const auto tmp = home_->Root() / "tmp";
+    const auto fallback = tmp / ("orlevant-" + std::to_string(::geteuid()));
+    std::filesystem::create_directories(tmp);
+    const auto lock = home_->Runtime() / "orlevant.lock";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TMPDIR"), QString::fromStdString(tmp.string()));
+    env.insert(QStringLiteral("HOME"), QString::fromStdString(home_->Root().string()));
+    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+      env.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
+    if (left == "empty") testing::Put(lock, "");
+    if (left == "garbage") testing::Put(lock, "\x01\xfe\n\nnot a lock\n");
+    if (left == "folder") std::filesystem::create_directory(lock);
+    // Read-only by its permissions, which the superuser too is held to here.
+    if (left == "read-only runtime")
+      std::filesystem::permissions(home_->Runtime(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (left == "open fallback") {
+      env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+      std::filesystem::create_directory(fallback);
+      std::filesystem::permissions(fallback, std::filesystem::perms::all);
     }
-    QVERIFY(child > 0);
-    int status = 0;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    QVERIFY(QFileInfo::exists(probe.LockFilePath()));
-    QVERIFY(probe.TryAcquire());
+
+    QProcess calendar;
+    calendar.setProcessEnvironment(env);
+    calendar.start(program, {});
+    QVERIFY(calendar.waitForStarted());
+    // It holds the lock once it has started, and then waits on its welcome message.
+    const auto held = home_->Root() / lockIn.toStdString() / "orlevant.lock";
+    const std::string pid = std::to_string(calendar.processId()) + "\n";
+    QTRY_VERIFY_WITH_TIMEOUT(testing::Slurp(held) == pid || calendar.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(calendar.state(), QProcess::Running);
+    QCOMPARE(testing::Slurp(held), pid);
+    calendar.kill();
+    QVERIFY(calendar.waitForFinished(20000));
   }
 
   void aSecondProcessEndsAtOnceAndWritesNothing() {
@@ -283,7 +351,7 @@ class TestStartup : public QObject {
 
     StartRecorder recorder;
     AppContext app;
-    std::unique_ptr<frmMain> window = Main(app, recorder.Options(tray));
+    std::unique_ptr<frmMain> window = Main(app, recorder.Options(tray)).window;
     QVERIFY(window != nullptr);
     QCOMPARE(recorder.steps.join(", "), expected);
     QVERIFY(recorder.texts.front().find("Lunch with Ann") != std::string::npos);
@@ -332,7 +400,7 @@ class TestStartup : public QObject {
 
     StartRecorder recorder;
     AppContext app;
-    std::unique_ptr<frmMain> window = Main(app, recorder.Options(true));
+    std::unique_ptr<frmMain> window = Main(app, recorder.Options(true)).window;
     QVERIFY(window != nullptr);
     QCOMPARE(recorder.steps.join(", "), expected);
     const std::string& warning = recorder.texts.front();
@@ -369,7 +437,7 @@ class TestStartup : public QObject {
     for (int start = 0; start < storedAfterEachStart.size(); ++start) {
       StartRecorder recorder;
       AppContext app;
-      std::unique_ptr<frmMain> window = Main(app, recorder.Options(true));
+      std::unique_ptr<frmMain> window = Main(app, recorder.Options(true)).window;
       QVERIFY(window != nullptr);
       QCOMPARE(app.events.EventCount, events);
       const bool warned = !recorder.steps.empty() && recorder.steps.back().startsWith("frmTotalEventsMsg");

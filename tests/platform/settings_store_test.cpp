@@ -79,17 +79,19 @@ TEST(Paths, XdgFoldersWithTheirFallbacks) {
   EXPECT_EQ(ConfigHome(), root + "/config/");
   EXPECT_EQ(DataHome(), root + "/data/");
   EXPECT_EQ(RuntimeDir(), root + "/runtime/");
+  EXPECT_EQ(CacheHome(), root + "/cache/");
   EXPECT_EQ(SettingsFolder(), root + "/config/Tamsel/");
 
   // Unset, empty and relative values all fall back: a relative one would depend on the current folder.
   for (const char* value : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"}) {
       if (value) ::setenv(var, value, 1); else ::unsetenv(var);
     }
     EXPECT_EQ(ConfigHome(), root + "/.config/");
     EXPECT_EQ(DataHome(), root + "/.local/share/");
-    EXPECT_EQ(RuntimeDir().back(), '/');
-    EXPECT_NE(RuntimeDir(), root + "/runtime/");
+    EXPECT_EQ(CacheHome(), root + "/.cache/");
+    // A session without a runtime folder has none: nothing is put in its place.
+    EXPECT_EQ(RuntimeDir(), "");
   }
 }
 

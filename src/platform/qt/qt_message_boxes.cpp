@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "platform/qt/display_text.h"
+#include "platform/qt/fixed_dialog_frame.h"
 
 namespace orlevant {
 
@@ -66,22 +67,27 @@ QRect AvailableArea(const QWidget* parent) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+// A box wider than this is narrowed by the message box itself, which then breaks words apart.
+int BoxLimit(const QRect& area) { return area.width() <= 1024 ? area.width() : std::min(area.width() - 480, 1000); }
+
+// The widest a box grows for its title or its lines: two thirds of the screen, within that limit.
+int WidestBox(const QRect& area) { return std::min(area.width() * 2 / 3, BoxLimit(area)); }
+
 // Puts a text that would not fit on the screen into a scrollable, read-only area in the place of
 // the box's own text label. A box taller than the screen would put its buttons out of reach.
-void ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
+// True when it did.
+bool ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
   const QFontMetrics metrics(box.font());
-  // A box wider than this is narrowed by the message box itself, so the text area never asks for more.
-  const int boxLimit = area.width() <= 1024 ? area.width() : std::min(area.width() - 480, 1000);
-  const int maxWidth = std::max(100, std::min(area.width() * 2 / 3, boxLimit - 120));
+  const int maxWidth = std::max(100, std::min(area.width() * 2 / 3, BoxLimit(area) - 120));
   const int maxHeight = std::max(80, area.height() * 2 / 3);
   const QRect natural = metrics.boundingRect(QRect(0, 0, maxWidth, std::numeric_limits<int>::max() / 4),
                                              Qt::TextWordWrap | Qt::TextExpandTabs, shown);
-  if (natural.height() <= maxHeight && natural.width() <= maxWidth) return;
+  if (natural.height() <= maxHeight && natural.width() <= maxWidth) return false;
 
   auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   const int index = label && grid ? grid->indexOf(label) : -1;
-  if (index < 0) return;
+  if (index < 0) return false;
   int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
   grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
 
@@ -99,11 +105,31 @@ void ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
   grid->removeWidget(label);
   label->hide();
   grid->addWidget(text, row, column, rowSpan, columnSpan);
+  return true;
+}
+
+// The lines of a box's text end where the text ends them, widened by their trailing blanks. Left
+// to itself the message box wraps every line at half the screen or 500 pixels, so a long line
+// breaks once more and leaves a short piece on a line of its own. The text gets the width of its
+// longest line, within the widest a box may be; a longer line still wraps there.
+void WidenForLines(QMessageBox& box, const QRect& area) {
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (!label || !box.layout()) return;
+  const QFontMetrics metrics(label->font());
+  int longest = 0;
+  for (const QString& line : label->text().split(QLatin1Char('\n')))
+    longest = std::max(longest, metrics.horizontalAdvance(line));
+  // A character's worth more, so that rounding in the label's own layout never breaks the line.
+  const int width = longest + metrics.averageCharWidth();
+  label->setMinimumWidth(width);
+  box.layout()->activate();
+  const int excess = box.layout()->totalMinimumSize().width() - WidestBox(area);
+  if (excess > 0) label->setMinimumWidth(std::max(0, width - excess));
 }
 
 // A box as narrow as its text lets the window manager cut its title short ("Orlevant 3.1 ...oday's
 // Event"), and the title often says what the box is about. The box is made wide enough for the
-// title and the frame's buttons, never wider than two thirds of the screen.
+// title and the frame's buttons, never wider than the widest box.
 void WidenForTitle(QMessageBox& box, const QRect& area) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (!grid) return;
@@ -111,7 +137,7 @@ void WidenForTitle(QMessageBox& box, const QRect& area) {
   titleFont.setBold(true);
   constexpr int kFrameButtonsAndMargins = 140;  // pixels: the frame's icon and buttons, both margins
   const int wanted = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kFrameButtonsAndMargins;
-  const int width = std::min(wanted, area.width() * 2 / 3);
+  const int width = std::min(wanted, WidestBox(area));
   grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                 grid->columnCount());
 }
@@ -122,6 +148,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, c
                                              const std::string& text, QWidget* parent,
                                              std::optional<QRect> screenArea) {
   auto box = std::make_unique<QMessageBox>(parent);
+  UseFixedDialogFrame(*box);
   box->setIcon(IconFor(icon));
   box->setWindowTitle(QString::fromStdString(title));
   box->setTextFormat(Qt::PlainText);
@@ -131,7 +158,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, c
   box->setDefaultButton(set.first);
   box->setEscapeButton(set.escape);
   const QRect area = screenArea.value_or(AvailableArea(parent));
-  ScrollLongText(*box, box->text(), area);
+  if (!ScrollLongText(*box, box->text(), area)) WidenForLines(*box, area);
   WidenForTitle(*box, area);
   return box;
 }

@@ -34,7 +34,9 @@ class QtMessageBoxes final : public MessageBoxes {
 // The box Show() runs, built but not yet shown. A text that would not fit on the screen (taller or
 // wider than two thirds of `screenArea`, by default the available area of the screen the box comes
 // up on) is shown in a scrollable, read-only text area of a size that fits; title, icon, buttons
-// and answers stay as they are, and text() still gives the whole text.
+// and answers stay as they are, and text() still gives the whole text. Any other text is as wide
+// as its longest line, within two thirds of the screen, so that its lines break only where the
+// text breaks them. The box has a fixed dialog frame.
 std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
                                              const std::string& text, QWidget* parent = nullptr,
                                              std::optional<QRect> screenArea = std::nullopt);
