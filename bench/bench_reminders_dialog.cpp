@@ -40,15 +40,18 @@ class SilentBoxes final : public MessageBoxes {
   }
 };
 
-// The generated lines with every one-off moved past today (eight years keep 29 February a leap
-// day) and a reminder on every line.
+// The generated lines with every one-off moved past this year (steps of eight years keep 29 February
+// a leap day) and a reminder on every line.
 std::vector<std::string> FutureReminderLines() {
   const char* codes[] = {"010130", "020000", "000300", "000010", "030205", "001009", "050100", "000090"};
   std::vector<std::string> lines = bench::GenerateEventLines(kMaxEventLines, 20260615);
   int i = 0;
   for (std::string& line : lines) {
-    if (IsOneOffCode(CodeField(line)) && std::atoi(std::string(CodeField(line)).c_str()) <= 2026)
-      line.replace(6, 4, std::to_string(std::atoi(std::string(CodeField(line)).c_str()) + 8));
+    if (IsOneOffCode(CodeField(line))) {
+      int year = std::atoi(std::string(CodeField(line)).c_str());
+      while (year <= YearOf(kNow.date)) year += 8;
+      line.replace(6, 4, std::to_string(year));
+    }
     line.replace(10, 6, codes[i++ % 8]);
   }
   return lines;
