@@ -3,6 +3,7 @@
 // each tied to its own line by the line's index, so that texts holding "^" and lines that stand
 // twice are told apart, and applying changes exactly the lines whose rows changed.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,19 @@ struct ReminderRow {
 
 // The rows for lines 1 .. EventCount in file order, as of `today`.
 std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today);
+
+// The rows as the dialog lists them: by their texts, which begin with the sortable date
+// description; rows of equal text keep their file order.
+std::vector<ReminderRow> ListFutureEventsByText(const EventStore& events, Date today);
+
+// What the dialog says about the selected row.
+struct ReminderRowDetails {
+  std::string About;    // the event text ("~" kept), and "on... " with the date it next falls on
+  std::string Message;  // how far off that is, and whether the row's reminder will come
+};
+// `longDate` writes a date as "mmmm d, yyyy" in the user's language.
+ReminderRowDetails DescribeReminderRow(const ReminderRow& row, Date today,
+                                       const std::function<std::string(Date)>& longDate);
 
 // The text of a row: the sortable date description, " - ", the event text with "~" shown as two
 // blanks and "=" as " - ".

@@ -60,6 +60,11 @@ const LocaleNames& EnglishLocaleNames() {
       {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
       {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
       {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
+      "%m/%d/%y",
+      "%H:%M:%S",
+      "%I:%M:%S %p",
+      "AM",
+      "PM",
   };
   return names;
 }
@@ -223,13 +228,36 @@ LocaleNames ReadLocaleNames() {
     read(kWeekdays[i], names.weekdays[i]);
     read(kShortWeekdays[i], names.shortWeekdays[i]);
   }
+  // A locale may have no 12-hour time and no AM or PM; a form it leaves empty is left empty.
+  const auto readForm = [&](nl_item item, std::string& into) {
+    const char* text = nl_langinfo_l(item, locale);
+    if (text && *text) read(item, into);
+  };
+  readForm(D_FMT, names.dateForm);
+  readForm(T_FMT, names.timeForm);
+  readForm(T_FMT_AMPM, names.amPmTimeForm);
+  readForm(AM_STR, names.am);
+  readForm(PM_STR, names.pm);
   freelocale(locale);
-  return complete ? names : EnglishLocaleNames();
+  if (!complete) return EnglishLocaleNames();
+  // Without a date or a time form of its own the locale's names still serve, with the plain forms.
+  if (names.dateForm.empty()) names.dateForm = EnglishLocaleNames().dateForm;
+  if (names.timeForm.empty()) names.timeForm = EnglishLocaleNames().timeForm;
+  return names;
 }
 
+namespace {
+
+const LocaleNames* installedNames = nullptr;
+
+}  // namespace
+
 const LocaleNames& SystemLocaleNames() {
+  if (installedNames) return *installedNames;
   static const LocaleNames names = ReadLocaleNames();
   return names;
 }
+
+void SetAppLocaleNames(const LocaleNames* names) { installedNames = names; }
 
 }  // namespace orlevant

@@ -22,11 +22,19 @@ struct LocaleNames {
   std::array<std::string, 12> shortMonths;
   std::array<std::string, 7> weekdays;
   std::array<std::string, 7> shortWeekdays;
+  // The locale's own forms, in the C library's notation (see locale_forms.h): its short date
+  // ("%m/%d/%Y", "%d.%m.%Y"), its time ("%r", "%T"), the 12-hour time that "%r" stands for, and
+  // its words for AM and PM (empty where the locale has none).
+  std::string dateForm;
+  std::string timeForm;
+  std::string amPmTimeForm;
+  std::string am;
+  std::string pm;
 
   friend bool operator==(const LocaleNames&, const LocaleNames&) = default;
 };
 
-// "January", "Jan", "Sunday", "Sun" ...
+// "January", "Jan", "Sunday", "Sun" ..., with the forms of the C library's own "C" locale.
 const LocaleNames& EnglishLocaleNames();
 
 // The names of the time locale the environment chooses now (LC_ALL, LC_TIME, LANG), converted to
@@ -34,7 +42,12 @@ const LocaleNames& EnglishLocaleNames();
 LocaleNames ReadLocaleNames();
 
 // ReadLocaleNames() as it was on the first call; the locale of a running program does not change.
+// While names are installed with SetAppLocaleNames, those.
 const LocaleNames& SystemLocaleNames();
+// Installs the names of a locale for the whole program in place of the system's, so that tests can
+// stand in any locale; nullptr goes back to the system's. The caller keeps ownership and must keep
+// them alive while installed.
+void SetAppLocaleNames(const LocaleNames* names);
 
 std::string FormatDate(const DateTime& when, std::string_view pattern, const LocaleNames& names);
 // With the system locale's names.

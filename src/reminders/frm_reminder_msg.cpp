@@ -11,6 +11,8 @@
 
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
+#include "platform/date_format.h"
+#include "platform/locale_forms.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/plain_label.h"
@@ -79,10 +81,9 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
   const std::string date = r.ReminderDate ? Format(app, DateTime{*r.ReminderDate, 0, 0, 0}, s.DateFormat) : std::string();
   lblDate_ = PlainLabel(Frame1_, "lblDate", DisplayText(date));
   lblNow_ = PlainLabel(Frame1_, "lblNow", DisplayText(Format(app, now, s.DateFormat) + "    " + Format(app, now, s.TimeFormat)));
-  // The start time alone while the program runs on the day it started; after that the time alone
-  // would not say which day.
-  std::string started = Format(app, app.StartTime, "h:nn:ss AM/PM");
-  if (app.StartTime.date != now.date) started = Format(app, app.StartTime, s.DateFormat) + " " + started;
+  // The start in the locale's general form: the time alone while the program runs on the day it
+  // started; after that the time alone would not say which day.
+  const std::string started = FormatGeneralDate(app.StartTime, app.StartTime.date != now.date, SystemLocaleNames());
   lblStartDate_ = PlainLabel(Frame1_, "lblStartDate", DisplayText(started));
 
   auto* about = new QGridLayout(Frame1_);

@@ -8,19 +8,18 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "core/clock.h"
-#include "core/date_engine.h"
-#include "core/event_line.h"
 #include "core/events_file.h"
 #include "core/message_box.h"
 #include "core/reminder_code.h"
@@ -31,6 +30,7 @@
 #include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/plain_label.h"
 #include "platform/qt/screen_centre.h"
+#include "reminders/reminder_rows_model.h"
 #include "reminders/reminder_sound.h"
 
 namespace orlevant {
@@ -107,12 +107,15 @@ frmReminders::frmReminders(frmMain& main, QWidget* parent) : QDialog(parent), ma
 
 frmReminders::~frmReminders() { app_.RemindersDialogOpen = false; }
 
+const std::vector<ReminderRow>& frmReminders::Rows() const { return rows_->Rows(); }
+
 void frmReminders::CreateControls() {
   fraReminders_ = new QGroupBox(QStringLiteral("Future Events   (Check to Set)"), this);
   fraReminders_->setObjectName(QStringLiteral("fraReminders"));
-  lvwReminders_ = new QTreeWidget(fraReminders_);
+  rows_ = new ReminderRowsModel(this);
+  lvwReminders_ = new QTreeView(fraReminders_);
   lvwReminders_->setObjectName(QStringLiteral("lvwReminders"));
-  lvwReminders_->setColumnCount(1);
+  lvwReminders_->setModel(rows_);
   lvwReminders_->setHeaderHidden(true);
   lvwReminders_->setRootIsDecorated(false);
   lvwReminders_->setUniformRowHeights(true);
@@ -222,21 +225,15 @@ void frmReminders::CreateControls() {
   });
   connect(cboSound_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (filling_ || CurrentRow_ < 0 || index < 0) return;
-    rows_[static_cast<std::size_t>(CurrentRow_)].ReminderRowCode[5] = static_cast<char>('0' + index);
+    rows_->Row(CurrentRow_).ReminderRowCode[5] = static_cast<char>('0' + index);
     SettingChanged();
   });
-  connect(lvwReminders_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-    if (filling_ || !current) return;
-    RowClicked(lvwReminders_->indexOfTopLevelItem(current));
-  });
-  connect(lvwReminders_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-    if (filling_) return;
-    const int row = lvwReminders_->indexOfTopLevelItem(item);
-    if (row < 0) return;
-    const bool checked = item->checkState(0) == Qt::Checked;
-    if (checked == rows_[static_cast<std::size_t>(row)].RowChecked) return;
-    CheckRow(row, checked);
-  });
+  connect(lvwReminders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (filling_ || !current.isValid()) return;
+            RowClicked(current.row());
+          });
+  connect(rows_, &ReminderRowsModel::CheckClicked, this, &frmReminders::RowCheckClicked);
 
   auto* right = new QVBoxLayout;
   right->addWidget(fraSettings_);
@@ -265,21 +262,12 @@ void frmReminders::UpdateListView() {
   if (StoredLineCount(app.events) == 0) return;
   const Date today = AppClock().Now().date;
   filling_ = true;
-  rows_ = ListFutureEvents(app.events, today);
-  // The texts begin with a sortable description of the date, so the list reads in date order.
-  std::stable_sort(rows_.begin(), rows_.end(), [](const ReminderRow& a, const ReminderRow& b) { return a.Text < b.Text; });
-  lvwReminders_->clear();
-  for (const ReminderRow& row : rows_) {
-    auto* item = new QTreeWidgetItem(lvwReminders_);
-    item->setText(0, DisplayText(row.Text));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, row.RowChecked ? Qt::Checked : Qt::Unchecked);
-  }
+  rows_->SetRows(ListFutureEventsByText(app.events, today));
   filling_ = false;
-  lblFutureEvents_->setText(QString::number(rows_.size()));
+  lblFutureEvents_->setText(QString::number(Rows().size()));
   CurrentRow_ = -1;
   PreviousRow_ = -1;
-  if (rows_.empty()) {
+  if (Rows().empty()) {
     const std::string ten(kWidenLine);
     Inform(AppTitle(), "You do not have any Future Events entered." + ten + "\r\nBefore you can set Reminders you will need to" +
                            ten + "\r\nadd Events that occur in the Future.\r\n\r\n");
@@ -299,36 +287,26 @@ void frmReminders::UpdateListView() {
 }
 
 void frmReminders::SelectRow(int row) {
-  if (row < 0 || row >= lvwReminders_->topLevelItemCount()) return;
+  if (row < 0 || row >= rows_->rowCount()) return;
   const bool wasFilling = filling_;
   filling_ = true;
-  QTreeWidgetItem* item = lvwReminders_->topLevelItem(row);
-  lvwReminders_->setCurrentItem(item);
-  lvwReminders_->scrollToItem(item);
+  const QModelIndex at = rows_->index(row);
+  lvwReminders_->setCurrentIndex(at);
+  lvwReminders_->scrollTo(at);
   filling_ = wasFilling;
 }
 
 bool frmReminders::RowIsChecked(int row) const {
-  return row >= 0 && row < static_cast<int>(rows_.size()) && rows_[static_cast<std::size_t>(row)].RowChecked;
+  return row >= 0 && row < static_cast<int>(Rows().size()) && Rows()[static_cast<std::size_t>(row)].RowChecked;
 }
 
 void frmReminders::ShowReminderDetails() {
-  if (CurrentRow_ < 0 || CurrentRow_ >= static_cast<int>(rows_.size())) return;
-  const AppContext& app = app_;
-  const ReminderRow& row = rows_[static_cast<std::size_t>(CurrentRow_)];
-  const Date today = AppClock().Now().date;
-  const Date next = NextOccurrence(DateField(row.Line), today);
-  std::string text(TextField(row.Line));
-  if (next != kZeroDate) text += "\r\n\r\non... " + Format(app, next, "mmmm d, yyyy");
-  lblReminderText_->setText(DisplayText(text));
-
-  const int n = next == kZeroDate ? 0 : DaysBetween(today, next);
-  std::string msg = n >= 2 ? "Event is " + std::to_string(n) + " day(s) in the future."
-                           : n == 1 ? std::string("Event is 1 day in the future.") : std::string("Event is today.");
-  msg += "\r\n\r\n";
-  msg += row.RowChecked ? "You will be reminded about this event according to your settings above."
-                        : "You will not be reminded about this event since it is not checked.";
-  lblMsg_->setText(DisplayText(msg));
+  if (CurrentRow_ < 0 || CurrentRow_ >= static_cast<int>(Rows().size())) return;
+  const ReminderRow& row = rows_->Row(CurrentRow_);
+  const ReminderRowDetails details = DescribeReminderRow(
+      row, AppClock().Now().date, [this](Date date) { return Format(app_, date, "mmmm d, yyyy"); });
+  lblReminderText_->setText(DisplayText(details.About));
+  lblMsg_->setText(DisplayText(details.Message));
 
   const ReminderCode code = ReminderCode::Parse(row.ReminderRowCode);
   filling_ = true;
@@ -345,8 +323,8 @@ void frmReminders::ShowReminderDetails() {
 }
 
 void frmReminders::StoreRowSettings() {
-  if (CurrentRow_ < 0 || CurrentRow_ >= static_cast<int>(rows_.size())) return;
-  std::string& code = rows_[static_cast<std::size_t>(CurrentRow_)].ReminderRowCode;
+  if (CurrentRow_ < 0 || CurrentRow_ >= static_cast<int>(Rows().size())) return;
+  std::string& code = rows_->Row(CurrentRow_).ReminderRowCode;
   ReminderCode value = ReminderCode::Parse(code);
   value.Days = txtDays_->value();
   value.Hours = txtHours_->value();
@@ -362,8 +340,8 @@ void frmReminders::SettingChanged() {
 }
 
 void frmReminders::ClickRow(int row) {
-  if (row < 0 || row >= lvwReminders_->topLevelItemCount()) return;
-  lvwReminders_->setCurrentItem(lvwReminders_->topLevelItem(row));
+  if (row < 0 || row >= rows_->rowCount()) return;
+  lvwReminders_->setCurrentIndex(rows_->index(row));
 }
 
 void frmReminders::RowClicked(int row) {
@@ -377,29 +355,23 @@ void frmReminders::RowClicked(int row) {
   ShowReminderDetails();
 }
 
+void frmReminders::RowCheckClicked(int row, bool checked) {
+  if (row >= 0 && row < static_cast<int>(Rows().size()) && checked != Rows()[static_cast<std::size_t>(row)].RowChecked)
+    CheckRow(row, checked);
+}
+
 void frmReminders::CheckRow(int row, bool checked) {
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-  QTreeWidgetItem* item = lvwReminders_->topLevelItem(row);
-  const auto showMark = [this, item](bool on) {
-    if ((item->checkState(0) == Qt::Checked) == on) return;
-    filling_ = true;
-    item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
-    filling_ = false;
-  };
+  if (row < 0 || row >= static_cast<int>(Rows().size())) return;
   if (row != CurrentRow_) {
     // A click on another row's box selects that row as a click on its text would. When the row
-    // left behind may not be left (checked with nothing set), the new mark is taken back: it
+    // left behind may not be left (checked with nothing set), the new mark is not taken: it
     // would stand for a reminder that no setting of the dialog could ever reach.
     ClickRow(row);
-    if (CurrentRow_ != row) {
-      showMark(rows_[static_cast<std::size_t>(row)].RowChecked);
-      return;
-    }
+    if (CurrentRow_ != row) return;
   }
-  showMark(checked);
+  rows_->SetChecked(row, checked);
   RowSettingsChanged_ = true;
   UpdateApplyButton();
-  rows_[static_cast<std::size_t>(row)].RowChecked = checked;
   CheckedRowCount_ = std::max(0, CheckedRowCount_ + (checked ? 1 : -1));
   lblReminderNum_->setText(QString::number(CheckedRowCount_));
   EnableSettings(checked);
@@ -453,7 +425,7 @@ void frmReminders::EnableSettings(bool enabled) {
 
 void frmReminders::cmdTestSound_Click() {
   if (CurrentRow_ < 0) return;
-  const ReminderCode code = ReminderCode::Parse(rows_[static_cast<std::size_t>(CurrentRow_)].ReminderRowCode);
+  const ReminderCode code = ReminderCode::Parse(rows_->Row(CurrentRow_).ReminderRowCode);
   PlayReminderSound(code.Sound, app_.Sounds);
 }
 
@@ -488,7 +460,7 @@ bool frmReminders::ApplyReminders() {
     EventStore& events = app.events;
     const EventLines before = events.EventRecords;
     const int countBefore = events.EventCount;
-    if (ApplyReminderRows(events, rows_) > 0) {
+    if (ApplyReminderRows(events, Rows()) > 0) {
       if (const StoreResult saved = SaveEvents(events); !saved) {
         // Nothing reached the file: the table goes back to it, and the dialog stays open with the
         // user's choices so that they can try again.
@@ -536,7 +508,7 @@ void frmReminders::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  if (app_.reminders.ReminderCount() != 0 && !rows_.empty() && lvwReminders_->isEnabled()) {
+  if (app_.reminders.ReminderCount() != 0 && !Rows().empty() && lvwReminders_->isEnabled()) {
     lvwReminders_->setFocus(Qt::OtherFocusReason);
     if (CurrentRow_ == 0 && RowIsChecked(0)) EnableSettings(true);
   }

@@ -21,12 +21,12 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace orlevant {
 
 class frmMain;
+class ReminderRowsModel;
 struct AppContext;
 
 class frmReminders : public QDialog {
@@ -46,14 +46,14 @@ class frmReminders : public QDialog {
   void optReminder_Click(int index);
 
   // The list's rows, in the order shown.
-  const std::vector<ReminderRow>& Rows() const { return rows_; }
+  const std::vector<ReminderRow>& Rows() const;
   int CurrentRow() const { return CurrentRow_; }
   int CheckedRowCount() const { return CheckedRowCount_; }
   // Selects row `row` as a click on it would; checks or unchecks it as its check box would.
   void ClickRow(int row);
   void CheckRow(int row, bool checked);
 
-  QTreeWidget* lvwReminders() const { return lvwReminders_; }
+  QTreeView* lvwReminders() const { return lvwReminders_; }
   QSpinBox* txtDays() const { return txtDays_; }
   QSpinBox* txtHours() const { return txtHours_; }
   QSpinBox* txtMins() const { return txtMins_; }
@@ -82,6 +82,7 @@ class frmReminders : public QDialog {
   void ShowReminderDetails();
   void StoreRowSettings();
   void RowClicked(int row);
+  void RowCheckClicked(int row, bool checked);
   // True when every change could be written (or there was none); false keeps the dialog open.
   bool ApplyReminders();
   bool AllSettingsZero() const;
@@ -94,7 +95,7 @@ class frmReminders : public QDialog {
 
   frmMain& main_;
   AppContext& app_;
-  std::vector<ReminderRow> rows_;
+  ReminderRowsModel* rows_ = nullptr;
   int CurrentRow_ = -1;
   int PreviousRow_ = -1;
   int CheckedRowCount_ = 0;
@@ -105,7 +106,7 @@ class frmReminders : public QDialog {
   bool shownOnce_ = false;
 
   QGroupBox* fraReminders_ = nullptr;
-  QTreeWidget* lvwReminders_ = nullptr;
+  QTreeView* lvwReminders_ = nullptr;
   QLabel* lblFutureEvents_ = nullptr;
   QLabel* lblReminderNum_ = nullptr;
   QGroupBox* fraSettings_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -16,6 +17,8 @@
 #include "reminder_test_support.h"
 #include "reminders/reminder_sound.h"
 #include "main_window_fixture.h"
+#include "platform/date_format.h"
+#include "support/german_names.h"
 
 using namespace orlevant;
 using orlevant::testing::At;
@@ -178,7 +181,6 @@ class TestReminderClock : public QObject {
     QCOMPARE(alert->lblDate()->text(), QString::fromStdString(FormatDate(At(2026, 5, 13, 0, 0), f_->app.settings.DateFormat, EnglishLocaleNames())));
     QVERIFY(alert->lblNow()->text().endsWith(QString::fromStdString(
         "    " + FormatDate(At(2026, 5, 12, 9, 50), f_->app.settings.TimeFormat, EnglishLocaleNames()))));
-    QCOMPARE(alert->lblStartDate()->text(), QString("9:30:00 AM"));
     QVERIFY(alert->imgCheckGreen(0)->isVisibleTo(alert));
     QVERIFY(!alert->imgCheckGreen(1)->isVisibleTo(alert));
     // The days-before alert came first; the minutes alert (50) waits its turn.
@@ -201,6 +203,34 @@ class TestReminderClock : public QObject {
     next->cmdOK()->click();
     QCoreApplication::processEvents();
     QVERIFY(!f_->window->Alerts().Showing());
+  }
+
+  // The start time is in the general form of the user's locale: on the day of the start the time
+  // alone, on a later day its short date before it.
+  void theStartTimeIsInTheLocalesGeneralForm_data() {
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<int>("daysLater");
+    QTest::addColumn<QString>("started");
+    QTest::newRow("United States, the day of the start") << false << 0 << "09:30:00 AM";
+    QTest::newRow("United States, a later day") << false << 1 << "05/12/2026 09:30:00 AM";
+    QTest::newRow("Germany, the day of the start") << true << 0 << "09:30:00";
+    QTest::newRow("Germany, a later day") << true << 1 << "12.05.2026 09:30:00";
+  }
+  void theStartTimeIsInTheLocalesGeneralForm() {
+    QFETCH(bool, german);
+    QFETCH(int, daysLater);
+    QFETCH(QString, started);
+    LocaleNames american = EnglishLocaleNames();
+    american.dateForm = "%m/%d/%Y";
+    american.timeForm = "%r";
+    SetAppLocaleNames(german ? &testing::GermanNames() : &american);
+    const auto restore = qScopeGuard([] { SetAppLocaleNames(nullptr); });
+    Load({"20/05/2026020159=Call Ann"});
+    f_->SetNow(At(2026, 5, 12 + daysLater, 14, 7));
+    DueReminder due;
+    due.ReminderLine = "20/05/2026020159=Call Ann";
+    frmReminderMsg alert(f_->app, due);
+    QCOMPARE(alert.lblStartDate()->text(), started);
   }
 
   void offOrDialogOpenChecksNothing_data() {

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <filesystem>
@@ -28,6 +28,21 @@ using orlevant::testing::RecordingPlayer;
 namespace {
 
 const char* kFrequencyTitle = " - Reminder Frequency Error";
+
+int ListRows(frmReminders* d) { return d->lvwReminders()->model()->rowCount(); }
+QModelIndex ListRow(frmReminders* d, int row) { return d->lvwReminders()->model()->index(row, 0); }
+Qt::CheckState Mark(frmReminders* d, int row) { return ListRow(d, row).data(Qt::CheckStateRole).value<Qt::CheckState>(); }
+
+// The centre of a row's check box, where the list's style draws it.
+QPoint CheckBoxOf(frmReminders* d, int row) {
+  QTreeView* list = d->lvwReminders();
+  QStyleOptionViewItem option;
+  option.initFrom(list);
+  option.rect = list->visualRect(ListRow(d, row));
+  option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+  option.text = ListRow(d, row).data().toString();
+  return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
+}
 
 }  // namespace
 
@@ -70,10 +85,12 @@ class TestRemindersDialog : public QObject {
                             "01/01/9995000000=Gym"});
     QVERIFY(d);
     QCOMPARE(d->windowTitle(), QString::fromStdString(AppTitle() + " - Reminders  "));
-    QCOMPARE(d->lvwReminders()->topLevelItemCount(), 3);
-    QCOMPARE(d->lvwReminders()->topLevelItem(0)->text(0), QString("2026/05/14 - Soon  two lines"));
-    QCOMPARE(d->lvwReminders()->topLevelItem(0)->checkState(0), Qt::Checked);
-    QCOMPARE(d->lvwReminders()->topLevelItem(2)->text(0), QString("Weekly/Thursdays(All) - Gym"));
+    QCOMPARE(ListRows(d), 3);
+    QCOMPARE(ListRow(d, 0).data().toString(), QString("2026/05/14 - Soon  two lines"));
+    QCOMPARE(Mark(d, 0), Qt::Checked);
+    QCOMPARE(Mark(d, 1), Qt::Unchecked);
+    QCOMPARE(ListRow(d, 2).data().toString(), QString("Weekly/Thursdays(All) - Gym"));
+    QCOMPARE(d->lvwReminders()->currentIndex(), ListRow(d, 0));
     QCOMPARE(d->lblFutureEvents()->text(), QString("3"));
     QCOMPARE(d->lblReminderNum()->text(), QString("1"));
     QCOMPARE(d->lblReminderText()->text(), QString("Soon~two lines\n\non... May 14, 2026"));
@@ -121,10 +138,43 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(ReadEventLines(), QStringList{after});
     QVERIFY(!d->cmdApply()->isEnabled());
     QVERIFY(d->isVisible());  // Apply refreshes in place
-    QCOMPARE(d->lvwReminders()->topLevelItemCount(), 1);
+    QCOMPARE(ListRows(d), 1);
     QCOMPARE(f_->app.reminders.ReminderCount(), check ? 1 : 0);
     d->cmdOK()->click();
     QVERIFY(!f_->app.RemindersDialogOpen);
+  }
+
+  // The list's own keys and check boxes reach the rows: Up and Down select, Space and a click on a
+  // box check and uncheck, and what was set is written into exactly those lines.
+  void theListsKeysAndCheckBoxesWorkTheRows() {
+    frmReminders* d = Open({"20/05/2026010000=A", "21/05/2026000000=B", "22/05/2026000000=C"});
+    QApplication::setActiveWindow(d);
+    QTreeView* list = d->lvwReminders();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(d->CurrentRow(), 1);
+    QVERIFY(!d->txtDays()->isEnabled());
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(Mark(d, 1), Qt::Checked);
+    QVERIFY(d->Rows()[1].RowChecked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("2"));
+    QVERIFY(d->txtDays()->isEnabled());
+    QVERIFY(d->cmdApply()->isEnabled());
+    d->txtHours()->setValue(3);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, CheckBoxOf(d, 2));
+    QCOMPARE(d->CurrentRow(), 2);
+    QCOMPARE(Mark(d, 2), Qt::Checked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("3"));
+    d->txtDays()->setValue(4);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, CheckBoxOf(d, 0));
+    QCOMPARE(d->CurrentRow(), 0);
+    QCOMPARE(Mark(d, 0), Qt::Unchecked);
+    QCOMPARE(d->lblReminderNum()->text(), QString("2"));
+    QVERIFY(d->lblMsg()->text().endsWith("You will not be reminded about this event since it is not checked."));
+    QTest::keyClick(list, Qt::Key_Up);  // the first row already: nothing moves
+    QCOMPARE(d->CurrentRow(), 0);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEventLines(), (QStringList{"20/05/2026000000=A", "21/05/2026000300=B", "22/05/2026040000=C"}));
   }
 
   void aCheckedRowWithNothingSetIsRefused() {
@@ -142,7 +192,7 @@ class TestRemindersDialog : public QObject {
     d->ClickRow(1);
     QCOMPARE(Boxes(kFrequencyTitle), 3);
     QCOMPARE(d->CurrentRow(), 0);
-    QCOMPARE(d->lvwReminders()->currentItem(), d->lvwReminders()->topLevelItem(0));
+    QCOMPARE(d->lvwReminders()->currentIndex(), ListRow(d, 0));
     const std::string text = f_->boxes.shown.back().text;
     QVERIFY(text.starts_with("Sorry, unable to apply this Reminder since the Frequency Setting is\r\nnot allowed."));
     QVERIFY(text.find("Your Setting: Days= 0   Hours= 0   Minutes= 0\r\nFor: A\r\n\r\non... May 20, 2026\r\n") !=
@@ -191,7 +241,7 @@ class TestRemindersDialog : public QObject {
     d->CheckRow(2, true);  // a click on C's box
     QCOMPARE(Boxes(kFrequencyTitle), 1);
     QCOMPARE(d->CurrentRow(), 0);
-    QCOMPARE(d->lvwReminders()->topLevelItem(2)->checkState(0), Qt::Unchecked);
+    QCOMPARE(Mark(d, 2), Qt::Unchecked);
     QVERIFY(!d->Rows()[2].RowChecked);
     QCOMPARE(d->lblReminderNum()->text(), QString("1"));
     // Once A has a frequency, C's box works and C's own settings come up.
@@ -287,7 +337,7 @@ class TestRemindersDialog : public QObject {
     f_->boxes.shown.clear();
     auto* again = new frmReminders(f_->Window(), f_->window.get());
     again->show();
-    QCOMPARE(again->lvwReminders()->topLevelItemCount(), 0);
+    QCOMPARE(ListRows(again), 0);
     QCOMPARE(Boxes(""), 1);  // "You do not have any Future Events entered."
     QVERIFY(f_->boxes.shown[0].text.starts_with("You do not have any Future Events entered."));
     QVERIFY(!again->txtDays()->isEnabled());

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/events_file.h"
 #include "core/reminder_code.h"
+#include "platform/date_format.h"
 
 namespace orlevant {
 namespace {
@@ -35,6 +37,73 @@ TEST(ListFutureEvents, TodayOnwardAndEveryRecurringEvent) {
   EXPECT_FALSE(rows[1].RowChecked);
   EXPECT_EQ(rows[2].EventIndex, 5);
   EXPECT_EQ(rows[3].Text, "Yearly/12/31 - New Year  Party - Fun");
+}
+
+// What the dialog says about the selected row, one row per text it can say.
+TEST(DescribeReminderRow, SaysHowFarOffTheEventIsAndWhetherItWillBeReminded) {
+  const std::string checked = "You will be reminded about this event according to your settings above.";
+  const std::string unchecked = "You will not be reminded about this event since it is not checked.";
+  struct Case {
+    const char* line;
+    bool rowChecked;  // as the dialog shows it now, which may differ from the line's code
+    std::string about;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"14/05/2026010000=Soon~two lines", true, "Soon~two lines\r\n\r\non... May 14, 2026",
+       "Event is 2 day(s) in the future.\r\n\r\n" + checked},
+      {"13/05/2026010000=Tomorrow", true, "Tomorrow\r\n\r\non... May 13, 2026",
+       "Event is 1 day in the future.\r\n\r\n" + checked},
+      {"12/05/2026010000=Today", true, "Today\r\n\r\non... May 12, 2026", "Event is today.\r\n\r\n" + checked},
+      {"13/05/2026000000=Tomorrow", false, "Tomorrow\r\n\r\non... May 13, 2026",
+       "Event is 1 day in the future.\r\n\r\n" + unchecked},
+      {"12/05/2026000000=Today", false, "Today\r\n\r\non... May 12, 2026", "Event is today.\r\n\r\n" + unchecked},
+      // A check taken off in the dialog counts, not the code still in the line.
+      {"20/05/2026010000=Later", false, "Later\r\n\r\non... May 20, 2026",
+       "Event is 8 day(s) in the future.\r\n\r\n" + unchecked},
+      // Recurring events are told by their next day.
+      {"31/12/9999000000=New Year~Party=Fun", true, "New Year~Party=Fun\r\n\r\non... December 31, 2026",
+       "Event is 233 day(s) in the future.\r\n\r\n" + checked},
+      {"01/01/9995000000=Gym", false, "Gym\r\n\r\non... May 14, 2026",
+       "Event is 2 day(s) in the future.\r\n\r\n" + unchecked},
+      {"01/01/9993000000=Choir", true, "Choir\r\n\r\non... May 12, 2026", "Event is today.\r\n\r\n" + checked},
+  };
+  const auto longDate = [](Date d) { return FormatDate(DateTime{d}, "mmmm d, yyyy", EnglishLocaleNames()); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    ReminderRow row;
+    row.Line = c.line;
+    row.RowChecked = c.rowChecked;
+    const ReminderRowDetails details = DescribeReminderRow(row, kToday, longDate);
+    EXPECT_EQ(details.About, c.about);
+    EXPECT_EQ(details.Message, c.message);
+  }
+}
+
+// The dialog's order is the order of the row texts; rows of equal text keep their file order.
+TEST(ListFutureEventsByText, OrdersAsTheTextsCompareAndKeepsFileOrderOfEqualTexts) {
+  const std::vector<std::string> dates = {"20/05/2026", "19/05/2026", "01/01/9995", "31/12/9999", "15/12/9935",
+                                          "01/01/2030", "12/05/2026"};
+  // Texts that agree in their first 8 and 16 bytes, end there, hold bytes above 127 (which sort
+  // after every ASCII letter), stand twice, or have "~" and "=" in them.
+  const std::vector<std::string> texts = {"Dentist",        "Dentist Anna", "Dentist Ann",   "Dentist",
+                                          "Caf\xC3\xA9 M\xC3\xBCller", "Cafe Muller", "A~B",  "A=B",
+                                          "",               "Zo\xC3\xAB",   "Team meeting Q", "Team meeting Q2",
+                                          "Team meeting Q"};
+  EventStore events;
+  for (const std::string& date : dates)
+    for (std::size_t t = 0; t < texts.size(); ++t)
+      AppendEvent(events, date + (t % 2 ? "010000=" : "000000=") + texts[t]);
+  std::vector<ReminderRow> expected = ListFutureEvents(events, kToday);
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const ReminderRow& a, const ReminderRow& b) { return a.Text < b.Text; });
+  const std::vector<ReminderRow> rows = ListFutureEventsByText(events, kToday);
+  ASSERT_EQ(rows.size(), expected.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i].Text, expected[i].Text) << "row " << i;
+    EXPECT_EQ(rows[i].EventIndex, expected[i].EventIndex) << "row " << i;
+    EXPECT_EQ(rows[i].Line, expected[i].Line) << "row " << i;
+  }
 }
 
 // Edits a row as the dialog would: check or uncheck it and give it a code.

@@ -1,5 +1,6 @@
 #pragma once
-// A fixed German names table, so that no test depends on which system locales are installed.
+// A fixed German names table, with the forms of the German locale, so that no test depends on which
+// system locales are installed.
 
 #include "platform/date_format.h"
 
@@ -12,6 +13,11 @@ inline const LocaleNames& GermanNames() {
       {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
       {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
       {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"},
+      "%d.%m.%Y",
+      "%T",
+      "",
+      "",
+      "",
   };
   return names;
 }
