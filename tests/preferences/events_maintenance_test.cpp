@@ -59,7 +59,7 @@ TEST_F(MaintenanceTest, BackupPathSitsBesideTheEventsFile) {
 TEST_F(MaintenanceTest, PurgeAllEmptiesTheFileAlsoWhenItWasEmpty) {
   for (const Lines& lines : {kLines, Lines{}}) {
     EventStore store = Loaded(lines);
-    store.LinesPastLimit = {"kept past the limit"};
+    store.LinesPastLimit = "kept past the limit\r\n";
     ASSERT_TRUE(PurgeAllEvents(store).ok);
     EXPECT_EQ(store.EventCount, 0);
     EXPECT_TRUE(store.LinesPastLimit.empty());
