@@ -36,11 +36,11 @@ bool IsOneOff(std::string_view code) {
 }
 
 // The number of "~" in an event text: each becomes a line break, one character longer.
+// An empty text may have no storage at all, and memchr must never see a null pointer, not even for
+// zero bytes: find checks the length first.
 std::size_t TildesIn(std::string_view text) {
   std::size_t n = 0;
-  for (const char* p = text.data(), *end = p + text.size();
-       (p = static_cast<const char*>(std::memchr(p, '~', static_cast<std::size_t>(end - p)))) != nullptr; ++p)
-    ++n;
+  for (std::size_t at = text.find('~'); at != std::string_view::npos; at = text.find('~', at + 1)) ++n;
   return n;
 }
 

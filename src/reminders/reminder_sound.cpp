@@ -5,19 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "platform/paths.h"
 
 namespace orlevant {
 
 namespace {
-
-CanberraSoundPlayer& DesktopPlayer() {
-  static CanberraSoundPlayer player;
-  return player;
-}
-
-SoundPlayer* installed = nullptr;
 
 // Whether the kernel knows any sound card at all. Without one, the low-level sound library would
 // only print complaints on every request.
@@ -45,30 +39,79 @@ ca_context* OpenContext() {
   return NewContext();
 }
 
-}  // namespace
+class CanberraBackend final : public SoundBackend {
+ public:
+  CanberraBackend() = default;
+  ~CanberraBackend() override { Close(); }
+  CanberraBackend(const CanberraBackend&) = delete;
+  CanberraBackend& operator=(const CanberraBackend&) = delete;
 
-CanberraSoundPlayer::~CanberraSoundPlayer() {
-  if (context_) ca_context_destroy(static_cast<ca_context*>(context_));
-}
-
-void CanberraSoundPlayer::Play(const SoundRequest& request) {
-  if (failed_) return;
-  if (!context_) {
+  bool Open() override {
+    Close();
     context_ = OpenContext();
-    if (!context_) {
-      failed_ = true;
-      return;
+    return context_ != nullptr;
+  }
+
+  void Close() override {
+    if (context_) ca_context_destroy(context_);
+    context_ = nullptr;
+  }
+
+  SoundOutcome Play(const SoundRequest& request) override {
+    if (!context_) return SoundOutcome::Failed;
+    // The call returns at once and the sound plays on; a server that went away since the open
+    // shows here as an error code.
+    const int result =
+        request.desktopDefault
+            ? ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr)
+            : ca_context_play(context_, 0, CA_PROP_MEDIA_FILENAME, request.file.c_str(), CA_PROP_EVENT_DESCRIPTION,
+                              "Reminder", nullptr);
+    switch (result) {
+      case CA_SUCCESS:
+        return SoundOutcome::Played;
+      case CA_ERROR_NOTFOUND:
+      case CA_ERROR_CORRUPT:
+      case CA_ERROR_TOOBIG:
+      case CA_ERROR_ACCESS:
+        return SoundOutcome::Unplayable;
+      default:
+        return SoundOutcome::Failed;
     }
   }
-  auto* context = static_cast<ca_context*>(context_);
-  // Both calls return at once and the sound plays on; a missing device is an error code that
-  // nobody needs to hear about.
-  if (request.desktopDefault) {
-    ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr);
-  } else {
-    ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, request.file.c_str(), CA_PROP_EVENT_DESCRIPTION, "Reminder",
-                    nullptr);
-  }
+
+ private:
+  ca_context* context_ = nullptr;
+};
+
+DesktopSoundPlayer& DesktopPlayer() {
+  static DesktopSoundPlayer player(NewCanberraBackend());
+  return player;
+}
+
+SoundPlayer* installed = nullptr;
+
+}  // namespace
+
+std::unique_ptr<SoundBackend> NewCanberraBackend() { return std::make_unique<CanberraBackend>(); }
+
+DesktopSoundPlayer::DesktopSoundPlayer(std::unique_ptr<SoundBackend> backend) : backend_(std::move(backend)) {}
+
+DesktopSoundPlayer::~DesktopSoundPlayer() {
+  if (open_) backend_->Close();
+}
+
+bool DesktopSoundPlayer::EnsureOpen() {
+  if (!open_) open_ = backend_->Open();
+  return open_;
+}
+
+void DesktopSoundPlayer::Play(const SoundRequest& request) {
+  // No sound service now: nothing plays, and the next sound looks again.
+  if (!EnsureOpen()) return;
+  if (backend_->Play(request) != SoundOutcome::Failed) return;
+  backend_->Close();
+  open_ = false;
+  if (EnsureOpen()) backend_->Play(request);
 }
 
 SoundPlayer& AppSoundPlayer() { return installed ? *installed : DesktopPlayer(); }

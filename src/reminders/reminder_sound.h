@@ -8,6 +8,7 @@
 // Tests install their own player to see what was asked for.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,19 +27,45 @@ class SoundPlayer {
   virtual void Play(const SoundRequest& request) = 0;
 };
 
-// The player over the desktop's event-sound service.
-class CanberraSoundPlayer final : public SoundPlayer {
+// How a sound backend's play request went.
+enum class SoundOutcome {
+  Played,      // on its way
+  Unplayable,  // the sound itself: no such file or theme sound, or a file that cannot be read
+  Failed,      // the connection to the sound service: it may have gone away since it was opened
+};
+
+// The desktop's sound service as the player sees it. Tests put a fake in its place.
+class SoundBackend {
  public:
-  CanberraSoundPlayer() = default;
-  ~CanberraSoundPlayer() override;
-  CanberraSoundPlayer(const CanberraSoundPlayer&) = delete;
-  CanberraSoundPlayer& operator=(const CanberraSoundPlayer&) = delete;
+  virtual ~SoundBackend() = default;
+  // Connects to the sound service; false when none can be reached.
+  virtual bool Open() = 0;
+  virtual void Close() = 0;
+  // Only between an Open that succeeded and the next Close.
+  virtual SoundOutcome Play(const SoundRequest& request) = 0;
+};
+
+// The player over the desktop's sound service. The calendar runs for days while the sound server
+// restarts under it or comes up after it: a connection that fails a sound is opened anew and the
+// sound tried once more, and a connection that could not be opened is tried again at the next
+// sound.
+class DesktopSoundPlayer final : public SoundPlayer {
+ public:
+  explicit DesktopSoundPlayer(std::unique_ptr<SoundBackend> backend);
+  ~DesktopSoundPlayer() override;
+  DesktopSoundPlayer(const DesktopSoundPlayer&) = delete;
+  DesktopSoundPlayer& operator=(const DesktopSoundPlayer&) = delete;
   void Play(const SoundRequest& request) override;
 
  private:
-  void* context_ = nullptr;  // opened on the first request
-  bool failed_ = false;      // no sound service: stay quiet from then on
+  bool EnsureOpen();
+
+  std::unique_ptr<SoundBackend> backend_;
+  bool open_ = false;
 };
+
+// The backend over the desktop's event-sound library.
+std::unique_ptr<SoundBackend> NewCanberraBackend();
 
 SoundPlayer& AppSoundPlayer();
 // Installs a player for the whole program; nullptr goes back to the desktop's.

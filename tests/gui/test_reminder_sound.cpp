@@ -1,10 +1,13 @@
 // Which sound a reminder's sound digit asks for: the table's names found in the sounds folders, the
-// desktop's own sound for "Default" and for anything not found.
+// desktop's own sound for "Default" and for anything not found. And how the desktop's player keeps
+// its connection to the sound service over a long run.
 
 #include <QtTest>
 
 #include <array>
+#include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +32,48 @@ void Touch(const std::filesystem::path& p) { orlevant::testing::Put(p, "RIFF"); 
 
 using orlevant::testing::RecordingPlayer;
 
+// A sound service that answers from a script (open results, then play results; success once the
+// script runs out) and writes down what was asked of it.
+class ScriptedBackend final : public SoundBackend {
+ public:
+  ScriptedBackend(std::deque<bool> opens, std::deque<SoundOutcome> plays, std::string& log)
+      : opens_(std::move(opens)), plays_(std::move(plays)), log_(log) {}
+  bool Open() override {
+    const bool ok = Next(opens_, true);
+    Write(ok ? "open" : "open failed");
+    return ok;
+  }
+  void Close() override { Write("close"); }
+  SoundOutcome Play(const SoundRequest& request) override {
+    const SoundOutcome outcome = Next(plays_, SoundOutcome::Played);
+    const char* const how[] = {"", " unplayable", " failed"};
+    Write("play " + request.file + how[static_cast<int>(outcome)]);
+    return outcome;
+  }
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& script, T otherwise) {
+    if (script.empty()) return otherwise;
+    const T next = script.front();
+    script.pop_front();
+    return next;
+  }
+  void Write(const std::string& entry) { log_ += (log_.empty() || log_.ends_with("| ") ? "" : ", ") + entry; }
+
+  std::deque<bool> opens_;
+  std::deque<SoundOutcome> plays_;
+  std::string& log_;
+};
+
+struct ServiceScript {
+  std::deque<bool> opens;
+  std::deque<SoundOutcome> plays;
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(ServiceScript)
 
 class TestReminderSound : public QObject {
   Q_OBJECT
@@ -81,6 +125,39 @@ class TestReminderSound : public QObject {
     const auto folder = home.Root() / "Sounds";
     std::filesystem::create_directories(folder);
     QVERIFY(ReminderSoundRequest(3, sounds, {folder.string() + "/"}).desktopDefault);
+  }
+
+  // Two sounds ("a" then "b"), then the player goes away; the log shows what the service was asked,
+  // "|" between the three.
+  void theDesktopPlayerReconnectsToARestartedService_data() {
+    QTest::addColumn<ServiceScript>("script");
+    QTest::addColumn<QString>("expected");
+    constexpr auto kFailed = SoundOutcome::Failed;
+    QTest::newRow("healthy: opened once") << ServiceScript{} << "open, play a | play b | close";
+    QTest::newRow("unreachable at the first sound: tried again at the next")
+        << ServiceScript{{false}, {}} << "open failed | open, play b | close";
+    QTest::newRow("restarted: reopened, played again")
+        << ServiceScript{{}, {kFailed}} << "open, play a failed, close, open, play a | play b | close";
+    QTest::newRow("restarted and not back yet: tried again at the next sound")
+        << ServiceScript{{true, false}, {kFailed}} << "open, play a failed, close, open failed | open, play b | close";
+    QTest::newRow("failing after the reopen: played again once only, reconnects at the next")
+        << ServiceScript{{}, {kFailed, kFailed, kFailed}}
+        << "open, play a failed, close, open, play a failed | play b failed, close, open, play b | close";
+    QTest::newRow("a sound that cannot be played: the connection is kept")
+        << ServiceScript{{}, {SoundOutcome::Unplayable}} << "open, play a unplayable | play b | close";
+  }
+  void theDesktopPlayerReconnectsToARestartedService() {
+    QFETCH(ServiceScript, script);
+    QFETCH(QString, expected);
+    std::string log;
+    {
+      DesktopSoundPlayer player(std::make_unique<ScriptedBackend>(script.opens, script.plays, log));
+      player.Play({false, "a"});
+      log += " | ";
+      player.Play({false, "b"});
+      log += " | ";
+    }
+    QCOMPARE(QString::fromStdString(log), expected);
   }
 
   void theFoldersAreBesideTheProgramThenInstalled() {
