@@ -128,6 +128,8 @@ void ForEachLine(std::string_view text, OnLine&& onLine) {
 
 // A line is written on one line of the file whatever it holds: a stray line break becomes "~".
 bool HasLineBreak(std::string_view line) {
+  // An empty view may hold a null pointer, which memchr must never see.
+  if (line.empty()) return false;
   return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
 }
 
