@@ -374,8 +374,6 @@ class TestReminderClock : public QObject {
                                              << "12/05/2026020000=Dentist" << "";
     QTest::newRow("hours 3") << "14/05/2026000000=Dentist" << 14 << "hours" << 3 << "14/05/2026000300=Dentist" << "";
     QTest::newRow("minutes 10") << "14/05/9995000000=Gym" << 28 << "mins" << 1 << "14/05/9995000010=Gym" << "";
-    QTest::newRow("a text beginning with a line break")
-        << "12/05/2026000000=~Blank first line" << 12 << "days" << 1 << "12/05/2026010000=~Blank first line" << "";
     QTest::newRow("Greek typed into the reminder columns")
         << QString::fromUtf8("12/05/2026\u0395\u03bb\u03bb\u03ac\u03b4\u03b1=Trip") << 12 << "hours" << 3
         << "12/05/2026000300=Trip" << "";

@@ -86,19 +86,13 @@ TEST(SetQuickReminder, FindsTheDaysOwnLineOrRefuses) {
       // ".x" without a reminder and "x" with one both stand as ".x" in the box: the newest decides.
       {"newest has a reminder, an older text begins with a dot", {"12/05/2026000000=.x", "12/05/2026010000=x"},
        kToday, "000100", QuickReminderOutcome::ReminderSet, {"12/05/2026000000=.x", "12/05/2026010000=x"}},
-      {"newest begins with a dot, an older one has a reminder", {"12/05/2026010000=x", "12/05/2026000000=.x"},
-       kToday, "000100", QuickReminderOutcome::MultipleEvents, {"12/05/2026010000=x", "12/05/2026000000=.x"}},
       // The box shows a line break where the line holds "~".
       {"a text beginning with a line break", {"12/05/2026000000=~Blank first line"}, kToday, "020000",
        QuickReminderOutcome::Written, {"12/05/2026020000=~Blank first line"}},
       {"a text ending with a line break", {"14/05/9995000000=Eve~"}, DateSerial(2026, 5, 21), "000100",
        QuickReminderOutcome::Written, {"14/05/9995000100=Eve~"}},
-      {"blank lines around the text", {"12/05/2026000000=~~Gym~  ~"}, kToday, "000010",
-       QuickReminderOutcome::Written, {"12/05/2026000010=~~Gym~  ~"}},
       {"a line break first, dated yesterday", {"11/05/2026000000=~Dentist"}, DateSerial(2026, 5, 11), "020000",
        QuickReminderOutcome::PastEvent, {"11/05/2026000000=~Dentist"}},
-      {"a line break first, with a reminder", {"12/05/2026010000=~Dentist"}, kToday, "020000",
-       QuickReminderOutcome::ReminderSet, {"12/05/2026010000=~Dentist"}},
       {"one event with an empty text", {"12/05/2026000000="}, kToday, "010000", QuickReminderOutcome::Written,
        {"12/05/2026010000="}},
       {"an empty text beside another event", {"12/05/2026000000=", "12/05/2026000000=A"}, kToday, "010000",
@@ -106,8 +100,6 @@ TEST(SetQuickReminder, FindsTheDaysOwnLineOrRefuses) {
       // Columns are characters: a hand-typed line with letters of several bytes before its "=".
       {"Greek letters in the reminder columns", {"12/05/2026\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1=Trip"},
        kToday, "000200", QuickReminderOutcome::Written, {"12/05/2026000200=Trip"}},
-      {"an accented text", {"12/05/2026000000=Kaffe\xC3\xA9 mit M\xC3\xBCller"}, kToday, "020000",
-       QuickReminderOutcome::Written, {"12/05/2026020000=Kaffe\xC3\xA9 mit M\xC3\xBCller"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -126,8 +118,8 @@ TEST(SetQuickReminder, FindsTheDaysOwnLineOrRefuses) {
 TEST(SetQuickReminder, ALineThatCannotBeTracedIsLeftWithoutAWord) {
   // A box filled before its line changed.
   EventStore events = Store({"12/05/2026000000=Dentist"});
-  const std::vector<int> lines{1};
-  const QuickReminderResult r = SetQuickReminder(events, "\r\nSomething else", lines, kToday, kToday, "010000");
+  const QuickReminderResult r =
+      SetQuickReminder(events, "\r\nSomething else", std::vector<int>{1}, kToday, kToday, "010000");
   EXPECT_EQ(r.outcome, QuickReminderOutcome::NotFound);
   EXPECT_EQ(events.EventRecords[1], "12/05/2026000000=Dentist");
   EXPECT_TRUE(QuickReminderMessage(r.outcome, "\r\nSomething else", "May 12, 2026").empty());
