@@ -27,14 +27,11 @@ class TestDialogFrames : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<MainWindowFixture> f_;
-  std::unique_ptr<testing::RecordingPlayer> player_;
-
-  std::unique_ptr<QDialog> Make(const QString& name) {
-    frmMain& w = *f_->window;
+  static std::unique_ptr<QDialog> Make(MainWindowFixture& f, const QString& name) {
+    frmMain& w = *f.window;
     if (name == "message box")
-      return BuildMessageBox(MsgIcon::Question, MsgButtons::YesNo, AppTitle() + " - Clear All Events!", "Sure?\r\n\r\n");
-    if (name == "entry") return std::make_unique<frmDataEntry>(f_->app, f_->Box(12), &w);
+      return BuildMessageBox(MsgIcon::Question, MsgButtons::YesNo, AppTitle() + " - Clear All", "Sure?\r\n\r\n");
+    if (name == "entry") return std::make_unique<frmDataEntry>(f.app, f.Box(12), &w);
     if (name == "reminders") return std::make_unique<frmReminders>(w, &w);
     if (name == "preferences") return MakePreferences(w);
     if (name == "print options")
@@ -44,24 +41,14 @@ class TestDialogFrames : public QObject {
       due.ReminderLine = "12/05/2026010000=Dentist";
       due.ReminderDate = DateSerial(2026, 5, 12);
       due.ReminderDays = std::chrono::days(1);
-      return std::make_unique<frmReminderMsg>(f_->app, due, &w);
+      return std::make_unique<frmReminderMsg>(f.app, due, &w);
     }
-    if (name == "tips") return std::make_unique<frmTips>(f_->app.settings, f_->app.store, &w);
-    if (name == "total events warning") return std::make_unique<frmTotalEventsMsg>(1500, f_->app.store, &w);
+    if (name == "tips") return std::make_unique<frmTips>(f.app.settings, f.app.store, &w);
+    if (name == "total events warning") return std::make_unique<frmTotalEventsMsg>(1500, f.app.store, &w);
     return nullptr;
   }
 
  private slots:
-  void init() {
-    f_ = std::make_unique<MainWindowFixture>(testing::At(2026, 5, 12, 9, 30));
-    player_ = std::make_unique<testing::RecordingPlayer>();
-    f_->Load({"12/05/2026010000=Dentist"});
-  }
-  void cleanup() {
-    player_.reset();
-    f_.reset();
-  }
-
   void closeButtonOnlyAndAFixedSize_data() {
     QTest::addColumn<QString>("dialog");
     for (const char* name : {"message box", "entry", "reminders", "preferences", "print options", "alert", "tips",
@@ -70,16 +57,16 @@ class TestDialogFrames : public QObject {
   }
   void closeButtonOnlyAndAFixedSize() {
     QFETCH(QString, dialog);
-    std::unique_ptr<QDialog> d = Make(dialog);
+    MainWindowFixture f(testing::At(2026, 5, 12, 9, 30));
+    testing::RecordingPlayer player;  // the alert's sound
+    f.Load({"12/05/2026010000=Dentist"});
+    std::unique_ptr<QDialog> d = Make(f, dialog);
     QVERIFY(d);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d.get()));
     const QSize shown = d->size();
-    QCOMPARE(d->minimumSize(), shown);
-    QCOMPARE(d->maximumSize(), shown);
     d->resize(shown + QSize(200, 150));  // as a frame dragged by its corner would
     QCOMPARE(d->size(), shown);
-    d->hide();
 
     const Qt::WindowFlags flags = d->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);

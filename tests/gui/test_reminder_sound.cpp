@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include <array>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -32,48 +31,34 @@ void Touch(const std::filesystem::path& p) { orlevant::testing::Put(p, "RIFF"); 
 
 using orlevant::testing::RecordingPlayer;
 
-// A sound service that answers from a script (open results, then play results; success once the
-// script runs out) and writes down what was asked of it.
+// A sound service that answers each request from a script, one letter a request ("x": the open
+// or the play failed, "u": a sound it cannot play; anything else, or past the script's end: done),
+// and writes down what it was asked.
 class ScriptedBackend final : public SoundBackend {
  public:
-  ScriptedBackend(std::deque<bool> opens, std::deque<SoundOutcome> plays, std::string& log)
-      : opens_(std::move(opens)), plays_(std::move(plays)), log_(log) {}
+  ScriptedBackend(std::string script, std::string& log) : script_(std::move(script)), log_(log) {}
   bool Open() override {
-    const bool ok = Next(opens_, true);
+    const bool ok = Next() != 'x';
     Write(ok ? "open" : "open failed");
     return ok;
   }
   void Close() override { Write("close"); }
   SoundOutcome Play(const SoundRequest& request) override {
-    const SoundOutcome outcome = Next(plays_, SoundOutcome::Played);
-    const char* const how[] = {"", " unplayable", " failed"};
-    Write("play " + request.file + how[static_cast<int>(outcome)]);
-    return outcome;
+    const char answer = Next();
+    Write("play " + request.file + (answer == 'x' ? " failed" : answer == 'u' ? " unplayable" : ""));
+    return answer == 'x' ? SoundOutcome::Failed : answer == 'u' ? SoundOutcome::Unplayable : SoundOutcome::Played;
   }
 
  private:
-  template <typename T>
-  static T Next(std::deque<T>& script, T otherwise) {
-    if (script.empty()) return otherwise;
-    const T next = script.front();
-    script.pop_front();
-    return next;
-  }
+  char Next() { return next_ < script_.size() ? script_[next_++] : '.'; }
   void Write(const std::string& entry) { log_ += (log_.empty() || log_.ends_with("| ") ? "" : ", ") + entry; }
 
-  std::deque<bool> opens_;
-  std::deque<SoundOutcome> plays_;
+  std::string script_;
+  std::size_t next_ = 0;
   std::string& log_;
 };
 
-struct ServiceScript {
-  std::deque<bool> opens;
-  std::deque<SoundOutcome> plays;
-};
-
 }  // namespace
-
-Q_DECLARE_METATYPE(ServiceScript)
 
 class TestReminderSound : public QObject {
   Q_OBJECT
@@ -130,28 +115,25 @@ class TestReminderSound : public QObject {
   // Two sounds ("a" then "b"), then the player goes away; the log shows what the service was asked,
   // "|" between the three.
   void theDesktopPlayerReconnectsToARestartedService_data() {
-    QTest::addColumn<ServiceScript>("script");
+    QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("expected");
-    constexpr auto kFailed = SoundOutcome::Failed;
-    QTest::newRow("healthy: opened once") << ServiceScript{} << "open, play a | play b | close";
     QTest::newRow("unreachable at the first sound: tried again at the next")
-        << ServiceScript{{false}, {}} << "open failed | open, play b | close";
+        << "x" << "open failed | open, play b | close";
     QTest::newRow("restarted: reopened, played again")
-        << ServiceScript{{}, {kFailed}} << "open, play a failed, close, open, play a | play b | close";
+        << ".x" << "open, play a failed, close, open, play a | play b | close";
     QTest::newRow("restarted and not back yet: tried again at the next sound")
-        << ServiceScript{{true, false}, {kFailed}} << "open, play a failed, close, open failed | open, play b | close";
+        << ".xx" << "open, play a failed, close, open failed | open, play b | close";
     QTest::newRow("failing after the reopen: played again once only, reconnects at the next")
-        << ServiceScript{{}, {kFailed, kFailed, kFailed}}
-        << "open, play a failed, close, open, play a failed | play b failed, close, open, play b | close";
+        << ".x.xx" << "open, play a failed, close, open, play a failed | play b failed, close, open, play b | close";
     QTest::newRow("a sound that cannot be played: the connection is kept")
-        << ServiceScript{{}, {SoundOutcome::Unplayable}} << "open, play a unplayable | play b | close";
+        << ".u" << "open, play a unplayable | play b | close";
   }
   void theDesktopPlayerReconnectsToARestartedService() {
-    QFETCH(ServiceScript, script);
+    QFETCH(QString, script);
     QFETCH(QString, expected);
     std::string log;
     {
-      DesktopSoundPlayer player(std::make_unique<ScriptedBackend>(script.opens, script.plays, log));
+      DesktopSoundPlayer player(std::make_unique<ScriptedBackend>(script.toStdString(), log));
       player.Play({false, "a"});
       log += " | ";
       player.Play({false, "b"});

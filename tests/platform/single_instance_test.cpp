@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,73 +32,50 @@ using testing::TempHome;
 
 std::string Pid(pid_t pid) { return std::to_string(pid) + "\n"; }
 
-// Other copies of the program, each in a process of its own. Each waits for the gate to open,
-// takes the lock, reports what it got and then runs until it is killed, as a copy ends that is
-// shut down or crashes.
-class Copies {
- public:
-  explicit Copies(const LockPlaces& places, int count) {
-    if (::pipe(gate_) != 0 || ::pipe(results_) != 0) ADD_FAILURE() << "no pipes";
-    for (int i = 0; i < count; ++i) {
-      const pid_t pid = ::fork();
-      if (pid == 0) RunCopy(places);
-      pids_.push_back(pid);
+// Starts `count` copies of the program at once, each in a process of its own, and gives what each
+// got, in the order they got it. Each holds what it got until all have asked, and then ends as a
+// copy ends that crashes.
+std::vector<State> StartCopiesTogether(const LockPlaces& places, int count) {
+  int gate[2] = {-1, -1}, results[2] = {-1, -1};
+  if (::pipe(gate) != 0 || ::pipe(results) != 0) return {};
+  std::vector<pid_t> pids;
+  for (int i = 0; i < count; ++i) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(gate[1]);
+      char c = 0;
+      while (::read(gate[0], &c, 1) > 0) {
+      }
+      SingleInstance instance(places);
+      const char state = char('0' + int(instance.TryAcquire().state));
+      if (::write(results[1], &state, 1) != 1) ::_exit(1);
+      for (;;) ::pause();
     }
-    ::close(results_[1]);
-    ::close(gate_[0]);
+    pids.push_back(pid);
   }
-  ~Copies() {
-    KillAll();
-    ::close(results_[0]);
-    if (gate_[1] >= 0) ::close(gate_[1]);
-  }
-  Copies(const Copies&) = delete;
-  Copies& operator=(const Copies&) = delete;
-
-  // Lets every copy go at once and gives what each got, in the order they finished.
-  std::vector<State> Start() {
-    ::close(gate_[1]);
-    gate_[1] = -1;
-    std::vector<State> states;
-    char got = 0;
-    while (states.size() < pids_.size() && ::read(results_[0], &got, 1) == 1) states.push_back(State(got - '0'));
-    return states;
-  }
-  pid_t PidOf(std::size_t i) const { return pids_[i]; }
-  void Kill(pid_t& pid) {
-    if (pid <= 0) return;
+  ::close(gate[0]);
+  ::close(results[1]);
+  ::close(gate[1]);  // the gate opens
+  std::vector<State> states;
+  char got = 0;
+  while (states.size() < pids.size() && ::read(results[0], &got, 1) == 1) states.push_back(State(got - '0'));
+  ::close(results[0]);
+  for (const pid_t pid : pids) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
-    pid = 0;
   }
-  void KillAll() {
-    for (pid_t& pid : pids_) Kill(pid);
-  }
-
- private:
-  [[noreturn]] void RunCopy(const LockPlaces& places) {
-    ::close(gate_[1]);
-    ::close(results_[0]);
-    char c = 0;
-    while (::read(gate_[0], &c, 1) > 0) {
-    }
-    SingleInstance instance(places);
-    const char state = char('0' + int(instance.TryAcquire().state));
-    if (::write(results_[1], &state, 1) != 1) ::_exit(1);
-    for (;;) ::pause();
-  }
-
-  int gate_[2] = {-1, -1};
-  int results_[2] = {-1, -1};
-  std::vector<pid_t> pids_;
-};
+  return states;
+}
 
 class SingleInstanceTest : public ::testing::Test {
  protected:
   SingleInstanceTest() {
     fs::create_directories(Tmp());
     fs::permissions(Tmp(), fs::perms::all | fs::perms::sticky_bit);
-    places_ = {home_.Runtime().string(), Tmp().string(), (home_.Root() / "cache").string(), ::geteuid()};
+    places_ = Places();
+  }
+  LockPlaces Places() const {
+    return {home_.Runtime().string(), Tmp().string(), (home_.Root() / "cache").string(), ::geteuid()};
   }
   fs::path Tmp() const { return home_.Root() / "tmp"; }
   fs::path Fallback() const { return Tmp() / ("orlevant-" + std::to_string(::geteuid())); }
@@ -110,140 +86,85 @@ class SingleInstanceTest : public ::testing::Test {
   LockPlaces places_;
 };
 
-// Whatever is left at the lock's place, when no running copy holds it the start goes on, and the
-// lock is then ours alone.
-TEST_F(SingleInstanceTest, ALockThatNoRunningCopyHoldsIsTakenOver) {
-  pid_t dead = ::fork();
-  if (dead == 0) ::_exit(0);
-  ::waitpid(dead, nullptr, 0);
-  const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> rows = {
-      {"empty (killed between making the file and writing it)", [](const fs::path& p) { Put(p, ""); }},
-      {"garbage", [](const fs::path& p) { Put(p, std::string("\xff\0\x01zz\n\n\n", 8)); }},
-      {"a dead copy's, in the old form",
-       [dead](const fs::path& p) { Put(p, Pid(dead) + "orlevant\n" + "host\n"); }},
-      {"naming a running process that is not a copy",
-       [](const fs::path& p) { Put(p, Pid(::getppid()) + "orlevant\n" + "host\n"); }},
-      {"a lock file nobody may open",
-       [](const fs::path& p) {
-         Put(p, "1\n");
-         fs::permissions(p, fs::perms::none);
-       }},
-      {"an empty folder", [](const fs::path& p) { fs::create_directory(p); }},
-  };
-  for (const auto& [name, plant] : rows) {
-    SCOPED_TRACE(name);
-    fs::remove_all(RuntimeLock());
-    plant(RuntimeLock());
-    SingleInstance first(places_);
-    const InstanceLock lock = first.TryAcquire();
-    EXPECT_EQ(lock.state, State::Held) << lock.reason;
-    EXPECT_EQ(lock.path, RuntimeLock().string());
-    EXPECT_TRUE(first.IsHeld());
-    EXPECT_EQ(Slurp(RuntimeLock()), Pid(::getpid()));
-    EXPECT_EQ(first.TryAcquire().state, State::Held);  // asking again keeps it
-    SingleInstance second(places_);
-    EXPECT_EQ(second.TryAcquire().state, State::HeldByAnotherCopy);
-    EXPECT_FALSE(second.IsHeld());
-  }
-}
-
-// Only a running copy stops a start, and once it has ended (however it ended) the next start
-// takes the lock it left behind.
-TEST_F(SingleInstanceTest, OnlyARunningCopyStopsAStart) {
-  Copies running(places_, 1);
-  ASSERT_EQ(running.Start(), std::vector<State>{State::Held});
-  EXPECT_EQ(Slurp(RuntimeLock()), Pid(running.PidOf(0)));
-  SingleInstance instance(places_);
-  const InstanceLock refused = instance.TryAcquire();
-  EXPECT_EQ(refused.state, State::HeldByAnotherCopy);
-  EXPECT_EQ(refused.path, RuntimeLock().string());
-  EXPECT_TRUE(refused.reason.empty());
-
-  running.KillAll();
-  EXPECT_TRUE(fs::exists(RuntimeLock()));
-  EXPECT_EQ(instance.TryAcquire().state, State::Held);
-}
-
-// Any number of copies started at once, over any leftover, leave exactly one running.
-TEST_F(SingleInstanceTest, CopiesStartedTogetherLeaveExactlyOne) {
+// Any number of copies started at once, over whatever a copy left behind, leave exactly one
+// running; once they have ended, however they ended, the next start takes the lock in their place.
+TEST_F(SingleInstanceTest, OnlyARunningCopyStopsAStartAndCopiesStartedTogetherLeaveOne) {
   const std::vector<std::pair<const char*, std::function<void()>>> rows = {
       {"nothing yet, not even the fallback folder", [this] { places_.runtimeFolder.clear(); }},
-      {"a lock file left behind", [this] { Put(RuntimeLock(), ""); }},
-      {"an empty folder in the lock's place", [this] { fs::create_directory(RuntimeLock()); }},
-      {"a lock file nobody may open",
+      {"an empty lock file (killed between making it and writing it)", [this] { Put(RuntimeLock(), ""); }},
+      {"naming a running process that is not a copy, in the old form",
+       [this] { Put(RuntimeLock(), Pid(::getppid()) + "orlevant\nhost\n"); }},
+      {"a lock file nobody but the superuser may open",
        [this] {
-         Put(RuntimeLock(), "");
+         Put(RuntimeLock(), "1\n");
          fs::permissions(RuntimeLock(), fs::perms::none);
        }},
+      {"an empty folder in the lock's place", [this] { fs::create_directory(RuntimeLock()); }},
   };
   for (const auto& [name, plant] : rows) {
     for (int round = 0; round < 3; ++round) {
       SCOPED_TRACE(std::string(name) + ", round " + std::to_string(round));
-      places_.runtimeFolder = home_.Runtime().string();
+      places_ = Places();
       fs::remove_all(RuntimeLock());
       fs::remove_all(Fallback());
       plant();
-      Copies copies(places_, 8);
-      const std::vector<State> states = copies.Start();
+      const std::vector<State> states = StartCopiesTogether(places_, 8);
       ASSERT_EQ(states.size(), 8u);
       EXPECT_EQ(std::count(states.begin(), states.end(), State::Held), 1);
       EXPECT_EQ(std::count(states.begin(), states.end(), State::HeldByAnotherCopy), 7);
+
+      SingleInstance next(places_);
+      const InstanceLock lock = next.TryAcquire();
+      EXPECT_EQ(lock.state, State::Held) << lock.reason;
+      EXPECT_EQ(lock.path, (places_.runtimeFolder.empty() ? Fallback() / "orlevant.lock" : RuntimeLock()).string());
+      EXPECT_EQ(Slurp(lock.path), Pid(::getpid()));
+      EXPECT_EQ(next.TryAcquire().state, State::Held);  // asking again keeps it
     }
   }
 }
 
-// The lock goes into the first folder that is the user's own and that no one else can write to;
-// the fallback folders are made private; a folder that is not the user's is left as it was.
-TEST_F(SingleInstanceTest, TheLockGoesOnlyIntoAFolderOfTheUsersOwn) {
+// The lock goes into the first folder that is the user's own and that no one else can write to,
+// made private where the program makes it. With no such folder, or with something in the lock's
+// place that cannot be taken over without risk (a folder with files in it: see the start-up
+// tests), the start is refused with the place and the reason. What is passed over stays as it was.
+TEST_F(SingleInstanceTest, WhereTheLockGoesOrWhyItCannot) {
   struct Row {
     const char* name;
     std::function<void()> plant;
-    std::function<fs::path()> chosen;
+    fs::path path;            // the lock taken, or where it could not be
+    std::string reason = "";  // empty: taken
     bool needsRoot = false;
   };
-  const auto fallback = [this] { return Fallback(); };
-  const auto cache = [this] { return Cache(); };
   const auto noRuntime = [this] { places_.runtimeFolder.clear(); };
+  const auto fallbackWith = [&](fs::perms perms) {
+    noRuntime();
+    fs::create_directory(Fallback());
+    fs::permissions(Fallback(), perms);
+  };
+  const fs::path fallbackLock = Fallback() / "orlevant.lock", cacheLock = Cache() / "orlevant.lock";
   const std::vector<Row> rows = {
-      {"a private runtime folder", [] {}, [this] { return home_.Runtime(); }},
-      {"a runtime folder others can write to", [this] { fs::permissions(home_.Runtime(), fs::perms::all); },
-       fallback},
+      {"a private runtime folder", [] {}, RuntimeLock()},
       {"a read-only runtime folder",
-       [this] { fs::permissions(home_.Runtime(), fs::perms::owner_read | fs::perms::owner_exec); }, fallback},
-      {"a runtime folder that is missing", [this] { fs::remove(home_.Runtime()); }, fallback},
-      {"no runtime folder", noRuntime, fallback},
-      {"a fallback folder others can write to",
-       [&] {
-         noRuntime();
-         fs::create_directory(Fallback());
-         fs::permissions(Fallback(), fs::perms::all);
-       },
-       cache},
+       [this] { fs::permissions(home_.Runtime(), fs::perms::owner_read | fs::perms::owner_exec); }, fallbackLock},
+      {"a fallback folder others can write to", [&] { fallbackWith(fs::perms::all); }, cacheLock},
       {"a link in the fallback folder's place, to a private folder",
        [&] {
          noRuntime();
          fs::create_directory_symlink(home_.Runtime(), Fallback());
        },
-       cache},
-      {"a file in the fallback folder's place",
-       [&] {
-         noRuntime();
-         Put(Fallback(), "");
-       },
-       cache},
+       cacheLock},
       {"a fallback folder of another user",
        [&] {
-         noRuntime();
-         fs::create_directory(Fallback());
-         fs::permissions(Fallback(), fs::perms::owner_all);
+         fallbackWith(fs::perms::owner_all);
          if (::chown(Fallback().c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
        },
-       cache, true},
-      {"a runtime folder of another user",
-       [this] {
-         if (::chown(home_.Runtime().c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
-       },
-       fallback, true},
+       cacheLock, "", true},
+      {"no folder of the user's own", [this] { places_.uid = ::geteuid() + 1; }, Cache(),
+       "the folder belongs to another user"},
+      {"a link in the lock's place", [this] { fs::create_symlink(home_.Root() / "elsewhere", RuntimeLock()); },
+       RuntimeLock(), "a link stands in the lock file's place"},
+      {"a named pipe in the lock's place", [this] { ::mkfifo(RuntimeLock().c_str(), 0600); }, RuntimeLock(),
+       "it is not a regular file"},
   };
   for (const Row& row : rows) {
     if (row.needsRoot && ::geteuid() != 0) continue;  // only the superuser can give a folder away
@@ -253,56 +174,24 @@ TEST_F(SingleInstanceTest, TheLockGoesOnlyIntoAFolderOfTheUsersOwn) {
     fs::remove_all(home_.Runtime());
     fs::create_directory(home_.Runtime());
     fs::permissions(home_.Runtime(), fs::perms::owner_all, fs::perm_options::replace);
-    places_.runtimeFolder = home_.Runtime().string();
+    places_ = Places();
     row.plant();
     const mode_t fallbackBefore = ModeOf(Fallback());
+    const auto inTheLocksPlace = fs::symlink_status(RuntimeLock()).type();
 
     SingleInstance instance(places_);
     const InstanceLock lock = instance.TryAcquire();
-    EXPECT_EQ(lock.state, State::Held) << lock.reason;
-    EXPECT_EQ(lock.path, (row.chosen() / "orlevant.lock").string());
-    if (row.chosen() != home_.Runtime()) {
-      EXPECT_EQ(ModeOf(row.chosen()), 0700u);
-      EXPECT_FALSE(fs::exists(home_.Runtime() / "orlevant.lock"));
+    EXPECT_EQ(lock.state, row.reason.empty() ? State::Held : State::Failed) << lock.reason;
+    EXPECT_EQ(lock.path, row.path.string());
+    EXPECT_EQ(lock.reason, row.reason);
+    if (lock.state == State::Held) {
+      EXPECT_EQ(ModeOf(row.path.parent_path()), 0700u);
+    } else {
+      EXPECT_EQ(fs::symlink_status(RuntimeLock()).type(), inTheLocksPlace);
     }
-    if (row.chosen() == Cache()) {
+    if (row.path.parent_path() == Cache()) {
       EXPECT_EQ(ModeOf(Fallback()), fallbackBefore);
-      EXPECT_FALSE(fs::exists(Fallback() / "orlevant.lock"));
     }
-  }
-}
-
-// No folder of the user's own anywhere: the start is refused with the place and the reason.
-TEST_F(SingleInstanceTest, NoFolderOfTheUsersOwnIsAFailureThatSaysWhy) {
-  places_.uid = ::geteuid() + 1;  // every folder here belongs to someone else than this user
-  SingleInstance instance(places_);
-  const InstanceLock lock = instance.TryAcquire();
-  EXPECT_EQ(lock.state, State::Failed);
-  EXPECT_EQ(lock.path, Cache().string());
-  EXPECT_EQ(lock.reason, "the folder belongs to another user");
-  EXPECT_FALSE(instance.IsHeld());
-  EXPECT_FALSE(fs::exists(home_.Runtime() / "orlevant.lock"));
-}
-
-// What is in the lock's place and cannot be taken over without risk is left alone and named.
-TEST_F(SingleInstanceTest, WhatCannotBeTakenOverIsAFailureThatSaysWhy) {
-  const std::vector<std::tuple<const char*, std::function<void(const fs::path&)>, std::string>> rows = {
-      {"a folder with a file in it", [](const fs::path& p) { Put(p / "notes.txt", "mine"); }, "Is a directory"},
-      {"a link", [this](const fs::path& p) { fs::create_symlink(home_.Root() / "elsewhere", p); },
-       "a link stands in the lock file's place"},
-      {"a named pipe", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); }, "it is not a regular file"},
-  };
-  for (const auto& [name, plant, reason] : rows) {
-    SCOPED_TRACE(name);
-    fs::remove_all(RuntimeLock());
-    plant(RuntimeLock());
-    const auto typeBefore = fs::symlink_status(RuntimeLock()).type();
-    SingleInstance instance(places_);
-    const InstanceLock lock = instance.TryAcquire();
-    EXPECT_EQ(lock.state, State::Failed);
-    EXPECT_EQ(lock.path, RuntimeLock().string());
-    EXPECT_EQ(lock.reason, reason);
-    EXPECT_EQ(fs::symlink_status(RuntimeLock()).type(), typeBefore);
     EXPECT_FALSE(fs::exists(home_.Root() / "elsewhere"));
   }
 }
