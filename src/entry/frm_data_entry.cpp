@@ -21,7 +21,6 @@
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "mainwindow/app_context.h"
-#include "mainwindow/todays_events.h"
 #include "platform/date_format.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/fixed_dialog_frame.h"

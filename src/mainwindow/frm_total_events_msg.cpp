@@ -10,7 +10,6 @@
 
 #include "core/message_box.h"
 #include "core/settings.h"
-#include "mainwindow/todays_events.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/fixed_dialog_frame.h"
 #include "platform/settings_store.h"

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "core/message_box.h"
-#include "mainwindow/todays_events.h"
 #include "platform/qt/bgr_colour.h"
 #include "preferences/colour_box.h"
 #include "preferences/settings_tab.h"

@@ -10,7 +10,6 @@
 #include "core/message_box.h"
 #include "core/preference_tables.h"
 #include "mainwindow/app_context.h"
-#include "mainwindow/todays_events.h"
 #include "platform/qt/fixed_dialog_frame.h"
 #include "platform/run_at_logon.h"
 #include "preferences/about_tab.h"

@@ -11,7 +11,6 @@
 #include "core/events_file.h"
 #include "core/events_maintenance.h"
 #include "core/message_box.h"
-#include "mainwindow/todays_events.h"
 
 namespace orlevant {
 namespace {

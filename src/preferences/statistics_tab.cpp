@@ -16,7 +16,6 @@
 #include "core/calendar_date.h"
 #include "core/clock.h"
 #include "core/message_box.h"
-#include "mainwindow/todays_events.h"
 #include "preferences/events_overview_model.h"
 
 namespace orlevant {

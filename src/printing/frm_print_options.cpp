@@ -18,7 +18,6 @@
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/todays_events.h"
 #include "monthview/events_list.h"
 #include "monthview/print_layout.h"
 #include "platform/qt/display_text.h"

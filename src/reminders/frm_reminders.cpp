@@ -25,7 +25,6 @@
 #include "core/reminder_code.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/todays_events.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/plain_label.h"

@@ -9,7 +9,6 @@
 #include "core/reminder_quick.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/todays_events.h"
 
 namespace orlevant {
 
