@@ -1,11 +1,10 @@
 #include "core/event_statistics.h"
 
-#include <algorithm>
-#include <cstring>
 #include <string_view>
 
 #include "core/date_engine.h"
 #include "core/event_line.h"
+#include "core/text_order.h"
 
 namespace orlevant {
 namespace {
@@ -95,63 +94,11 @@ std::vector<OverviewItem> EventsOverview(const EventStore& store) {
   return items;
 }
 
-namespace {
-
-// Byte order of UTF-8 is code point order. It differs from UTF-16 code unit order only where the
-// first difference is a lead byte of U+E000 .. U+FFFF (0xEE, 0xEF) against one past U+FFFF
-// (0xF0 .. 0xF4), whose surrogates sort below U+E000; ranking those two lead bytes last mends it.
-int CompareAsUtf16(std::string_view a, std::string_view b) {
-  // Many rows share long beginnings or are equal outright: the common part is skipped a word at a
-  // time.
-  const std::size_t n = std::min(a.size(), b.size());
-  std::size_t i = 0;
-  for (std::uint64_t x = 0, y = 0; i + 8 <= n; i += 8) {
-    std::memcpy(&x, a.data() + i, 8);
-    std::memcpy(&y, b.data() + i, 8);
-    if (x != y) break;
-  }
-  while (i < n && a[i] == b[i]) ++i;
-  if (i == n) return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-  const auto rank = [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte == 0xEE || byte == 0xEF ? byte + 0x10 : static_cast<int>(byte);
-  };
-  return rank(a[i]) - rank(b[i]);
-}
-
-}  // namespace
-
 std::vector<int> OverviewOrder(const std::vector<OverviewItem>& items) {
-  // Small entries are sorted, not the items, whose strings would be moved at every step and end up
-  // scattered. The first bytes of a text ("2026/03/14 - Den", "Weekly/Mondays(A"), ranked as
-  // above, are packed into numbers, so that most comparisons touch neither the text nor the memory
-  // it lives in; the position keeps equal texts in file order.
-  constexpr std::size_t kHeadBytes = 24;
-  struct Entry {
-    std::uint64_t head[kHeadBytes / 8];
-    std::string_view text;
-    int position;
-  };
-  std::vector<Entry> entries;
-  entries.reserve(items.size());
-  for (const OverviewItem& item : items) {
-    Entry e{{}, item.text, static_cast<int>(entries.size())};
-    for (std::size_t b = 0; b < kHeadBytes; ++b) {
-      const unsigned byte = b < e.text.size() ? static_cast<unsigned char>(e.text[b]) : 0u;
-      e.head[b / 8] = e.head[b / 8] << 8 | (byte == 0xEE || byte == 0xEF ? byte + 0x10 : byte);
-    }
-    entries.push_back(e);
-  }
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    for (std::size_t w = 0; w < kHeadBytes / 8; ++w)
-      if (a.head[w] != b.head[w]) return a.head[w] < b.head[w];
-    const int c = CompareAsUtf16(a.text, b.text);
-    return c != 0 ? c < 0 : a.position < b.position;
-  });
-  std::vector<int> order;
-  order.reserve(entries.size());
-  for (const Entry& e : entries) order.push_back(e.position);
-  return order;
+  std::vector<std::string_view> texts;
+  texts.reserve(items.size());
+  for (const OverviewItem& item : items) texts.push_back(item.text);
+  return StableTextOrder(texts, TextOrder::Utf16CodeUnits);
 }
 
 std::string OccurrenceAnswer(std::int64_t days) {

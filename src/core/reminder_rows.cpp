@@ -1,12 +1,11 @@
 #include "core/reminder_rows.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <unordered_set>
 
 #include "core/date_engine.h"
 #include "core/event_line.h"
 #include "core/events_file.h"
+#include "core/text_order.h"
 
 namespace orlevant {
 
@@ -43,52 +42,27 @@ std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today) 
   return rows;
 }
 
-namespace {
-
-// A row's place in the sort: the first 16 bytes of its text as two numbers that compare as the
-// bytes do (a shorter text padded with zeros, which sorts it first as std::string does), so that
-// most comparisons of 32000 rows touch neither the texts nor the rows.
-struct SortKey {
-  std::uint64_t head = 0;
-  std::uint64_t next = 0;
-  std::uint32_t row = 0;
-};
-
-std::uint64_t BigEndianAt(std::string_view text, std::size_t from) {
-  std::uint64_t value = 0;
-  for (std::size_t i = from; i < from + 8; ++i)
-    value = value << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-  return value;
-}
-
-}  // namespace
-
 std::vector<ReminderRow> ListFutureEventsByText(const EventStore& events, Date today) {
   std::vector<ReminderRow> rows = ListFutureEvents(events, today);
-  std::vector<SortKey> keys(rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    keys[i] = {BigEndianAt(rows[i].Text, 0), BigEndianAt(rows[i].Text, 8), static_cast<std::uint32_t>(i)};
-  // Equal texts keep their file order: the row number breaks the tie.
-  std::sort(keys.begin(), keys.end(), [&rows](const SortKey& a, const SortKey& b) {
-    if (a.head != b.head) return a.head < b.head;
-    if (a.next != b.next) return a.next < b.next;
-    const int order = rows[a.row].Text.compare(rows[b.row].Text);
-    return order != 0 ? order < 0 : a.row < b.row;
-  });
+  std::vector<std::string_view> texts;
+  texts.reserve(rows.size());
+  for (const ReminderRow& row : rows) texts.push_back(row.Text);
+  // from[at]: the row that goes to place `at`.
+  std::vector<int> from = StableTextOrder(texts, TextOrder::Bytes);
   // The rows move into their places along the cycles of the order, each once, without a second
   // table.
-  for (std::size_t start = 0; start < keys.size(); ++start) {
-    if (keys[start].row == start) continue;
+  for (std::size_t start = 0; start < from.size(); ++start) {
+    if (from[start] == static_cast<int>(start)) continue;
     ReminderRow held = std::move(rows[start]);
     std::size_t at = start;
-    while (keys[at].row != start) {
-      const std::size_t from = keys[at].row;
-      rows[at] = std::move(rows[from]);
-      keys[at].row = static_cast<std::uint32_t>(at);
-      at = from;
+    while (from[at] != static_cast<int>(start)) {
+      const auto next = static_cast<std::size_t>(from[at]);
+      rows[at] = std::move(rows[next]);
+      from[at] = static_cast<int>(at);
+      at = next;
     }
     rows[at] = std::move(held);
-    keys[at].row = static_cast<std::uint32_t>(at);
+    from[at] = static_cast<int>(at);
   }
   return rows;
 }
