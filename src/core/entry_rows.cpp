@@ -13,6 +13,18 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
+// A stored line as the dialog holds it: its text with line breaks, code, reminder and the line
+// itself, by its index in the table.
+EntryLine StoredEntryLine(std::string_view line, int index) {
+  EntryLine entry;
+  entry.Text = TildesToLineBreaks(TextField(line));
+  entry.Code = std::string(CodeField(line));
+  entry.Line = index;
+  entry.Reminder = std::string(Column(line, 11, 6));
+  entry.Original = std::string(line);
+  return entry;
+}
+
 // The form the candidate test compares: line breaks as LF, ASCII letters in lower case.
 std::string Folded(std::string_view text) {
   std::string out = ReplaceLineBreaks(text, "\n");
@@ -125,29 +137,15 @@ void EntryRows::SetAsideOtherLines(const EventLines& records, int eventCount, st
     if (!records[static_cast<std::size_t>(i)].empty()) others.push_back(i);
   }
   std::sort(others.begin(), others.end());
-  for (const int i : others) {
-    const std::string_view line = records[static_cast<std::size_t>(i)];
-    EntryLine other;
-    other.Text = TildesToLineBreaks(TextField(line));
-    other.Code = std::string(CodeField(line));
-    other.Line = i;
-    other.Reminder = std::string(Column(line, 11, 6));
-    other.Original = std::string(line);
-    otherLines_.push_back(std::move(other));
-  }
+  for (const int i : others) otherLines_.push_back(StoredEntryLine(records[static_cast<std::size_t>(i)], i));
 }
 
 void EntryRows::Put(int r, int lineIndex, std::string_view line, const DecodedLine& decoded) {
   EntryRow& row = rows_[static_cast<std::size_t>(r)];
-  EntryLine shown;
-  shown.Text = TildesToLineBreaks(TextField(line));
-  shown.Code = std::string(CodeField(line));
-  shown.Line = lineIndex;
-  shown.Reminder = std::string(Column(line, 11, 6));
+  EntryLine shown = StoredEntryLine(line, lineIndex);
   shown.ByDate = decoded.byDate;
   // A line by date leaves the list as it stands.
   shown.ListIndex = decoded.byDate ? row.Shown.ListIndex : decoded.listIndex;
-  shown.Original = std::string(line);
   row.Shown = std::move(shown);
   // Several one-off lines on one day: the last is shown, the others stay as they are.
   if (r == kRowToday) return;
