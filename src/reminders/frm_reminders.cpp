@@ -97,7 +97,7 @@ frmReminders::frmReminders(frmMain& main, QWidget* parent) : QDialog(parent), ma
   lblFutureEvents_->setText(QStringLiteral("0"));
   lblReminderNum_->setText(QStringLiteral("0"));
   UpdateListView();
-  EnableSettings(false);
+  DisableSettings();
   OnOffChanged_ = false;
   RowSettingsChanged_ = false;
   UpdateApplyButton();
@@ -272,7 +272,7 @@ void frmReminders::UpdateListView() {
                            ten + "\r\nadd Events that occur in the Future.\r\n\r\n");
     lblReminderText_->clear();
     lblMsg_->setText(QStringLiteral("No Reminder Message"));
-    EnableSettings(false);
+    DisableSettings();
     return;
   }
   lblReminderNum_->setText(QString::number(CheckedRowCount_));
@@ -393,7 +393,7 @@ void frmReminders::ShowFrequencyError() {
   for (std::size_t at = about.find('\n'); at != std::string::npos; at = about.find('\n', at + 2)) about.insert(at, "\r");
   text += "For: " + about + "\r\n" + rule + "\r\n\r\nYou must change the Frequency Setting or remove the Check.\r\n\r\n";
   Inform(AppTitle() + " - Reminder Frequency Error", text);
-  EnableSettings(true);
+  EnableSettings();
   CurrentRow_ = PreviousRow_;
   SelectRow(PreviousRow_);
   lvwReminders_->setFocus(Qt::OtherFocusReason);
@@ -509,7 +509,7 @@ void frmReminders::showEvent(QShowEvent* event) {
   shownOnce_ = true;
   if (app_.reminders.ReminderCount() != 0 && !Rows().empty() && lvwReminders_->isEnabled()) {
     lvwReminders_->setFocus(Qt::OtherFocusReason);
-    if (CurrentRow_ == 0 && RowIsChecked(0)) EnableSettings(true);
+    if (CurrentRow_ == 0 && RowIsChecked(0)) EnableSettings();
   }
 }
 

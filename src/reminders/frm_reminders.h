@@ -88,7 +88,9 @@ class frmReminders : public QDialog {
   bool AllSettingsZero() const;
   void ShowFrequencyError();
   void UpdateApplyButton();
-  void EnableSettings(bool enabled);
+  // The row settings (spinners, sound, Test) open, or closed with `enabled` false.
+  void EnableSettings(bool enabled = true);
+  void DisableSettings() { EnableSettings(false); }
   void SettingChanged();
   bool RowIsChecked(int row) const;
   void SelectRow(int row);
