@@ -77,6 +77,14 @@ TEST(MonthLayout, UnknownStyleKeepsSizesAndChecksButPlacesControlsAgain) {
   EXPECT_EQ(view.ExpandedHeight, 1656 - 2 * 192);
 }
 
+// Places the window at `position` with the stored place 1000, 2000.
+void PlaceWithStoredPlace(MonthView& view, int position) {
+  Settings s;
+  s.PositionLeft = 1000;
+  s.PositionTop = 2000;
+  view.PositionMainWindow(position, s);
+}
+
 TEST(MainWindowPlace, EveryPositionExpandedAndCollapsed) {
   struct Case { const char* name; int position; bool compact; int screenWidth, screenHeight; int left, top; };
   // Medium: FullWidth 7560, FullHeight 5976. Stored place 1000, 2000. Last place 11, 22.
@@ -101,10 +109,7 @@ TEST(MainWindowPlace, EveryPositionExpandedAndCollapsed) {
     view.WindowLeft = 11;
     view.WindowTop = 22;
     view.CompactMode = c.compact;
-    Settings s;
-    s.PositionLeft = 1000;
-    s.PositionTop = 2000;
-    view.PositionMainWindow(c.position, s);
+    PlaceWithStoredPlace(view, c.position);
     EXPECT_EQ(view.WindowLeft, c.left);
     EXPECT_EQ(view.WindowTop, c.top);
   }
@@ -132,10 +137,7 @@ TEST(MainWindowPlace, AutomaticPlacesKeepToTheWorkArea) {
     view.WorkArea = c.area;
     view.LayoutMonthGrid(1);
     view.CompactMode = c.compact;
-    Settings s;
-    s.PositionLeft = 1000;
-    s.PositionTop = 2000;
-    view.PositionMainWindow(c.position, s);
+    PlaceWithStoredPlace(view, c.position);
     EXPECT_EQ(view.WindowLeft, c.left);
     EXPECT_EQ(view.WindowTop, c.top);
   }
