@@ -191,4 +191,17 @@ void DayTextLabel::paintEvent(QPaintEvent*) {
   fitting.Draw(painter, area.topLeft(), marksCut_);
 }
 
+DayTextLabel* NewEventTextLabel(QWidget* parent, const char* name) {
+  auto* label = new DayTextLabel(parent);
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  label->SetMarksCut(true);
+  label->setWordWrap(true);
+  // Its width is what the dialog's other controls leave it; its height follows its lines.
+  QSizePolicy policy = label->sizePolicy();
+  policy.setHorizontalPolicy(QSizePolicy::Ignored);
+  label->setSizePolicy(policy);
+  return label;
+}
+
 }  // namespace orlevant

@@ -82,4 +82,9 @@ class DayTextLabel : public QLabel {
   bool marksCut_ = false;
 };
 
+// A dialog's label for an event's text. An event text may be one word of thousands of letters: the
+// label wraps it where it must, ends a cut text in an ellipsis, and never widens its dialog, whose
+// buttons would otherwise stand past the edge of the screen.
+DayTextLabel* NewEventTextLabel(QWidget* parent, const char* name);
+
 }  // namespace orlevant

@@ -11,6 +11,7 @@
 
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
+#include "mainwindow/day_text_label.h"
 #include "platform/date_format.h"
 #include "platform/locale_forms.h"
 #include "platform/qt/display_text.h"
@@ -71,8 +72,8 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
 
   Frame1_ = new QGroupBox(QStringLiteral("Reminder Message about..."), this);
   Frame1_->setObjectName(QStringLiteral("Frame1"));
-  lblMsg_ = PlainLabel(Frame1_, "lblMsg", DisplayText(r.ReminderText()));
-  lblMsg_->setWordWrap(true);
+  lblMsg_ = NewEventTextLabel(Frame1_, "lblMsg");
+  lblMsg_->setText(DisplayText(r.ReminderText()));
   QFont big = lblMsg_->font();
   big.setBold(true);
   big.setPointSizeF(big.pointSizeF() * 1.2);

@@ -24,6 +24,7 @@
 #include "core/message_box.h"
 #include "core/reminder_code.h"
 #include "mainwindow/app_context.h"
+#include "mainwindow/day_text_label.h"
 #include "mainwindow/frm_main.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/fixed_dialog_frame.h"
@@ -193,8 +194,7 @@ void frmReminders::CreateControls() {
 
   auto* fraInformation = new QGroupBox(QStringLiteral("Information and Messages"), this);
   fraInformation->setObjectName(QStringLiteral("fraInformation"));
-  lblReminderText_ = PlainLabel(fraInformation, "lblReminderText");
-  lblReminderText_->setWordWrap(true);
+  lblReminderText_ = NewEventTextLabel(fraInformation, "lblReminderText");
   lblMsg_ = PlainLabel(fraInformation, "lblMsg");
   lblMsg_->setWordWrap(true);
   auto* information = new QVBoxLayout(fraInformation);

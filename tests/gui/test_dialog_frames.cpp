@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 #include "core/reminder_engine.h"
 #include "entry/frm_data_entry.h"
@@ -27,7 +28,7 @@ class TestDialogFrames : public QObject {
   Q_OBJECT
 
  private:
-  static std::unique_ptr<QDialog> Make(MainWindowFixture& f, const QString& name) {
+  static std::unique_ptr<QDialog> Make(MainWindowFixture& f, const QString& name, const std::string& event = "Dentist") {
     frmMain& w = *f.window;
     if (name == "message box")
       return BuildMessageBox(MsgIcon::Question, MsgButtons::YesNo, AppTitle() + " - Clear All", "Sure?\r\n\r\n");
@@ -38,7 +39,7 @@ class TestDialogFrames : public QObject {
       return std::make_unique<frmPrintOptions>(w, PrinterSource{[] { return std::unique_ptr<QPrinter>(); }});
     if (name == "alert") {
       DueReminder due;
-      due.ReminderLine = "12/05/2026010000=Dentist";
+      due.ReminderLine = "12/05/2026010000=" + event;
       due.ReminderDate = DateSerial(2026, 5, 12);
       due.ReminderDays = std::chrono::days(1);
       return std::make_unique<frmReminderMsg>(f.app, due, &w);
@@ -75,6 +76,28 @@ class TestDialogFrames : public QObject {
     QCOMPARE(flags & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint | Qt::WindowFullscreenButtonHint |
                       Qt::WindowShadeButtonHint),
              Qt::WindowFlags());
+  }
+
+  // An event text may be one word of thousands of letters: the dialogs that show it keep the width
+  // a short text gives them, so that their buttons stay on the screen.
+  void aLongWordNeverWidensTheDialog_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("reminders") << "reminders";
+    QTest::newRow("alert") << "alert";
+  }
+  void aLongWordNeverWidensTheDialog() {
+    QFETCH(QString, dialog);
+    const auto widthWith = [&dialog](const std::string& event) {
+      MainWindowFixture f(testing::At(2026, 5, 12, 9, 30));
+      testing::RecordingPlayer player;
+      f.Load({"12/05/2026010000=" + event});
+      std::unique_ptr<QDialog> d = Make(f, dialog, event);
+      d->show();
+      return QTest::qWaitForWindowExposed(d.get()) ? d->width() : -1;
+    };
+    const int shortText = widthWith("Dentist");
+    QVERIFY(shortText > 0);
+    QCOMPARE(widthWith(std::string(5000, 'W')), shortText);
   }
 };
 
