@@ -12,20 +12,6 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-bool IsBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
-
-int NonBlankLines(std::string_view text) {
-  int count = 0;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = text.find(kCrLf, start);
-    if (!IsBlank(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start))) ++count;
-    if (end == std::string_view::npos) break;
-    start = end + kCrLf.size();
-  }
-  return count;
-}
-
 // The event falls on `day` exactly when its first occurrence on or after that day is the day
 // itself (a one-off event's occurrence is its own date whatever the day).
 bool FallsOn(std::string_view line, Date day) { return NextOccurrence(DateField(line), day) == day; }
@@ -64,14 +50,14 @@ QuickReminderResult SetQuickReminder(EventStore& events, std::string_view cellTe
     result.outcome = QuickReminderOutcome::ReminderSet;
     return result;
   }
-  std::string t(cellText);
-  if (const std::size_t first = t.find(kCrLf); first != std::string::npos) t.erase(first, kCrLf.size());
-  // One event of one line; a text of blanks alone is still one event, and two events are two
-  // whatever their texts hold.
-  if (boxLines.size() > 1 || NonBlankLines(t) > 1) {
+  // The box's lines say how many events it holds: the lines of one event's text are one event, and
+  // two events are two whatever their texts hold.
+  if (boxLines.size() > 1) {
     result.outcome = QuickReminderOutcome::MultipleEvents;
     return result;
   }
+  std::string t(cellText);
+  if (const std::size_t first = t.find(kCrLf); first != std::string::npos) t.erase(first, kCrLf.size());
 
   // The box shows a line break where the line holds "~" (a text may begin or end with one).
   const int i = FindUnmarkedLine(events, LineBreaksToTildes(t), day);

@@ -21,7 +21,7 @@ enum class QuickReminderOutcome {
   Written,         // the line now carries the code (in memory; the caller saves)
   NoEvent,         // the day is empty
   ReminderSet,     // the newest event of the day already has a reminder
-  MultipleEvents,  // more than one non-blank text line in the box
+  MultipleEvents,  // more than one event in the box, however many lines each text has
   PastEvent,       // the event is a one-off event before today
   NotFound,        // no line could be traced back; nothing happens and nothing is said
 };

@@ -25,10 +25,10 @@ std::vector<ReminderRow> ListFutureEvents(const EventStore& events, Date today) 
   for (int i = 1; i <= last; ++i) {
     const std::string_view line = events.EventRecords[static_cast<std::size_t>(i)];
     if (line.empty()) continue;
-    if (IsOneOffCode(CodeField(line))) {
-      const Date date = OneOffDateOf(DateField(line));
-      if (date == kZeroDate || date < today) continue;
-    }
+    // A one-off event is its own date, past or not; a recurring one comes today or later, or never
+    // when its code is of no kind: the month shows it on no day and it never alerts.
+    const Date next = NextOccurrence(DateField(line), today);
+    if (next == kZeroDate || next < today) continue;
     ReminderRow row;
     row.EventIndex = i;
     row.Line = line;

@@ -1,7 +1,8 @@
 #pragma once
-// The rows of the reminders dialog: every event dated today or later (recurring events always),
-// each tied to its own line by the line's index, so that texts holding "^" and lines that stand
-// twice are told apart, and applying changes exactly the lines whose rows changed.
+// The rows of the reminders dialog: every event that falls on a day today or later (every recurring
+// event whose code is of a kind), each tied to its own line by the line's index, so that texts
+// holding "^" and lines that stand twice are told apart, and applying changes exactly the lines
+// whose rows changed.
 
 #include <functional>
 #include <string>

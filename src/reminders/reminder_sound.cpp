@@ -66,17 +66,7 @@ class CanberraBackend final : public SoundBackend {
             ? ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr)
             : ca_context_play(context_, 0, CA_PROP_MEDIA_FILENAME, request.file.c_str(), CA_PROP_EVENT_DESCRIPTION,
                               "Reminder", nullptr);
-    switch (result) {
-      case CA_SUCCESS:
-        return SoundOutcome::Played;
-      case CA_ERROR_NOTFOUND:
-      case CA_ERROR_CORRUPT:
-      case CA_ERROR_TOOBIG:
-      case CA_ERROR_ACCESS:
-        return SoundOutcome::Unplayable;
-      default:
-        return SoundOutcome::Failed;
-    }
+    return CanberraPlayOutcome(result);
   }
 
  private:
@@ -92,6 +82,42 @@ SoundPlayer* installed = nullptr;
 
 }  // namespace
 
+SoundOutcome CanberraPlayOutcome(int result) {
+  switch (result) {
+    case CA_SUCCESS:
+      return SoundOutcome::Played;
+    // The file or theme sound asked for: missing, unreadable, damaged, too long, of a kind the
+    // service does not play (a wave that is not 8- or 16-bit PCM), or a request it will not take
+    // (a name that is no text). Another connection would answer the same.
+    case CA_ERROR_NOTSUPPORTED:
+    case CA_ERROR_INVALID:
+    case CA_ERROR_CORRUPT:
+    case CA_ERROR_TOOBIG:
+    case CA_ERROR_NOTFOUND:
+    case CA_ERROR_ACCESS:
+      return SoundOutcome::Unplayable;
+    // Nothing another sound or a new connection could mend.
+    case CA_ERROR_OOM:
+    case CA_ERROR_CANCELED:
+    case CA_ERROR_DISABLED:
+      return SoundOutcome::Declined;
+    // The connection: gone, refused, broken in transit, in a state it cannot play from, opened by
+    // the process this one was forked from, or faulty inside; and any code this library may add.
+    // A new connection is the one remedy.
+    case CA_ERROR_STATE:
+    case CA_ERROR_NODRIVER:
+    case CA_ERROR_SYSTEM:
+    case CA_ERROR_DESTROYED:
+    case CA_ERROR_NOTAVAILABLE:
+    case CA_ERROR_IO:
+    case CA_ERROR_INTERNAL:
+    case CA_ERROR_FORKED:
+    case CA_ERROR_DISCONNECTED:
+    default:
+      return SoundOutcome::Failed;
+  }
+}
+
 std::unique_ptr<SoundBackend> NewCanberraBackend() { return std::make_unique<CanberraBackend>(); }
 
 DesktopSoundPlayer::DesktopSoundPlayer(std::unique_ptr<SoundBackend> backend) : backend_(std::move(backend)) {}
@@ -106,12 +132,18 @@ bool DesktopSoundPlayer::EnsureOpen() {
 }
 
 void DesktopSoundPlayer::Play(const SoundRequest& request) {
+  if (PlayOnce(request) == SoundOutcome::Unplayable && !request.desktopDefault) PlayOnce(SoundRequest{});
+}
+
+SoundOutcome DesktopSoundPlayer::PlayOnce(const SoundRequest& request) {
   // No sound service now: nothing plays, and the next sound looks again.
-  if (!EnsureOpen()) return;
-  if (backend_->Play(request) != SoundOutcome::Failed) return;
+  if (!EnsureOpen()) return SoundOutcome::Failed;
+  const SoundOutcome outcome = backend_->Play(request);
+  if (outcome != SoundOutcome::Failed) return outcome;
   backend_->Close();
   open_ = false;
-  if (EnsureOpen()) backend_->Play(request);
+  if (!EnsureOpen()) return SoundOutcome::Failed;
+  return backend_->Play(request);
 }
 
 SoundPlayer& AppSoundPlayer() { return installed ? *installed : DesktopPlayer(); }

@@ -1,7 +1,8 @@
 #pragma once
 // Playing a reminder's sound. A sound index picks an entry of the sound table: entry 0,
 // "Default", and any name that no sounds folder holds, play the desktop's own alert sound; the
-// others play the wave file of that name from the first sounds folder that has it.
+// others play the wave file of that name from the first sounds folder that has it, or the desktop's
+// sound when the sound service cannot play that file.
 //
 // Playing is asynchronous: the request returns at once, the sound plays once and is never
 // stopped by the program. A machine without a sound device plays nothing and says nothing.
@@ -30,8 +31,11 @@ class SoundPlayer {
 // How a sound backend's play request went.
 enum class SoundOutcome {
   Played,      // on its way
-  Unplayable,  // the sound itself: no such file or theme sound, or a file that cannot be read
+  Unplayable,  // the sound itself: no such file or theme sound, or a file that cannot be read or
+               // is of a kind the service does not play
   Failed,      // the connection to the sound service: it may have gone away since it was opened
+  Declined,    // neither: sounds are switched off on this desktop, the request was cancelled, or
+               // memory ran out; another sound or a new connection would fare no better
 };
 
 // The desktop's sound service as the player sees it. Tests put a fake in its place.
@@ -48,7 +52,8 @@ class SoundBackend {
 // The player over the desktop's sound service. The calendar runs for days while the sound server
 // restarts under it or comes up after it: a connection that fails a sound is opened anew and the
 // sound tried once more, and a connection that could not be opened is tried again at the next
-// sound.
+// sound. A wave file the service cannot play is taken as a missing one: the connection is kept and
+// the desktop's alert sound plays in its place.
 class DesktopSoundPlayer final : public SoundPlayer {
  public:
   explicit DesktopSoundPlayer(std::unique_ptr<SoundBackend> backend);
@@ -59,10 +64,16 @@ class DesktopSoundPlayer final : public SoundPlayer {
 
  private:
   bool EnsureOpen();
+  // Plays the request, opening the connection anew once when it fails.
+  SoundOutcome PlayOnce(const SoundRequest& request);
 
   std::unique_ptr<SoundBackend> backend_;
   bool open_ = false;
 };
+
+// What the event-sound library's answer to a play request (CA_SUCCESS or one of its CA_ERROR codes)
+// says about the sound, the connection, or neither.
+SoundOutcome CanberraPlayOutcome(int result);
 
 // The backend over the desktop's event-sound library.
 std::unique_ptr<SoundBackend> NewCanberraBackend();

@@ -377,6 +377,8 @@ class TestReminderClock : public QObject {
     QTest::newRow("Greek typed into the reminder columns")
         << QString::fromUtf8("12/05/2026\u0395\u03bb\u03bb\u03ac\u03b4\u03b1=Trip") << 12 << "hours" << 3
         << "12/05/2026000300=Trip" << "";
+    QTest::newRow("one event on two lines") << "12/05/2026000000=Two~lines" << 12 << "days" << 1
+                                            << "12/05/2026010000=Two~lines" << "";
     QTest::newRow("empty day") << "12/05/2026000000=A" << 13 << "days" << 1 << "12/05/2026000000=A" << "No Event";
     // Which line a click finds, or which refusal, is held by the quick-reminder tests; here, a refusal
     // on a day of the month and on a box of the month before, whose date the message must name.

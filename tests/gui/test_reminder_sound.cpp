@@ -1,8 +1,11 @@
 // Which sound a reminder's sound digit asks for: the table's names found in the sounds folders, the
 // desktop's own sound for "Default" and for anything not found. And how the desktop's player keeps
-// its connection to the sound service over a long run.
+// its connection to the sound service over a long run, and what it plays for a file the service
+// cannot play.
 
 #include <QtTest>
+
+#include <canberra.h>
 
 #include <array>
 #include <filesystem>
@@ -32,8 +35,8 @@ void Touch(const std::filesystem::path& p) { orlevant::testing::Put(p, "RIFF"); 
 using orlevant::testing::RecordingPlayer;
 
 // A sound service that answers each request from a script, one letter a request ("x": the open
-// or the play failed, "u": a sound it cannot play; anything else, or past the script's end: done),
-// and writes down what it was asked.
+// or the play failed, "u": a sound it cannot play, "d": declined; anything else, or past the
+// script's end: done), and writes down what it was asked.
 class ScriptedBackend final : public SoundBackend {
  public:
   ScriptedBackend(std::string script, std::string& log) : script_(std::move(script)), log_(log) {}
@@ -45,8 +48,12 @@ class ScriptedBackend final : public SoundBackend {
   void Close() override { Write("close"); }
   SoundOutcome Play(const SoundRequest& request) override {
     const char answer = Next();
-    Write("play " + request.file + (answer == 'x' ? " failed" : answer == 'u' ? " unplayable" : ""));
-    return answer == 'x' ? SoundOutcome::Failed : answer == 'u' ? SoundOutcome::Unplayable : SoundOutcome::Played;
+    Write("play " + (request.desktopDefault ? std::string("default") : request.file) +
+          (answer == 'x' ? " failed" : answer == 'u' ? " unplayable" : answer == 'd' ? " declined" : ""));
+    return answer == 'x'   ? SoundOutcome::Failed
+           : answer == 'u' ? SoundOutcome::Unplayable
+           : answer == 'd' ? SoundOutcome::Declined
+                           : SoundOutcome::Played;
   }
 
  private:
@@ -58,7 +65,43 @@ class ScriptedBackend final : public SoundBackend {
   std::string& log_;
 };
 
+struct LibraryAnswer {
+  int code;
+  SoundOutcome outcome;
+};
+constexpr LibraryAnswer kLibraryAnswers[] = {
+    {CA_SUCCESS, SoundOutcome::Played},
+    {CA_ERROR_NOTSUPPORTED, SoundOutcome::Unplayable},  // a 24-bit or float wave, an odd format chunk
+    {CA_ERROR_INVALID, SoundOutcome::Unplayable},
+    {CA_ERROR_STATE, SoundOutcome::Failed},
+    {CA_ERROR_OOM, SoundOutcome::Declined},
+    {CA_ERROR_NODRIVER, SoundOutcome::Failed},
+    {CA_ERROR_SYSTEM, SoundOutcome::Failed},
+    {CA_ERROR_CORRUPT, SoundOutcome::Unplayable},
+    {CA_ERROR_TOOBIG, SoundOutcome::Unplayable},
+    {CA_ERROR_NOTFOUND, SoundOutcome::Unplayable},
+    {CA_ERROR_DESTROYED, SoundOutcome::Failed},
+    {CA_ERROR_CANCELED, SoundOutcome::Declined},
+    {CA_ERROR_NOTAVAILABLE, SoundOutcome::Failed},
+    {CA_ERROR_ACCESS, SoundOutcome::Unplayable},
+    {CA_ERROR_IO, SoundOutcome::Failed},
+    {CA_ERROR_INTERNAL, SoundOutcome::Failed},
+    {CA_ERROR_DISABLED, SoundOutcome::Declined},
+    {CA_ERROR_FORKED, SoundOutcome::Failed},
+    {CA_ERROR_DISCONNECTED, SoundOutcome::Failed},
+    {_CA_ERROR_MAX, SoundOutcome::Failed},  // a code a later library may add
+};
+// One row for each code the library has, in its order, none left out.
+static_assert([] {
+  int expected = 0;
+  for (const LibraryAnswer& a : kLibraryAnswers)
+    if (a.code != expected--) return false;
+  return expected == _CA_ERROR_MAX - 1;
+}());
+
 }  // namespace
+
+Q_DECLARE_METATYPE(SoundOutcome)
 
 class TestReminderSound : public QObject {
   Q_OBJECT
@@ -125,8 +168,17 @@ class TestReminderSound : public QObject {
         << ".xx" << "open, play a failed, close, open failed | open, play b | close";
     QTest::newRow("failing after the reopen: played again once only, reconnects at the next")
         << ".x.xx" << "open, play a failed, close, open, play a failed | play b failed, close, open, play b | close";
-    QTest::newRow("a sound that cannot be played: the connection is kept")
-        << ".u" << "open, play a unplayable | play b | close";
+    // A file it cannot play is taken as a missing one.
+    QTest::newRow("a sound that cannot be played: the connection is kept, the desktop's sound plays")
+        << ".u" << "open, play a unplayable, play default | play b | close";
+    QTest::newRow("the desktop's sound cannot be played either: nothing more")
+        << ".uu" << "open, play a unplayable, play default unplayable | play b | close";
+    QTest::newRow("the connection fails the desktop's sound: reopened for it")
+        << ".ux" << "open, play a unplayable, play default failed, close, open, play default | play b | close";
+    QTest::newRow("the sound cannot be played after a reopen: the desktop's sound plays")
+        << ".x.u" << "open, play a failed, close, open, play a unplayable, play default | play b | close";
+    QTest::newRow("declined: nothing else is tried, the connection is kept")
+        << ".d" << "open, play a declined | play b | close";
   }
   void theDesktopPlayerReconnectsToARestartedService() {
     QFETCH(QString, script);
@@ -140,6 +192,22 @@ class TestReminderSound : public QObject {
       log += " | ";
     }
     QCOMPARE(QString::fromStdString(log), expected);
+  }
+
+  // Every answer the event-sound library gives to a play request: about the sound (the desktop's
+  // sound plays instead), about the connection (opened anew), or neither (nothing more is tried).
+  void everyAnswerOfTheLibraryIsSorted_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<SoundOutcome>("outcome");
+    for (const LibraryAnswer& a : kLibraryAnswers) {
+      const char* name = a.code > _CA_ERROR_MAX ? ca_strerror(a.code) : "added later";
+      QTest::newRow(qPrintable(QString("%1 %2").arg(a.code).arg(name))) << a.code << a.outcome;
+    }
+  }
+  void everyAnswerOfTheLibraryIsSorted() {
+    QFETCH(int, code);
+    QFETCH(SoundOutcome, outcome);
+    QCOMPARE(CanberraPlayOutcome(code), outcome);
   }
 
   void theFoldersAreBesideTheProgramThenInstalled() {

@@ -166,6 +166,24 @@ class TestRemindersDialog : public QObject {
     QCOMPARE(ReadEventLines(), (QStringList{"20/05/2026000000=A", "21/05/2026000300=B", "22/05/2026040000=C"}));
   }
 
+  // Hand-written lines of no kind fall on no day: not offered, not counted, and kept as they were
+  // when the rows around them are applied.
+  void linesOnNoDayAreNotOffered() {
+    const QStringList lines{"01/12/4092010000=Bad week head", "20/05/2026000000=A", "01/12/9298000000=Ordinal 9",
+                            "21/05/2026000000=B"};
+    std::vector<std::string> stored;
+    for (const QString& line : lines) stored.push_back(line.toStdString());
+    frmReminders* d = Open(stored);
+    QCOMPARE(ListRows(d), 2);
+    QCOMPARE(d->lblFutureEvents()->text(), QString("2"));
+    QCOMPARE(ListRow(d, 0).data().toString(), QString("2026/05/20 - A"));
+    QCOMPARE(ListRow(d, 1).data().toString(), QString("2026/05/21 - B"));
+    d->CheckRow(1, true);
+    d->txtDays()->setValue(2);
+    d->cmdOK()->click();
+    QCOMPARE(ReadEventLines(), (QStringList{lines[0], lines[1], lines[2], "21/05/2026020000=B"}));
+  }
+
   void aCheckedRowWithNothingSetIsRefused() {
     // No reminder exists yet: Apply and OK refuse all the same.
     frmReminders* d = Open({"20/05/2026000000=A", "21/05/2026000000=B"});

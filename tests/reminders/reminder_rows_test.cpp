@@ -7,12 +7,15 @@
 
 #include <algorithm>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/event_line.h"
 #include "core/events_file.h"
 #include "core/reminder_code.h"
+#include "core/settings.h"
+#include "monthview/month_view.h"
 #include "platform/date_format.h"
 #include "support/file_helpers.h"
 #include "support/scoped_clock.h"
@@ -29,6 +32,12 @@ EventStore Store(const std::vector<std::string>& lines) {
 
 const Date kToday = DateSerial(2026, 5, 12);
 
+// Edits a row as the dialog would: check or uncheck it and give it a code.
+void Edit(ReminderRow& row, bool checked, const char* code) {
+  row.RowChecked = checked;
+  row.ReminderRowCode = code;
+}
+
 TEST(ListFutureEvents, TodayOnwardAndEveryRecurringEvent) {
   const EventStore events = Store({"11/05/2026000000=Yesterday", "12/05/2026010000=Today", "", "01/01/9995000000=Gym",
                                    "05/01/2027000000=Next year", "31/12/9999000000=New Year~Party=Fun"});
@@ -42,6 +51,52 @@ TEST(ListFutureEvents, TodayOnwardAndEveryRecurringEvent) {
   EXPECT_FALSE(rows[1].RowChecked);
   EXPECT_EQ(rows[2].EventIndex, 5);
   EXPECT_EQ(rows[3].Text, "Yearly/12/31 - New Year  Party - Fun");
+}
+
+// A line whose code is of no kind falls on no day: the month never shows it and it never alerts,
+// so the dialog does not offer it, whatever its anchor or reminder. It stays in the table as it was.
+TEST(ListFutureEvents, LeavesOutLinesThatFallOnNoDay) {
+  const std::vector<std::string> noDay = {
+      "01/12/4092000000=Week head of no combination",
+      "01/12/9092010000=Week head of no combination, with a reminder",
+      "01/12/9298000000=Monthly, ordinal 9",
+      "01/12/8098000000=Monthly, weekday 0",
+      "01/12/8889000000=Quarterly, weekday 8",
+      "01/12/4090000000=Tail of no kind",
+      "01/12/9900000000=Tail of no kind",
+  };
+  EventStore events = Store({"20/05/2026000000=Dentist"});
+  for (const std::string& line : noDay) AppendEvent(events, line);
+  AppendEvent(events, "04/05/8298000000=First Monday monthly");
+  AppendEvent(events, "01/12/4199000000=Last Sunday of December");
+  // The month agrees: over a year, it places the listed lines and none of the others.
+  std::set<int> placed;
+  for (int k = 0; k < 12; ++k) {
+    MonthView m;
+    const Settings settings;
+    const Date month = DateSerial(2026, 5 + k, 1);
+    m.SetToday(kToday);
+    m.ShowMonthTitle(month, settings);
+    m.FillMonthGrid(month, settings, events);
+    for (const std::vector<int>& box : m.BoxLines) placed.insert(box.begin(), box.end());
+  }
+  EXPECT_EQ(placed, (std::set<int>{1, 9, 10}));
+
+  std::vector<ReminderRow> rows = ListFutureEventsByText(events, kToday);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].EventIndex, 1);
+  EXPECT_EQ(rows[1].EventIndex, 9);
+  EXPECT_EQ(rows[1].Text, "Monthly/FirstMon - First Monday monthly");
+  EXPECT_EQ(rows[2].EventIndex, 10);
+  EXPECT_EQ(rows[2].Text, "Yearly/12/LastSun - Last Sunday of December");
+
+  // Applying the rows writes each into its own line and leaves the unlisted lines as they were.
+  for (ReminderRow& row : rows) Edit(row, true, "020000");
+  EXPECT_EQ(ApplyReminderRows(events, rows), 3);
+  EXPECT_EQ(events.EventRecords[1], "20/05/2026020000=Dentist");
+  EXPECT_EQ(events.EventRecords[9], "04/05/8298020000=First Monday monthly");
+  EXPECT_EQ(events.EventRecords[10], "01/12/4199020000=Last Sunday of December");
+  for (std::size_t i = 0; i < noDay.size(); ++i) EXPECT_EQ(events.EventRecords[i + 2], noDay[i]);
 }
 
 // What the dialog says about the selected row, one row per text it can say.
@@ -95,12 +150,6 @@ TEST(ListFutureEventsByText, OrdersAsTheTextsCompareAndKeepsFileOrderOfEqualText
   const std::vector<ReminderRow> rows = ListFutureEventsByText(events, kToday);
   ASSERT_EQ(rows.size(), expected.size());
   for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].EventIndex, expected[i].EventIndex) << rows[i].Text;
-}
-
-// Edits a row as the dialog would: check or uncheck it and give it a code.
-void Edit(ReminderRow& row, bool checked, const char* code) {
-  row.RowChecked = checked;
-  row.ReminderRowCode = code;
 }
 
 TEST(ApplyReminderRows, WritesExactlyTheChangedRowsIntoTheirOwnLines) {
