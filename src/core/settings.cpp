@@ -5,6 +5,7 @@
 #include <optional>
 #include <variant>
 
+#include "core/twips.h"
 #include "platform/paths.h"
 #include "platform/settings_store.h"
 
@@ -17,15 +18,22 @@ using TextMember = std::string Settings::*;
 
 constexpr long long kI16Min = std::numeric_limits<std::int16_t>::min();
 constexpr long long kI16Max = std::numeric_limits<std::int16_t>::max();
-constexpr long long kI32Min = std::numeric_limits<std::int32_t>::min();
-constexpr long long kI32Max = std::numeric_limits<std::int32_t>::max();
+// The window's place is stored in twips, and the X server keeps a window's place as 16-bit pixel
+// numbers: nowhere further can the window have been left. Held to that, the place plus the width
+// of anything the layout adds, and its conversion to pixels, stay far inside an int.
+constexpr long long kPlaceMin = kI16Min * kTwipsPerPixel;
+constexpr long long kPlaceMax = kI16Max * kTwipsPerPixel;
 constexpr std::uint32_t kColourMax = 0xFFFFFF;
 
 // The saved window position is in twips, and a screen wider than 2184 pixels already needs more
-// than 16 bits for it; these two are kept as 32-bit numbers so a window on the right of a wide
+// than 16 bits for it; these two are kept in a wider range so a window on the right of a wide
 // screen (or on a second monitor) comes back where it was left.
 bool IsWideSetting(std::string_view key) {
   return SameIniName(key, "PositionLeft") || SameIniName(key, "PositionTop");
+}
+
+bool InRange(long long value, bool wide) {
+  return wide ? value >= kPlaceMin && value <= kPlaceMax : value >= kI16Min && value <= kI16Max;
 }
 
 // The values a few settings can take; anything else stored under them (edited by hand, or left by
@@ -134,7 +142,7 @@ std::optional<long long> ParseWhole(std::string_view text) {
 
 std::optional<int> ParseInteger(std::string_view text, bool wide) {
   const auto v = ParseWhole(text);
-  if (!v || *v < (wide ? kI32Min : kI16Min) || *v > (wide ? kI32Max : kI16Max)) return std::nullopt;
+  if (!v || !InRange(*v, wide)) return std::nullopt;
   return static_cast<int>(*v);
 }
 
@@ -181,7 +189,7 @@ Settings LoadSettings(const SettingsStore& store) {
 bool SaveSetting(SettingsStore& store, std::string_view key, int value) {
   // Written out of range, the value would read back as its default next time; refuse it here
   // where the caller can still see it.
-  if (!IsWideSetting(key) && (value < kI16Min || value > kI16Max)) return false;
+  if (!InRange(value, IsWideSetting(key))) return false;
   return store.Write(key, std::to_string(value));
 }
 

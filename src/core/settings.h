@@ -22,8 +22,8 @@ struct Settings {
   std::string TimeFormat = "h:mm AM/PM";
   int WeekDayLength = 1;  // 0 one letter, 1 three letters, 2 full name
   int Position = 1;       // 0..4
-  int PositionLeft = 0;   // twips; 32-bit, unlike the other numbers, for wide screens
-  int PositionTop = 0;    // twips; 32-bit
+  int PositionLeft = 0;   // twips; beyond 16 bits, unlike the other numbers, for wide screens
+  int PositionTop = 0;    // twips; as far as a window's place on an X screen, -32768..32767 pixels
   int BoxStyle = 1;       // 0 Small, 1 Medium, 2 Large
   int RunStartup = 1;
   int Expand = 1;
@@ -98,7 +98,8 @@ Settings LoadSettings(const SettingsStore& store);
 
 // Store single values at once, as decimal text (colours as &H00BBGGRR). Each returns false, leaving
 // the file on disk unchanged, when the store could not be written or the value would not read back
-// as itself: a number outside 16 bits, a colour above &HFFFFFF, a text holding a line break.
+// as itself: a number outside 16 bits (a place beyond -32768..32767 pixels in twips), a colour
+// above &HFFFFFF, a text holding a line break.
 bool SaveSetting(SettingsStore& store, std::string_view key, int value);
 bool SaveColourSetting(SettingsStore& store, std::string_view key, std::uint32_t colour);
 bool SaveSetting(SettingsStore& store, std::string_view key, std::string_view text);

@@ -80,6 +80,9 @@ std::string FormatDate(const DateTime& when, std::string_view pattern, const Loc
   std::string out;
   out.reserve(pattern.size() + 16);
   bool afterHour = false;  // the last thing written was an hour, at most ":" since
+  // Where the run of the letter at i ends. A long run is taken a few letters at a time; measured
+  // again for each piece, a pattern of one letter repeated would cost the square of its length.
+  std::size_t runEnd = 0;
   std::size_t i = 0;
   while (i < pattern.size()) {
     const char c = AsciiLower(pattern[i]);
@@ -90,7 +93,8 @@ std::string FormatDate(const DateTime& when, std::string_view pattern, const Loc
       afterHour = false;
       continue;
     }
-    const std::size_t run = RunLength(pattern, i);
+    if (i >= runEnd) runEnd = i + RunLength(pattern, i);
+    const std::size_t run = runEnd - i;
     std::size_t take = 0;
     bool isHour = false;
     switch (c) {

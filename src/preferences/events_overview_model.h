@@ -22,7 +22,6 @@ class EventsOverviewModel : public QAbstractListModel {
   void Fill(std::vector<OverviewItem> items);
   // The chosen row, the current row and the selection stay on their items.
   void SetDescending(bool descending);
-  bool Descending() const { return descending_; }
 
   const OverviewItem& Item(int row) const;
 

@@ -23,6 +23,7 @@
 #include "platform/qt/display_text.h"
 #include "platform/qt/fixed_dialog_frame.h"
 #include "platform/qt/twips.h"
+#include "platform/qt/wait_cursor.h"
 #include "printing/print_job.h"
 
 namespace orlevant {
@@ -368,11 +369,17 @@ void frmPrintOptions::cmdPrint_Click() {
     app.month.WindowLeft = 0;
     main_.move(0, main_.y());
   }
-  const MonthPrint job{PrintJobName(QString::fromStdString(ProductTitle()), MonthText(app.month)),
-                       CaptureWindow(main_), EventsListLines(app.month),
-                       PrintChoice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()}};
-  const PrintResult result = pdfFallback_ ? PrintToNewPdf(DocumentsFolder(), *printer_, job)
-                                          : PrintOnPrinter(*printer_, printSystem_, job);
+  PrintResult result;
+  {
+    // A month with a long events list takes a second or more to make; the messages below come
+    // with the ordinary cursor again.
+    const WaitCursor busy;
+    const MonthPrint job{PrintJobName(QString::fromStdString(ProductTitle()), MonthText(app.month)),
+                         CaptureWindow(main_), EventsListLines(app.month),
+                         PrintChoice{SelectedPosition(), SelectedCentring(), EventsListOn && chkEvents->isChecked()}};
+    result = pdfFallback_ ? PrintToNewPdf(DocumentsFolder(), *printer_, job)
+                          : PrintOnPrinter(*printer_, printSystem_, job);
+  }
   // The window may have changed its size since the choice was made (a new day refills the month
   // while the dialog is open): the job placed the picture as it is now.
   if (result.placed.Width > 0) {

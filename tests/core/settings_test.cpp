@@ -126,9 +126,17 @@ TEST(LoadSettingsTest, UnusableStoredValuesReadAsDefaults) {
       {"BackGroundToday", "-1", &Settings::BackGroundToday, "14145535"},
       {"BackGroundToday", "16777216", &Settings::BackGroundToday, "14145535"},
       {"BackGroundToday", "99999999999999999999", &Settings::BackGroundToday, "14145535"},
-      // Beyond a 16-bit number; the saved position alone is 32-bit, for wide screens.
+      // Beyond a 16-bit number; the saved position alone goes further, for wide screens, as far as
+      // a window's place on an X screen (16-bit pixels, 15 twips each), so that nothing the layout
+      // adds to it or makes of it overflows.
       {"ShowTime", "32768", &Settings::ShowTime, "1"}, {"BoxStyle", "65537", &Settings::BoxStyle, "1"},
       {"PositionTop", "-32769", &Settings::PositionTop, "-32769"},
+      {"PositionLeft", "491505", &Settings::PositionLeft, "491505"},
+      {"PositionTop", "-491520", &Settings::PositionTop, "-491520"},
+      {"PositionLeft", "491506", &Settings::PositionLeft, "0"},
+      {"PositionTop", "-491521", &Settings::PositionTop, "0"},
+      {"PositionLeft", "2147483647", &Settings::PositionLeft, "0"},
+      {"PositionTop", "-2147483648", &Settings::PositionTop, "0"},
       {"PositionLeft", "2147483648", &Settings::PositionLeft, "0"},
       // Outside the values the setting can take.
       {"BoxStyle", "3", &Settings::BoxStyle, "1"}, {"BoxStyle", "-1", &Settings::BoxStyle, "1"},
@@ -161,6 +169,8 @@ TEST(SaveSettingTest, WritersStoreDecimalTextAndRefuseWhatWouldNotReadBack) {
   EXPECT_FALSE(SaveSetting(store, "ShowTime", 32768));
   EXPECT_FALSE(SaveSetting(store, "FirstDay", -32769));
   EXPECT_FALSE(SaveColourSetting(store, "BackGroundToday", 0x1000000));
+  EXPECT_FALSE(SaveSetting(store, "PositionLeft", 2147483647));
+  EXPECT_FALSE(SaveSetting(store, "PositionTop", -491521));
   EXPECT_FALSE(SaveSetting(store, "DateFormat", "dd\r\nShowTime=0"));
   EXPECT_EQ(Slurp(StoreFile(home)), before) << "a refused value leaves the file as it was";
 

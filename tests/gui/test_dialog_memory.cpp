@@ -1,5 +1,5 @@
 // The dialogs the month window opens hand the memory they freed back to the system once they are
-// gone: not while they are open, once for each closing.
+// gone: not while they are open, once for each closing. Clear All's only window is its question.
 
 #include <QApplication>
 #include <QDialog>
@@ -7,16 +7,44 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "mainwindow/dialog_openers.h"
 #include "main_window_fixture.h"
+#include "platform/file_io.h"
 #include "platform/freed_memory.h"
 #include "reminders/frm_reminders.h"
 
 using namespace orlevant;
 using orlevant::testing::At;
 using orlevant::testing::MainWindowFixture;
+
+namespace {
+
+// Answers as the boxes under it do, and first calls `shown` with the box's title.
+class WatchedBoxes final : public MessageBoxes {
+ public:
+  WatchedBoxes(MessageBoxes& under, std::function<void(const std::string&)> shown)
+      : under_(under), shown_(std::move(shown)) {
+    SetAppMessageBoxes(this);
+  }
+  ~WatchedBoxes() override { SetAppMessageBoxes(&under_); }
+  WatchedBoxes(const WatchedBoxes&) = delete;
+  WatchedBoxes& operator=(const WatchedBoxes&) = delete;
+
+  MsgAnswer Show(MsgIcon icon, MsgButtons buttons, const std::string& title, const std::string& text) override {
+    shown_(title);
+    return under_.Show(icon, buttons, title, text);
+  }
+
+ private:
+  MessageBoxes& under_;
+  std::function<void(const std::string&)> shown_;
+};
+
+}  // namespace
 
 class TestDialogMemory : public QObject {
   Q_OBJECT
@@ -44,17 +72,21 @@ class TestDialogMemory : public QObject {
     f_.reset();
   }
 
-  // Each opener hands the memory back once, after its dialog (or the Clear All box) is gone.
+  // Each opener hands the memory back once, after its dialog (or the Clear All box) is gone. The
+  // dialogs are cancelled and save nothing; Clear All, answered Yes, saves the events file once.
   void eachDialogReturnsMemoryOnceClosed_data() {
     QTest::addColumn<QString>("dialog");
-    for (const char* name : {"frmDataEntry", "frmReminders", "frmPreferences", "frmPrintOptions", "Clear All"})
-      QTest::newRow(name) << QString(name);
+    QTest::addColumn<int>("saves");
+    for (const char* name : {"frmDataEntry", "frmReminders", "frmPreferences", "frmPrintOptions"})
+      QTest::newRow(name) << QString(name) << 0;
+    QTest::newRow("Clear All") << QStringLiteral("Clear All") << 1;
   }
   void eachDialogReturnsMemoryOnceClosed() {
     QFETCH(QString, dialog);
+    QFETCH(int, saves);
     frmMain& w = f_->Window();
-    QString seen = QStringLiteral("Clear All");  // its box is answered by the fixture
-    int returnsWhileOpen = 0;
+    QString seen;
+    int returnsWhileOpen = -1;
     QTimer::singleShot(0, [&] {
       auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (!modal) return;
@@ -62,7 +94,19 @@ class TestDialogMemory : public QObject {
       returnsWhileOpen = returns_;
       modal->reject();
     });
+    const WatchedBoxes boxes(f_->boxes, [&](const std::string& title) {
+      if (title != AppTitle() + " - Clear All Events!") return;
+      seen = QStringLiteral("Clear All");
+      returnsWhileOpen = returns_;
+    });
     f_->boxes.Answer(MsgAnswer::Yes);
+    int saved = 0;
+    FileSystemCalls calls = RealFileSystemCalls();
+    calls.rename = [&, real = calls.rename, events = f_->app.events.Path](const char* from, const char* to) {
+      if (events == to) ++saved;
+      return real(from, to);
+    };
+    const ScopedFileSystemCalls counted(calls);
     DialogOpeners& open = w.Dialogs();
     if (dialog == QLatin1String("frmDataEntry")) open.EditDay(w, f_->Box(12));
     if (dialog == QLatin1String("frmReminders")) open.Reminders(w, true);
@@ -73,6 +117,7 @@ class TestDialogMemory : public QObject {
     QCOMPARE(seen, dialog);
     QCOMPARE(returnsWhileOpen, 0);
     QCOMPARE(returns_, 1);
+    QCOMPARE(saved, saves);
   }
 
   // Opened from a day's reminder icon the dialog stays open after its opener returns; asked for

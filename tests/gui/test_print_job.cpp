@@ -13,6 +13,9 @@
 #include <QFile>
 
 #include <cstdio>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
 
 #include "core/message_box.h"
 #include "printing/print_job.h"
@@ -44,6 +47,38 @@ void ExpectNear(double actual, double expected, const char* what) {
 }
 
 using DayEvents = std::vector<std::string>;
+
+constexpr int kNoOverride = -1;
+
+// The shape of the program's override cursor at each moment a window is drawn (the job's picture
+// is drawn that way) and each moment a message box comes up, answered by the boxes under it.
+class CursorWatch final : public QObject, public MessageBoxes {
+ public:
+  CursorWatch(QWidget& window, MessageBoxes& under) : under_(under) {
+    window.installEventFilter(this);
+    SetAppMessageBoxes(this);
+  }
+  ~CursorWatch() override { SetAppMessageBoxes(&under_); }
+
+  static int Now() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor ? cursor->shape() : kNoOverride;
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) whileDrawn.push_back(Now());
+    return false;
+  }
+  MsgAnswer Show(MsgIcon icon, MsgButtons buttons, const std::string& title, const std::string& text) override {
+    atBoxes.push_back(Now());
+    return under_.Show(icon, buttons, title, text);
+  }
+
+  std::vector<int> whileDrawn;
+  std::vector<int> atBoxes;
+
+ private:
+  MessageBoxes& under_;
+};
 
 }  // namespace
 
@@ -289,6 +324,56 @@ class TestPrintJob : public QObject {
     auto d = f_->OpenDialog();
     d->cmdPrint->click();
     QCOMPARE(d->Printer().docName(), QStringLiteral("Orlevant - May 2026"));
+  }
+
+  // A long job holds the window: the wait cursor stands over the program while it is made, and the
+  // ordinary one is back before any message and however the job ended.
+  void theWaitCursorStandsWhileTheJobIsMade_data() {
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("printed") << QStringLiteral("printed") << 0;
+    QTest::newRow("refused by the print server") << QStringLiteral("refused") << 1;
+    QTest::newRow("the printer fails") << QStringLiteral("printer fails") << 1;
+    QTest::newRow("no printer: saved as a PDF") << QStringLiteral("pdf") << 1;
+    QTest::newRow("no printer: the PDF cannot be written") << QStringLiteral("pdf fails") << 1;
+    QTest::newRow("an exception") << QStringLiteral("throws") << 0;
+  }
+  void theWaitCursorStandsWhileTheJobIsMade() {
+    QFETCH(QString, outcome);
+    QFETCH(int, boxes);
+    f_->WriteEvents({Line(12, 5, "Dentist")});
+    frmMain& w = f_->Load();
+    const PrintSystem server{[outcome]() -> PrintSystemReply {
+                               if (outcome == QLatin1String("throws")) throw std::runtime_error("the server went away");
+                               return {outcome != QLatin1String("refused"), QStringLiteral("Refused")};
+                             },
+                             [](const QString&) { return PrinterLookup{true, QueueState{false, QStringLiteral("Paused")}}; }};
+    PrinterSource source{[this] { return f_->TestPrinter(); }, server};
+    if (outcome.startsWith(QLatin1String("pdf"))) source = PrinterSource{[] { return std::unique_ptr<QPrinter>(); }};
+    if (outcome == QLatin1String("printer fails")) {
+      const auto blocker = f_->Home().Root() / "not-a-folder";
+      std::ofstream(blocker) << "x";
+      const QString path = QString::fromStdString((blocker / "out.pdf").string());
+      source.openPrinter = [path] { return PrintFixture::PdfPrinterAt(path); };
+    }
+    auto d = f_->OpenDialog(source);
+    CursorWatch watch(w, f_->Boxes());
+    bool thrown = false;
+    {
+      std::optional<orlevant::testing::FileSizeLimit> full;
+      if (outcome == QLatin1String("pdf fails")) full.emplace(64);
+      try {
+        d->cmdPrint_Click();
+      } catch (const std::runtime_error&) {
+        thrown = true;
+      }
+    }
+    QCOMPARE(thrown, outcome == QLatin1String("throws"));
+    QVERIFY(!watch.whileDrawn.empty());
+    for (const int shape : watch.whileDrawn) QCOMPARE(shape, int(Qt::WaitCursor));
+    QCOMPARE(CursorWatch::Now(), kNoOverride);
+    QCOMPARE(watch.atBoxes, std::vector<int>(std::size_t(boxes), kNoOverride));
+    QCOMPARE(int(f_->Boxes().shown.size()), boxes);
   }
 
   // A printer that cannot take the job: the user is told why, and the dialog can try again.

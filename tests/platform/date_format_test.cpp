@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -74,6 +75,36 @@ TEST(FormatDate, NamesFollowTheDate) {
   }
   EXPECT_EQ(FormatDate(DateTime{D(2028, 12, 31)}, "y", en), "366");
   EXPECT_EQ(FormatDate(DateTime{D(2005, 1, 1)}, "yy y", en), "05 1");
+}
+
+// A run of one letter is taken in pieces, each as long as the letter's longest form allows: four d
+// or m (a name), four, two or one y, two h, n or s.
+TEST(FormatDate, ARepeatedLetterReadsAsItsPieces) {
+  struct Case { const char* pattern; const char* text; };
+  const Case cases[] = {
+      {"ddddd", "Saturday5"},   {"dDdDdDdDd", "SaturdaySaturday5"}, {"ddddddd", "SaturdaySat"},
+      {"mmmmmm", "December12"}, {"yyyyyyy", "202626339"},           {"hhhhh", "141414"},
+      {"nnn", "077"},           {"<ddddddd>", "<SaturdaySat>"},     {"h:mmmmm", "14:December12"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatDate(kAfternoon, c.pattern, EnglishLocaleNames()), c.text) << c.pattern;
+
+  // However long the run, and between other text, the pieces formatted one by one.
+  struct Run { char letter; std::vector<std::size_t> pieces; };  // longest first
+  const Run runs[] = {{'d', {4, 3, 2, 1}}, {'M', {4, 3, 2, 1}}, {'y', {4, 2, 1}},
+                      {'h', {2, 1}},       {'n', {2, 1}},       {'s', {2, 1}}, {'x', {1}}};
+  for (const Run& r : runs) {
+    for (const std::size_t length : {5u, 6u, 7u, 13u, 80000u, 80003u}) {
+      std::string expected = "[";
+      for (std::size_t left = length; left > 0;) {
+        const std::size_t piece = *std::find_if(r.pieces.begin(), r.pieces.end(), [&](std::size_t p) { return p <= left; });
+        expected += FormatDate(kAfternoon, std::string(piece, r.letter), EnglishLocaleNames());
+        left -= piece;
+      }
+      expected += "] ";
+      const std::string pattern = "[" + std::string(length, r.letter) + "] ";
+      ASSERT_EQ(FormatDate(kAfternoon, pattern, EnglishLocaleNames()), expected) << r.letter << " x " << length;
+    }
+  }
 }
 
 TEST(FormatDate, KeysAreTheSameInEveryLocale) {
