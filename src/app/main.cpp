@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <string>
 
 #include "core/message_box.h"
 #include "mainwindow/app_context.h"
@@ -23,7 +24,7 @@ int main(int argc, char* argv[]) {
 
   orlevant::SingleInstance instance;
   orlevant::StartupOptions options;
-  options.instanceLock = [&instance] { return instance.TryAcquire(); };
+  options.instanceLock = [&instance](const std::string& eventsFile) { return instance.TryAcquire(eventsFile); };
 
   orlevant::QtMessageBoxes boxes;
   orlevant::SetAppMessageBoxes(&boxes);

@@ -57,7 +57,7 @@ bool FolderExists(const fs::path& dir) {
 }
 
 bool IsDefaultEventsFolder(const fs::path& dir) {
-  return dir.lexically_normal() == fs::path(DefaultAllUsersFolder()).parent_path().lexically_normal();
+  return IsDefaultAllUsersFolder(dir);
 }
 
 // Reads the events file whole. Missing only when the file is absent from a folder that exists. The

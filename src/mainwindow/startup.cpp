@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/events_file.h"
 #include "core/message_box.h"
 #include "core/settings.h"
 #include "core/settings_warning.h"
@@ -69,7 +70,8 @@ StartResult Main(AppContext& app, const StartupOptions& options) {
   // 1. Another copy runs: nothing is loaded, shown or written. A lock that cannot be taken at all
   // is not another copy, and ending without a word would leave the user nothing to go on.
   if (options.instanceLock) {
-    const InstanceLock lock = options.instanceLock();
+    // The events file follows a stored "AllUsersPath", and so does its lock.
+    const InstanceLock lock = options.instanceLock(EventFilePath(LoadSettings(app.store).AllUsersPath));
     if (lock.state == InstanceLock::State::HeldByAnotherCopy) return {nullptr, 0};
     if (lock.state == InstanceLock::State::Failed) {
       AppMessageBoxes().Show(MsgIcon::Critical, MsgButtons::Ok, AppTitle(), NoInstanceLockMessage(lock));

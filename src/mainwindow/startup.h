@@ -21,8 +21,9 @@ namespace orlevant {
 struct AppContext;
 
 struct StartupOptions {
-  // The previous-instance test: takes the one-copy lock. Empty: this is the only copy.
-  std::function<InstanceLock()> instanceLock;
+  // The previous-instance test: takes the one-copy lock of the events file this start would open.
+  // Empty: this is the only copy.
+  std::function<InstanceLock(const std::string& eventsFile)> instanceLock;
   // How the splash stays up once painted. Empty: about a second.
   SplashHold splashHold;
   // Runs a dialog modally. Empty: QDialog::exec.

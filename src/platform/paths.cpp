@@ -77,6 +77,10 @@ std::string SettingsFolder() { return ConfigHome() + "Tamsel/"; }
 
 std::string DefaultAllUsersFolder() { return DataHome() + "Orlevant/"; }
 
+bool IsDefaultAllUsersFolder(const std::filesystem::path& folder) {
+  return (folder / "").lexically_normal() == std::filesystem::path(DefaultAllUsersFolder()).lexically_normal();
+}
+
 std::string DefaultAllUsersPath() {
   const std::string folder = DefaultAllUsersFolder();
   // A folder that cannot be made shows up as a failed load of the events file, which the user is

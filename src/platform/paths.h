@@ -3,6 +3,7 @@
 // program appends file names to folders directly. The environment is read on each call, so a
 // changed $XDG_* variable takes effect at once.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -28,10 +29,12 @@ std::string ExecutableFolder();
 std::string SettingsFolder();
 
 // The installation defaults of "AllUsersPath" and "InstallPath", used when the store holds none.
-// The events folder is DataHome() & "Orlevant/". Reading the settings never creates it: the load of
-// the events file does, owner-only, when it first opens the file there. DefaultAllUsersPath also
-// creates it, for callers about to put a file into it.
+// The events folder is DataHome() & "Orlevant/". Reading the settings never creates it: the one-copy
+// lock and the load of the events file do, owner-only, when they first look for their files there.
+// DefaultAllUsersPath also creates it, for callers about to put a file into it.
 std::string DefaultAllUsersFolder();
+// Whether `folder` is DefaultAllUsersFolder(), however its path is spelt (with or without its "/").
+bool IsDefaultAllUsersFolder(const std::filesystem::path& folder);
 std::string DefaultAllUsersPath();
 std::string DefaultInstallPath();
 

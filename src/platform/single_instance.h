@@ -1,10 +1,14 @@
 #pragma once
-// One running copy per user session. The running copy holds an advisory lock on the file
-// "orlevant.lock" in a folder that is the user's own; the system lets go of that lock when the copy
-// ends, however it ends. So a lock file left behind (empty, half-written, of an older version,
+// One running copy per events file. The running copy holds an advisory lock on a file beside its
+// events file, "." & the events file's name & ".lock"; the system lets go of that lock when the
+// copy ends, however it ends. So a lock file left behind (empty, half-written, of an older version,
 // naming a dead or an unrelated process) never stops a later start: only a lock that a running copy
-// holds does. Nothing but the folder and the file's name decides who runs, so any number of copies
-// started at once leave exactly one.
+// holds does. The lock is found from the events file alone, so two starts on one file meet it
+// whatever their environment, and any number of copies started at once leave exactly one.
+//
+// Only where the events folder cannot take the lock (missing, made read-only before it had one, on a
+// file system without locks) does it go to a place of the session instead: "orlevant.lock" in a
+// folder that is the user's own.
 //
 // The lock file is never removed, not even by its holder: a copy that removed it on its way out
 // could leave a starting copy locking a file that no longer has a name, beside a third copy that
@@ -13,16 +17,18 @@
 #include <sys/types.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace orlevant {
 
 class UniqueFd;
 
-// Where the lock may go, in order: the session's runtime folder; "orlevant-<uid>" in the system's
-// temporary folder, made private (0700) when missing; "orlevant" in the user's cache folder, made
-// likewise. A folder is taken only when it belongs to `uid`, no one else can write to it and it
-// can take a new file. The first two are skipped when their path is empty.
+// Where the lock may go when the events folder cannot take it, in order: the session's runtime
+// folder; "orlevant-<uid>" in the system's temporary folder, made private (0700) when missing;
+// "orlevant" in the user's cache folder, made likewise. A folder is taken only when it belongs to
+// `uid`, no one else can write to it and it can take a new file. The first two are skipped when
+// their path is empty.
 struct LockPlaces {
   std::string runtimeFolder;
   std::string tempFolder;
@@ -33,6 +39,10 @@ struct LockPlaces {
 // The places of this session: $XDG_RUNTIME_DIR, $TMPDIR (or /tmp), $XDG_CACHE_HOME (or ~/.cache),
 // and the effective user.
 LockPlaces SessionLockPlaces();
+
+// The lock file of an events file: ".ann.dat.lock" beside "ann.dat". No name the program gives a
+// file of its own in that folder (events file, backup, the temporary files of their saves) is one.
+std::string EventsLockPath(const std::string& eventsFile);
 
 struct InstanceLock {
   enum class State {
@@ -52,12 +62,16 @@ class SingleInstance {
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
-  // Never waits. Asking again while the lock is held keeps it.
-  InstanceLock TryAcquire();
-  bool IsHeld() const { return held_ != nullptr; }
+  // Takes the lock of `eventsFile`, the file this copy is about to open (a link is followed, as a
+  // save follows it). The default events folder is made here when missing, owner-only, as the load
+  // would make it. Empty: the session's lock only. Never waits. Asking again while the lock is
+  // held keeps it.
+  InstanceLock TryAcquire(const std::string& eventsFile);
 
  private:
-  InstanceLock LockIn(int folder, const std::string& folderPath);
+  std::optional<InstanceLock> LockBesideEventsFile(const std::string& eventsFile);
+  // Keeps `fd` when it holds the lock.
+  InstanceLock Keep(InstanceLock lock, std::unique_ptr<UniqueFd> fd);
 
   LockPlaces places_;
   std::unique_ptr<UniqueFd> held_;

@@ -1,5 +1,6 @@
 // The start of the program: the built program over whatever a killed copy left behind, a lock that
-// cannot be taken, a second copy that ends at once, the order of a first start with and without a
+// cannot be taken, a second copy on the same events file that ends at once whatever its session,
+// the lock that follows the events file, the order of a first start with and without a
 // notification area and a splash, and the large-file warning over many starts.
 
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <cerrno>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,6 +31,7 @@
 #include "platform/paths.h"
 #include "platform/single_instance.h"
 #include "platform/run_at_logon.h"
+#include "platform/user_name.h"
 #include "support/file_helpers.h"
 #include "support/scoped_clock.h"
 #include "support/temp_home.h"
@@ -88,6 +91,20 @@ class StartRecorder final : public MessageBoxes {
   QStringList steps;
   std::vector<std::string> texts;
 };
+
+// Every file and folder under `root`, with what each file holds: whatever a start writes shows.
+std::map<std::string, std::string> Tree(const std::filesystem::path& root) {
+  std::map<std::string, std::string> tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    tree[entry.path().string()] = entry.is_regular_file() ? testing::Slurp(entry.path()) : "(folder or other)";
+  }
+  return tree;
+}
+
+// The lock of the events file that a start with the default settings opens.
+std::filesystem::path DefaultEventsLock() { return EventsLockPath(EventFilePath(DefaultAllUsersFolder())); }
+
+QString BuiltProgram() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../orlevant")); }
 
 void WriteEvents(int count, bool oneToday) {
   std::ofstream out(EventFilePath(DefaultAllUsersPath()), std::ios::binary);
@@ -184,25 +201,25 @@ class TestStartup : public QObject {
     QFETCH(bool, anotherCopyRuns);
     const LockPlaces places{home_->Runtime().string(), (home_->Root() / "tmp").string(),
                             (home_->Root() / "cache").string(), ::geteuid()};
-    const auto lockPath = home_->Runtime() / "orlevant.lock";
+    const std::filesystem::path lockPath = DefaultEventsLock();
     SingleInstance other(places);
     if (anotherCopyRuns) {
-      QCOMPARE(other.TryAcquire().state, InstanceLock::State::Held);
+      QCOMPARE(other.TryAcquire(EventFilePath(DefaultAllUsersFolder())).state, InstanceLock::State::Held);
     } else {
       std::filesystem::create_directories(lockPath / "notes");
     }
+    const auto before = Tree(home_->Root());
 
     StartRecorder recorder;
     StartupOptions options = recorder.Options(true);
     SingleInstance instance(places);
-    options.instanceLock = [&instance] { return instance.TryAcquire(); };
+    options.instanceLock = [&instance](const std::string& eventsFile) { return instance.TryAcquire(eventsFile); };
     AppContext app;
     StartResult start = Main(app, options);
     QVERIFY(start.window == nullptr);
     QCOMPARE(start.exitStatus, anotherCopyRuns ? 0 : 1);
-    // Nothing was read or written before the end.
-    QVERIFY(std::filesystem::is_empty(home_->Config()));
-    QVERIFY(std::filesystem::is_empty(home_->Data()));
+    // Nothing was written before the end.
+    QVERIFY(Tree(home_->Root()) == before);
     if (anotherCopyRuns) {
       QVERIFY(recorder.steps.isEmpty());
       return;
@@ -213,12 +230,46 @@ class TestStartup : public QObject {
     QVERIFY2(text.contains("Reason: Is a directory."), qPrintable(text));
   }
 
+  // The lock is the one beside the events file that the start opens, wherever a stored
+  // "AllUsersPath" puts it: a copy on that file ends the start, a copy on another file does not.
+  void theLockFollowsTheEventsFile_data() {
+    QTest::addColumn<bool>("stored");        // "AllUsersPath" names a folder of the user's choice
+    QTest::addColumn<bool>("otherOnStored");  // the running copy is on the file in that folder
+    QTest::newRow("default folder, a copy on its file") << false << false;
+    QTest::newRow("default folder, a copy on the chosen folder's file") << false << true;
+    QTest::newRow("chosen folder, a copy on its file") << true << true;
+    QTest::newRow("chosen folder, a copy on the default file") << true << false;
+  }
+  void theLockFollowsTheEventsFile() {
+    QFETCH(bool, stored);
+    QFETCH(bool, otherOnStored);
+    const std::string chosen = (home_->Root() / "chosen").string() + "/";
+    std::filesystem::create_directories(chosen);
+    if (stored) Set("AllUsersPath", QString::fromStdString(chosen));
+    SingleInstance other(LockPlaces{"", (home_->Root() / "tmp").string(), "", ::geteuid()});
+    QCOMPARE(other.TryAcquire(EventFilePath(otherOnStored ? chosen : DefaultAllUsersFolder())).state,
+             InstanceLock::State::Held);
+
+    StartRecorder recorder;
+    StartupOptions options = recorder.Options(true);
+    SingleInstance instance(LockPlaces{home_->Runtime().string(), "", "", ::geteuid()});
+    InstanceLock taken;
+    options.instanceLock = [&](const std::string& eventsFile) { return taken = instance.TryAcquire(eventsFile); };
+    AppContext app;
+    StartResult start = Main(app, options);
+    QCOMPARE(start.exitStatus, 0);
+    const bool sameFile = stored == otherOnStored;
+    QCOMPARE(start.window == nullptr, sameFile);
+    QCOMPARE(taken.state, sameFile ? InstanceLock::State::HeldByAnotherCopy : InstanceLock::State::Held);
+    if (!sameFile) QCOMPARE(taken.path, EventsLockPath(app.events.Path));
+  }
+
   // Started as a user would over the empty lock file that a copy killed at the wrong moment leaves:
   // the calendar starts, and holds the lock.
   void anEmptyLockFileLeftBehindNeverStopsTheStart() {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../orlevant"));
+    const QString program = BuiltProgram();
     if (!QFileInfo(program).isExecutable()) QFAIL("the orlevant program is not built beside the tests");
-    const auto lock = home_->Runtime() / "orlevant.lock";
+    const auto lock = DefaultEventsLock();
     testing::Put(lock, "");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();  // the temporary home's folders
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -234,52 +285,60 @@ class TestStartup : public QObject {
     QVERIFY(calendar.waitForFinished(20000));
   }
 
-  void aSecondProcessEndsAtOnceAndWritesNothing() {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../orlevant"));
+  // Two starts on one events file that differ only in their session (one with a runtime folder,
+  // one without, as after su, from cron or in some remote shells, each with its own temporary
+  // folder): the first runs on, the second ends at once with status 0 and writes nothing.
+  void twoStartsInDifferentSessionsLeaveOneCopy_data() {
+    QTest::addColumn<bool>("firstHasRuntimeFolder");
+    QTest::newRow("the first with a runtime folder, the second without") << true;
+    QTest::newRow("the first without a runtime folder, the second with") << false;
+  }
+  void twoStartsInDifferentSessionsLeaveOneCopy() {
+    QFETCH(bool, firstHasRuntimeFolder);
+    const QString program = BuiltProgram();
     if (!QFileInfo(program).isExecutable()) QFAIL("the orlevant program is not built beside the tests");
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const auto point = [&env](const char* name, const std::filesystem::path& to) {
-      env.insert(QString::fromLatin1(name), QString::fromStdString(to.string()));
+    QProcessEnvironment shared = QProcessEnvironment::systemEnvironment();  // the temporary home's folders
+    shared.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const auto session = [&](bool runtimeFolder, const char* tmp) {
+      QProcessEnvironment env = shared;
+      if (!runtimeFolder) env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+      env.insert(QStringLiteral("TMPDIR"), QString::fromStdString((home_->Root() / tmp).string()));
+      return env;
     };
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    point("XDG_RUNTIME_DIR", home_->Runtime());
-    point("HOME", home_->Root());
-    point("XDG_CONFIG_HOME", home_->Config());
-    point("XDG_DATA_HOME", home_->Data());
+    for (const char* tmp : {"tmp-first", "tmp-second"}) std::filesystem::create_directories(home_->Root() / tmp);
     QProcess first;
-    first.setProcessEnvironment(env);
+    first.setProcessEnvironment(session(firstHasRuntimeFolder, "tmp-first"));
     first.start(program, {});
     QVERIFY(first.waitForStarted());
-    // The first copy holds the lock once it has started; it then waits on its welcome message.
-    const QString lockPath = QDir(QString::fromStdString(home_->Runtime().string())).filePath("orlevant.lock");
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lockPath), 20000);
-    QFile lockFile(lockPath);
-    QVERIFY(lockFile.open(QIODevice::ReadOnly));
-    const QByteArray lockBefore = lockFile.readAll();
-    lockFile.close();
+    const auto stop = qScopeGuard([&first] {
+      first.kill();
+      first.waitForFinished(20000);
+    });
+    // The first copy takes the lock before its load; once the load has stored the reminders' state
+    // it writes nothing more while it waits on its welcome message.
+    QTRY_VERIFY_WITH_TIMEOUT(testing::Slurp(SettingsStore().FilePath()).find("Reminders=") != std::string::npos ||
+                                 first.state() == QProcess::NotRunning,
+                             20000);
+    QCOMPARE(first.state(), QProcess::Running);
+    const auto before = Tree(home_->Root());
 
-    // The second copy has settings and events folders of its own: they must stay empty.
-    const auto secondConfig = home_->Root() / "second-config";
-    const auto secondData = home_->Root() / "second-data";
-    std::filesystem::create_directories(secondConfig);
-    std::filesystem::create_directories(secondData);
-    point("XDG_CONFIG_HOME", secondConfig);
-    point("XDG_DATA_HOME", secondData);
     QProcess second;
-    second.setProcessEnvironment(env);
+    second.setProcessEnvironment(session(!firstHasRuntimeFolder, "tmp-second"));
     second.start(program, {});
     QVERIFY(second.waitForFinished(20000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
-    QVERIFY(std::filesystem::is_empty(secondConfig));
-    QVERIFY(std::filesystem::is_empty(secondData));
-    QVERIFY(lockFile.open(QIODevice::ReadOnly));
-    QCOMPARE(lockFile.readAll(), lockBefore);
+    // Without a runtime folder Qt makes one of its own in the temporary folder as the application
+    // is built, before any code of ours runs; that folder is not ours to judge.
+    auto after = Tree(home_->Root());
+    std::erase_if(after, [this](const auto& entry) {
+      const std::filesystem::path made = home_->Root() / "tmp-second" / ("runtime-" + GetWindowsUserName());
+      return entry.first.starts_with(made.string());
+    });
+    QVERIFY(after == before);
     QCOMPARE(first.state(), QProcess::Running);
-
-    first.kill();
-    QVERIFY(first.waitForFinished(20000));
+    QCOMPARE(testing::Slurp(DefaultEventsLock()), std::to_string(first.processId()) + "\n");
   }
 
   // ------------------------------------------------------------------ the order of a start
