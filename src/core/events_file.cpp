@@ -63,7 +63,7 @@ bool IsDefaultEventsFolder(const fs::path& dir) {
 // Reads the events file whole. Missing only when the file is absent from a folder that exists. The
 // default events folder is made here, the first time a file is opened in it; any other missing
 // folder is a failure, so that nothing is created in a place the user did not choose.
-FileReadOutcome ReadEventFile(const std::string& path, std::string& content, StoreResult& failure) {
+FileReadOutcome ReadEventFile(const std::string& path, FileBytes& content, StoreResult& failure) {
   FileReadResult read = ReadWholeFile(path);
   const fs::path dir = fs::path(path).parent_path();
   if (read.outcome == FileReadOutcome::Missing && !FolderExists(dir)) {
@@ -182,7 +182,7 @@ StoreResult LoadEvents(EventStore& store) {
   };
   if (store.Path.empty()) return failed(Failure("No events file has been named."));
 
-  std::string content;
+  FileBytes content;
   StoreResult failure;
   FileReadOutcome outcome = ReadEventFile(store.Path, content, failure);
   if (outcome == FileReadOutcome::Missing) {
@@ -220,18 +220,10 @@ StoreResult LoadEvents(EventStore& store) {
   // the file is UTF-8, as files the program wrote are, so is every line.
   const bool tableIsUtf8 = IsValidUtf8(text.substr(0, restAt));
 
-  // The table's lines stay in the bytes read; only when lines past the limit follow is the table's
-  // part copied out, so that the rest can be kept as it was read.
-  std::string pastLimit;
-  if (restAt < text.size()) {
-    const std::size_t tableEnd = restAt + static_cast<std::size_t>(text.data() - content.data());
-    records.Adopt(content.substr(0, tableEnd));
-    content.erase(0, tableEnd);
-    pastLimit = std::move(content);
-    if (pastLimit.back() != '\n' && pastLimit.back() != '\r') pastLimit.append(kLineEnd);
-  } else {
-    records.Adopt(std::move(content));
-  }
+  // The table's lines and the lines past the limit are pieces of the same bytes as read: neither is
+  // copied.
+  FileBytes pastLimit = content.Tail(restAt + static_cast<std::size_t>(text.data() - content.data()));
+  records.Adopt(content.Shared());
   if (!tableIsUtf8) records = ConvertedToUtf8(records, static_cast<std::size_t>(count));
   records.resize(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
 
@@ -288,6 +280,8 @@ StoreResult SaveEvents(EventStore& store) {
   }
   const std::size_t tableEnd = content.size();
   content.append(store.LinesNotTaken).append(store.LinesPastLimit);
+  // The file's last line may have had no line end.
+  if (!content.empty() && content.back() != '\n' && content.back() != '\r') content.append(kLineEnd);
 
   if (FileWriteResult r = WriteFileAtomically(store.Path, content); !r) return SaveFailure(store.Path, r.error);
 

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "core/event_lines.h"
+#include "platform/file_io.h"
 
 namespace orlevant {
 
@@ -56,7 +57,7 @@ struct EventStore {
   // table's lines: the non-blank lines before the limit that are no event lines, then everything
   // after the 32000th line (read as one block, not line by line, so a huge file loads quickly).
   std::string LinesNotTaken;
-  std::string LinesPastLimit;
+  FileBytes LinesPastLimit;  // a part of the bytes read, shared with the table's first block
   EventLoadState LoadState = EventLoadState::NeverLoaded;
   std::string LoadError;                  // why the last load failed; empty after a good load
 

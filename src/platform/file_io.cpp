@@ -1,12 +1,14 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace orlevant {
@@ -101,6 +103,19 @@ void RemoveLeftovers(const fs::path& dir, const fs::path& target) {
   }
 }
 
+// Reads at least this large get memory mapped for them alone, all pages at once.
+constexpr std::size_t kMappedReadBytes = std::size_t{1} << 20;
+
+// Memory for `size` bytes that a read is about to fill, not zero-filled by us. A large block is
+// mapped with every page in place at once: the read would otherwise stop at each page it first
+// touches, thousands of times for an events file of tens of megabytes read at a start.
+std::shared_ptr<char[]> UnfilledBytes(std::size_t size) {
+  if (size < kMappedReadBytes) return std::make_shared_for_overwrite<char[]>(size);
+  void* mapped = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+  if (mapped == MAP_FAILED) throw std::bad_alloc();
+  return std::shared_ptr<char[]>(static_cast<char*>(mapped), [size](char* p) { ::munmap(p, size); });
+}
+
 }  // namespace
 
 FileSystemCalls RealFileSystemCalls() {
@@ -123,12 +138,23 @@ ScopedFileSystemCalls::ScopedFileSystemCalls(FileSystemCalls calls) : saved_(std
 
 ScopedFileSystemCalls::~ScopedFileSystemCalls() { Calls() = std::move(saved_); }
 
+FileBytes::FileBytes(std::string text) {
+  if (text.empty()) return;
+  auto held = std::make_shared<const std::string>(std::move(text));
+  size_ = held->size();
+  bytes_ = std::shared_ptr<const char[]>(held, held->data());
+}
+
+FileBytes FileBytes::Tail(std::size_t at) const {
+  if (at >= size_) return {};
+  return FileBytes(std::shared_ptr<const char[]>(bytes_, bytes_.get() + at), size_ - at);
+}
+
 FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
   FileReadResult result;
   auto failed = [&result](std::string why) {
     result.outcome = FileReadOutcome::Failed;
     result.content.clear();
-    result.content.shrink_to_fit();
     result.error = std::move(why);
     return std::move(result);
   };
@@ -147,17 +173,21 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return failed(TooLargeText(maxBytes));
 
   try {
-    std::string& content = result.content;
-    content.resize(static_cast<std::size_t>(st.st_size) + 1);
+    // One byte more than the size, so that the read that finds the end needs no buffer of its own.
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    std::shared_ptr<char[]> bytes = UnfilledBytes(capacity);
     std::size_t used = 0;
     for (;;) {
       // The size is only a hint: a file that grows while it is read is read to its end, within
       // the bound.
-      if (used == content.size()) {
+      if (used == capacity) {
         if (used > maxBytes) return failed(TooLargeText(maxBytes));
-        content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(used * 2 + 4096, maxBytes + 1)));
+        capacity = static_cast<std::size_t>(std::min<std::uint64_t>(used * 2 + 4096, maxBytes + 1));
+        std::shared_ptr<char[]> larger = UnfilledBytes(capacity);
+        std::memcpy(larger.get(), bytes.get(), used);
+        bytes = std::move(larger);
       }
-      const ssize_t got = ::read(fd.Get(), content.data() + used, content.size() - used);
+      const ssize_t got = ::read(fd.Get(), bytes.get() + used, capacity - used);
       if (got < 0) {
         if (errno == EINTR) continue;
         return failed(ErrnoText(errno));
@@ -166,7 +196,7 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
       used += static_cast<std::size_t>(got);
     }
     if (used > maxBytes) return failed(TooLargeText(maxBytes));
-    content.resize(used);
+    if (used > 0) result.content = FileBytes(std::move(bytes), used);
   } catch (const std::bad_alloc&) {
     return failed("there is not enough memory to read it");
   }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,12 +39,42 @@ struct FileWriteResult {
   explicit operator bool() const { return ok; }
 };
 
+// Bytes that never change once made, shared by every copy: a copy costs nothing, and a part
+// taken with Tail keeps the whole alive. What ReadWholeFile reads lands here directly, in memory
+// that is not zero-filled first: a file of tens of megabytes read at a start would otherwise be
+// written twice, once with zeros and once with itself.
+class FileBytes {
+ public:
+  FileBytes() = default;
+  // Implicit, as a text is bytes like any other and these bytes are read as text.
+  FileBytes(std::string text);
+  FileBytes(const char* text) : FileBytes(std::string(text)) {}
+  FileBytes(std::shared_ptr<const char[]> bytes, std::size_t size) : bytes_(std::move(bytes)), size_(size) {}
+
+  std::string_view View() const { return {bytes_.get(), size_}; }
+  operator std::string_view() const { return View(); }
+  const char* data() const { return bytes_.get(); }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  void clear() { *this = FileBytes(); }
+  // The bytes from `at` on (none when `at` is past the end), in the same memory.
+  FileBytes Tail(std::size_t at) const;
+  // The memory itself, for a holder that keeps pieces of it (EventLines::Adopt).
+  const std::shared_ptr<const char[]>& Shared() const { return bytes_; }
+
+  friend bool operator==(const FileBytes& a, std::string_view b) { return a.View() == b; }
+
+ private:
+  std::shared_ptr<const char[]> bytes_;
+  std::size_t size_ = 0;
+};
+
 enum class FileReadOutcome { Read, Missing, Failed };
 
 struct FileReadResult {
   FileReadOutcome outcome = FileReadOutcome::Read;
-  std::string content;  // the whole file when Read
-  std::string error;    // why it failed, when Failed
+  FileBytes content;  // the whole file when Read
+  std::string error;  // why it failed, when Failed
 };
 
 // The largest file the program reads: 128 MiB. A full events table takes a few megabytes, so

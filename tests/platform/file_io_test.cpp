@@ -169,5 +169,30 @@ TEST(ReadBound, FilesPastTheBoundAreRefusedAndNothingIsAllocatedForThem) {
   EXPECT_EQ(kMaxReadBytes, std::uint64_t{128} << 20) << "the bound the README names";
 }
 
+// Small files and large ones (which get memory of their own) come back byte for byte; a part taken
+// from what was read keeps it alive.
+TEST(ReadWholeFileBytes, EveryByteOfFilesLargeAndSmall) {
+  TempHome home;
+  const fs::path file = home.Data() / "bytes";
+  for (const std::size_t size : {std::size_t{1}, std::size_t{4095}, (std::size_t{1} << 20) - 1, std::size_t{1} << 20,
+                                 (std::size_t{3} << 20) + 5}) {
+    SCOPED_TRACE(size);
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + i / 4096) & 0xFF);
+    Put(file, bytes);
+    FileBytes tail;
+    {
+      const FileReadResult r = ReadWholeFile(file);
+      ASSERT_EQ(r.outcome, FileReadOutcome::Read);
+      EXPECT_TRUE(r.content == bytes);
+      tail = r.content.Tail(size / 2);
+    }
+    EXPECT_TRUE(tail == std::string_view(bytes).substr(size / 2));
+  }
+  const FileBytes text("abc");
+  EXPECT_TRUE(text.Tail(3).empty());
+  EXPECT_TRUE(text.Tail(7).empty());
+}
+
 }  // namespace
 }  // namespace orlevant
