@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -168,6 +169,25 @@ EventLines ConvertedToUtf8(const EventLines& records, std::size_t count) {
 
 bool HasOldFormEquals(std::string_view line) { return Column(line, 11, 1) == "="; }
 
+// The text of an events file as every reader takes it: a UTF-16 file (told by its byte-order
+// mark, as some editors save "Unicode" text) as UTF-8; a UTF-8 byte-order mark left off. False, with
+// the reason, when the UTF-8 form of a UTF-16 file would pass the bound of what is read: saved in
+// our own form, the file could not be read back.
+bool EventFileText(FileBytes& bytes, std::string_view& text, std::string& why) {
+  if (const std::optional<Utf16Order> order = Utf16ByteOrder(bytes)) {
+    std::string utf8 = Utf16ToUtf8(bytes.View().substr(2), *order);
+    if (utf8.size() > kMaxReadBytes) {
+      why = "as UTF-8 text it is larger than " + std::to_string(kMaxReadBytes >> 20) +
+            " MB, more than a file of this program can be";
+      return false;
+    }
+    bytes = FileBytes(std::move(utf8));
+  }
+  text = bytes;
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  return true;
+}
+
 }  // namespace
 
 std::string EventFilePath(const std::string& allUsersPath) {
@@ -194,8 +214,8 @@ StoreResult LoadEvents(EventStore& store) {
   if (outcome == FileReadOutcome::Failed) return failed(failure);
   if (outcome == FileReadOutcome::Missing) content.clear();
 
-  std::string_view text(content);
-  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  std::string_view text;
+  if (std::string why; !EventFileText(content, text, why)) return failed(ReadFailure(store.Path, why));
 
   // The table is built as the lines are found: each a piece of the bytes read.
   EventLines records;
@@ -236,10 +256,13 @@ StoreResult LoadEvents(EventStore& store) {
   return {};
 }
 
-EventFileContent ClassifyEventFile(std::string_view fileBytes) {
-  if (fileBytes.starts_with(kUtf8Bom)) fileBytes.remove_prefix(kUtf8Bom.size());
+EventFileContent ClassifyEventFile(const FileBytes& fileBytes) {
+  FileBytes bytes = fileBytes;
+  std::string_view text;
+  // Too large to be read as an events file: no events as far as any reader goes.
+  if (std::string why; !EventFileText(bytes, text, why)) return EventFileContent::NoEvents;
   EventFileContent found = EventFileContent::Empty;
-  ForEachLine(fileBytes, [&found](std::string_view line) {
+  ForEachLine(text, [&found](std::string_view line) {
     if (IsValidEventLine(line)) {
       found = EventFileContent::Events;
       return false;

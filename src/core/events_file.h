@@ -8,8 +8,9 @@
 // AppendEvent to add a line without counting on that room.
 //
 // On disk: one file per user (EventFilePath), one event line per line, UTF-8 with CR LF. Reading
-// also accepts LF-only ends, a missing final line end, a UTF-8 byte-order mark, and lines brought
-// from Windows in Windows-1252 (each line that is not valid UTF-8 is converted).
+// also accepts LF-only ends, a missing final line end, a UTF-8 byte-order mark, a file saved as
+// UTF-16 with its byte-order mark (either order), and lines brought from Windows in Windows-1252
+// (each line that is not valid UTF-8 is converted). The next save writes our own form.
 //
 // Safety rules the functions here keep:
 //  - A save writes a temporary file beside the events file, flushes it to disk and renames it over
@@ -103,7 +104,7 @@ StoreResult LoadEvents(EventStore& store);
 // all), at least one line the load takes as an event, or text of which no line is an event (a
 // damaged file, or one that is no events file).
 enum class EventFileContent { Empty, Events, NoEvents };
-EventFileContent ClassifyEventFile(std::string_view fileBytes);
+EventFileContent ClassifyEventFile(const FileBytes& fileBytes);
 
 // Rewrites the file from lines 1 .. EventCount, dropping empty elements, then LinesNotTaken and
 // LinesPastLimit.
