@@ -117,13 +117,6 @@ int CharacterCount(std::string_view utf8) {
   return count;
 }
 
-std::string Windows1252ToUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 4);
-  AppendWindows1252AsUtf8(out, text);
-  return out;
-}
-
 void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();

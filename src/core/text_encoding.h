@@ -16,11 +16,9 @@ bool IsValidUtf8(std::string_view text);
 // byte).
 int CharacterCount(std::string_view utf8);
 
-// Every byte as its Windows-1252 character. The five bytes that code page leaves undefined
-// (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number, so nothing
-// is lost.
-std::string Windows1252ToUtf8(std::string_view text);
-// The same, appended to `out`: many lines converted into one text cost no text of their own each.
+// Every byte of `text` as its Windows-1252 character, appended to `out` (many lines converted into
+// one text cost no text of their own each). The five bytes that code page leaves undefined (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D) become the control characters of the same number, so nothing is lost.
 void AppendWindows1252AsUtf8(std::string& out, std::string_view text);
 
 enum class Utf16Order { LittleEndian, BigEndian };

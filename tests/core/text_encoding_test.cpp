@@ -40,7 +40,11 @@ TEST(TextEncoding, Windows1252Lines) {
       {"abcdefghijklmnop\xFF", "abcdefghijklmnop\xC3\xBF"},
       {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopqrstuvwxyz"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Windows1252ToUtf8(c.in), c.out) << c.in;
+  for (const Case& c : cases) {
+    std::string out = "kept ";
+    AppendWindows1252AsUtf8(out, c.in);
+    EXPECT_EQ(out, "kept " + c.out) << c.in;
+  }
 }
 
 TEST(TextEncoding, Utf16ToUtf8) {
