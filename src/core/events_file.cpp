@@ -194,6 +194,10 @@ std::string EventFilePath(const std::string& allUsersPath) {
   return allUsersPath + GetWindowsUserName() + ".dat";
 }
 
+FileWriteResult ReplaceEventFile(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, bytes, 0600, ReadOnlyFile::Refuse);
+}
+
 StoreResult LoadEvents(EventStore& store) {
   auto failed = [&store](StoreResult r) {
     store.LoadState = EventLoadState::LoadFailed;
@@ -306,7 +310,7 @@ StoreResult SaveEvents(EventStore& store) {
   // The file's last line may have had no line end.
   if (!content.empty() && content.back() != '\n' && content.back() != '\r') content.append(kLineEnd);
 
-  if (FileWriteResult r = WriteFileAtomically(store.Path, content); !r) return SaveFailure(store.Path, r.error);
+  if (FileWriteResult r = ReplaceEventFile(store.Path, content); !r) return SaveFailure(store.Path, r.error);
 
   // What follows the table's lines is kept in LinesNotTaken and LinesPastLimit already.
   content.resize(tableEnd);

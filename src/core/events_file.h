@@ -15,7 +15,8 @@
 // Safety rules the functions here keep:
 //  - A save writes a temporary file beside the events file, flushes it to disk and renames it over
 //    the old one. When anything fails, the file on disk and the table stay exactly as they were
-//    and the caller gets the reason.
+//    and the caller gets the reason. A file the user may not write (made read-only to protect
+//    it) is never replaced: every save, and a restore, is refused with "it is read-only".
 //  - Only a missing file is created (empty). An existing file that cannot be read is never
 //    truncated; after such a failure every save is refused until a load succeeds, so a stale or
 //    empty table can never overwrite the user's events.
@@ -43,6 +44,10 @@ inline constexpr int kSpareEventSlots = 5;
 
 // allUsersPath & user name & ".dat"; allUsersPath ends with its separator ("/").
 std::string EventFilePath(const std::string& allUsersPath);
+
+// Replaces the events file at `path` with `bytes`: the one way every save and a restore write it
+// (WriteFileAtomically), refusing a file the user may not write.
+FileWriteResult ReplaceEventFile(const std::string& path, std::string_view bytes);
 
 enum class EventLoadState {
   NeverLoaded,  // no load has run yet: a save is allowed only while no file exists at Path

@@ -116,6 +116,14 @@ std::shared_ptr<char[]> UnfilledBytes(std::size_t size) {
   return std::shared_ptr<char[]>(static_cast<char*>(mapped), [size](char* p) { ::munmap(p, size); });
 }
 
+// The permission bits decide, not only what access() answers: see ReadOnlyFile.
+bool MayWrite(const fs::path& file, const struct stat& st) {
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0) return true;
+  // Any other answer (a read-only file system, say) is left to the write, which tells its own reason.
+  return errno != EACCES && errno != EPERM;
+}
+
 }  // namespace
 
 FileSystemCalls RealFileSystemCalls() {
@@ -225,7 +233,8 @@ bool IsTemporaryNameFor(std::string_view name, std::string_view fileName) {
   return true;
 }
 
-FileWriteResult WriteFileAtomically(const fs::path& file, std::string_view content, mode_t newFileMode) {
+FileWriteResult WriteFileAtomically(const fs::path& file, std::string_view content, mode_t newFileMode,
+                                    ReadOnlyFile readOnly) {
   const FileSystemCalls& sys = CurrentFileSystemCalls();
   fs::path target;
   std::string why;
@@ -242,6 +251,7 @@ FileWriteResult WriteFileAtomically(const fs::path& file, std::string_view conte
     hadFile = false;
   }
   if (hadFile && S_ISDIR(old.st_mode)) return Failed("a folder of that name is in the way");
+  if (hadFile && readOnly == ReadOnlyFile::Refuse && !MayWrite(target, old)) return Failed("it is read-only");
 
   std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   UniqueFd fd(sys.mkostemp(temp.data(), O_CLOEXEC));

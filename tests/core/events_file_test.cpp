@@ -202,6 +202,8 @@ TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
        [&] { fs::rename(FilePath(), aside), fs::create_directory(FilePath()); },
        [&] { fs::remove(FilePath()), fs::rename(aside, FilePath()); }},
       {"a read-only folder", false, true, "", [&] { ::chmod(Dir().c_str(), 0500); }, [&] { ::chmod(Dir().c_str(), 0700); }},
+      {"a read-only file", false, false, "it is read-only", [&] { ::chmod(FilePath().c_str(), 0444); },
+       [&] { ::chmod(FilePath().c_str(), 0600); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
