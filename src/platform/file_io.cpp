@@ -103,17 +103,23 @@ void RemoveLeftovers(const fs::path& dir, const fs::path& target) {
   }
 }
 
-// Reads at least this large get memory mapped for them alone, all pages at once.
-constexpr std::size_t kMappedReadBytes = std::size_t{1} << 20;
+// Reads at least this large have their pages put in place before the read.
+constexpr std::size_t kPrefaultedReadBytes = std::size_t{1} << 20;
 
-// Memory for `size` bytes that a read is about to fill, not zero-filled by us. A large block is
-// mapped with every page in place at once: the read would otherwise stop at each page it first
-// touches, thousands of times for an events file of tens of megabytes read at a start.
+// Memory for `size` bytes that a read is about to fill, not zero-filled by us. The pages of a large
+// block are put in place in one call: the read would otherwise stop at each page it first touches,
+// thousands of times for an events file of tens of megabytes read at a start. Memory that the
+// allocator hands back already has its pages, and costs nothing here.
 std::shared_ptr<char[]> UnfilledBytes(std::size_t size) {
-  if (size < kMappedReadBytes) return std::make_shared_for_overwrite<char[]>(size);
-  void* mapped = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-  if (mapped == MAP_FAILED) throw std::bad_alloc();
-  return std::shared_ptr<char[]>(static_cast<char*>(mapped), [size](char* p) { ::munmap(p, size); });
+  std::shared_ptr<char[]> bytes = std::make_shared_for_overwrite<char[]>(size);
+  if (size >= kPrefaultedReadBytes) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = (reinterpret_cast<std::uintptr_t>(bytes.get()) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(bytes.get()) + size) & ~(page - 1);
+    // Older kernels do not know the advice; the read then touches the pages one by one as before.
+    if (end > start) (void)::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+  }
+  return bytes;
 }
 
 // The permission bits decide, not only what access() answers: see ReadOnlyFile.
