@@ -37,10 +37,14 @@ void EventLines::push_back(std::string line) {
 }
 
 void EventLines::Adopt(std::string block) {
-  Data& d = Own();
   auto held = std::make_shared<const std::string>(std::move(block));
-  d.blockData = held->data();
-  d.block = std::move(held);
+  Adopt(std::shared_ptr<const char[]>(held, held->data()));
+}
+
+void EventLines::Adopt(std::shared_ptr<const char[]> block) {
+  Data& d = Own();
+  d.blockData = block.get();
+  d.block = std::move(block);
 }
 
 bool operator==(const EventLines& a, const EventLines& b) {

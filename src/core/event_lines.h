@@ -60,6 +60,9 @@ class EventLines {
     Own().pieces.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(line.size())});
   }
   void Adopt(std::string block);
+  // The same for a block held elsewhere too (the bytes of the file as read, which the lines past
+  // the table's limit share).
+  void Adopt(std::shared_ptr<const char[]> block);
 
   friend bool operator==(const EventLines& a, const EventLines& b);
 
@@ -72,7 +75,7 @@ class EventLines {
     std::uint32_t length = 0;  // its length there, or kOwned
   };
   struct Data {
-    std::shared_ptr<const std::string> block;
+    std::shared_ptr<const char[]> block;
     const char* blockData = nullptr;
     std::vector<Slot> pieces;
     // A deque, so that holding one more line never moves the others.

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -63,7 +64,7 @@ bool IsDefaultEventsFolder(const fs::path& dir) {
 // Reads the events file whole. Missing only when the file is absent from a folder that exists. The
 // default events folder is made here, the first time a file is opened in it; any other missing
 // folder is a failure, so that nothing is created in a place the user did not choose.
-FileReadOutcome ReadEventFile(const std::string& path, std::string& content, StoreResult& failure) {
+FileReadOutcome ReadEventFile(const std::string& path, FileBytes& content, StoreResult& failure) {
   FileReadResult read = ReadWholeFile(path);
   const fs::path dir = fs::path(path).parent_path();
   if (read.outcome == FileReadOutcome::Missing && !FolderExists(dir)) {
@@ -168,10 +169,33 @@ EventLines ConvertedToUtf8(const EventLines& records, std::size_t count) {
 
 bool HasOldFormEquals(std::string_view line) { return Column(line, 11, 1) == "="; }
 
+// The text of an events file as every reader takes it: a UTF-16 file (told by its byte-order
+// mark, as some editors save "Unicode" text) as UTF-8; a UTF-8 byte-order mark left off. False, with
+// the reason, when the UTF-8 form of a UTF-16 file would pass the bound of what is read: saved in
+// our own form, the file could not be read back.
+bool EventFileText(FileBytes& bytes, std::string_view& text, std::string& why) {
+  if (const std::optional<Utf16Order> order = Utf16ByteOrder(bytes)) {
+    std::string utf8 = Utf16ToUtf8(bytes.View().substr(2), *order);
+    if (utf8.size() > kMaxReadBytes) {
+      why = "as UTF-8 text it is larger than " + std::to_string(kMaxReadBytes >> 20) +
+            " MB, more than a file of this program can be";
+      return false;
+    }
+    bytes = FileBytes(std::move(utf8));
+  }
+  text = bytes;
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  return true;
+}
+
 }  // namespace
 
 std::string EventFilePath(const std::string& allUsersPath) {
   return allUsersPath + GetWindowsUserName() + ".dat";
+}
+
+FileWriteResult ReplaceEventFile(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, bytes, 0600, ReadOnlyFile::Refuse);
 }
 
 StoreResult LoadEvents(EventStore& store) {
@@ -182,7 +206,7 @@ StoreResult LoadEvents(EventStore& store) {
   };
   if (store.Path.empty()) return failed(Failure("No events file has been named."));
 
-  std::string content;
+  FileBytes content;
   StoreResult failure;
   FileReadOutcome outcome = ReadEventFile(store.Path, content, failure);
   if (outcome == FileReadOutcome::Missing) {
@@ -194,8 +218,8 @@ StoreResult LoadEvents(EventStore& store) {
   if (outcome == FileReadOutcome::Failed) return failed(failure);
   if (outcome == FileReadOutcome::Missing) content.clear();
 
-  std::string_view text(content);
-  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  std::string_view text;
+  if (std::string why; !EventFileText(content, text, why)) return failed(ReadFailure(store.Path, why));
 
   // The table is built as the lines are found: each a piece of the bytes read.
   EventLines records;
@@ -220,18 +244,10 @@ StoreResult LoadEvents(EventStore& store) {
   // the file is UTF-8, as files the program wrote are, so is every line.
   const bool tableIsUtf8 = IsValidUtf8(text.substr(0, restAt));
 
-  // The table's lines stay in the bytes read; only when lines past the limit follow is the table's
-  // part copied out, so that the rest can be kept as it was read.
-  std::string pastLimit;
-  if (restAt < text.size()) {
-    const std::size_t tableEnd = restAt + static_cast<std::size_t>(text.data() - content.data());
-    records.Adopt(content.substr(0, tableEnd));
-    content.erase(0, tableEnd);
-    pastLimit = std::move(content);
-    if (pastLimit.back() != '\n' && pastLimit.back() != '\r') pastLimit.append(kLineEnd);
-  } else {
-    records.Adopt(std::move(content));
-  }
+  // The table's lines and the lines past the limit are pieces of the same bytes as read: neither is
+  // copied.
+  FileBytes pastLimit = content.Tail(restAt + static_cast<std::size_t>(text.data() - content.data()));
+  records.Adopt(content.Shared());
   if (!tableIsUtf8) records = ConvertedToUtf8(records, static_cast<std::size_t>(count));
   records.resize(static_cast<std::size_t>(count) + kSpareEventSlots + 1);
 
@@ -244,10 +260,13 @@ StoreResult LoadEvents(EventStore& store) {
   return {};
 }
 
-EventFileContent ClassifyEventFile(std::string_view fileBytes) {
-  if (fileBytes.starts_with(kUtf8Bom)) fileBytes.remove_prefix(kUtf8Bom.size());
+EventFileContent ClassifyEventFile(const FileBytes& fileBytes) {
+  FileBytes bytes = fileBytes;
+  std::string_view text;
+  // Too large to be read as an events file: no events as far as any reader goes.
+  if (std::string why; !EventFileText(bytes, text, why)) return EventFileContent::NoEvents;
   EventFileContent found = EventFileContent::Empty;
-  ForEachLine(fileBytes, [&found](std::string_view line) {
+  ForEachLine(text, [&found](std::string_view line) {
     if (IsValidEventLine(line)) {
       found = EventFileContent::Events;
       return false;
@@ -288,8 +307,10 @@ StoreResult SaveEvents(EventStore& store) {
   }
   const std::size_t tableEnd = content.size();
   content.append(store.LinesNotTaken).append(store.LinesPastLimit);
+  // The file's last line may have had no line end.
+  if (!content.empty() && content.back() != '\n' && content.back() != '\r') content.append(kLineEnd);
 
-  if (FileWriteResult r = WriteFileAtomically(store.Path, content); !r) return SaveFailure(store.Path, r.error);
+  if (FileWriteResult r = ReplaceEventFile(store.Path, content); !r) return SaveFailure(store.Path, r.error);
 
   // What follows the table's lines is kept in LinesNotTaken and LinesPastLimit already.
   content.resize(tableEnd);

@@ -8,13 +8,15 @@
 // AppendEvent to add a line without counting on that room.
 //
 // On disk: one file per user (EventFilePath), one event line per line, UTF-8 with CR LF. Reading
-// also accepts LF-only ends, a missing final line end, a UTF-8 byte-order mark, and lines brought
-// from Windows in Windows-1252 (each line that is not valid UTF-8 is converted).
+// also accepts LF-only ends, a missing final line end, a UTF-8 byte-order mark, a file saved as
+// UTF-16 with its byte-order mark (either order), and lines brought from Windows in Windows-1252
+// (each line that is not valid UTF-8 is converted). The next save writes our own form.
 //
 // Safety rules the functions here keep:
 //  - A save writes a temporary file beside the events file, flushes it to disk and renames it over
 //    the old one. When anything fails, the file on disk and the table stay exactly as they were
-//    and the caller gets the reason.
+//    and the caller gets the reason. A file the user may not write (made read-only to protect
+//    it) is never replaced: every save, and a restore, is refused with "it is read-only".
 //  - Only a missing file is created (empty). An existing file that cannot be read is never
 //    truncated; after such a failure every save is refused until a load succeeds, so a stale or
 //    empty table can never overwrite the user's events.
@@ -32,6 +34,7 @@
 #include <vector>
 
 #include "core/event_lines.h"
+#include "platform/file_io.h"
 
 namespace orlevant {
 
@@ -41,6 +44,10 @@ inline constexpr int kSpareEventSlots = 5;
 
 // allUsersPath & user name & ".dat"; allUsersPath ends with its separator ("/").
 std::string EventFilePath(const std::string& allUsersPath);
+
+// Replaces the events file at `path` with `bytes`: the one way every save and a restore write it
+// (WriteFileAtomically), refusing a file the user may not write.
+FileWriteResult ReplaceEventFile(const std::string& path, std::string_view bytes);
 
 enum class EventLoadState {
   NeverLoaded,  // no load has run yet: a save is allowed only while no file exists at Path
@@ -56,7 +63,7 @@ struct EventStore {
   // table's lines: the non-blank lines before the limit that are no event lines, then everything
   // after the 32000th line (read as one block, not line by line, so a huge file loads quickly).
   std::string LinesNotTaken;
-  std::string LinesPastLimit;
+  FileBytes LinesPastLimit;  // a part of the bytes read, shared with the table's first block
   EventLoadState LoadState = EventLoadState::NeverLoaded;
   std::string LoadError;                  // why the last load failed; empty after a good load
 
@@ -102,7 +109,7 @@ StoreResult LoadEvents(EventStore& store);
 // all), at least one line the load takes as an event, or text of which no line is an event (a
 // damaged file, or one that is no events file).
 enum class EventFileContent { Empty, Events, NoEvents };
-EventFileContent ClassifyEventFile(std::string_view fileBytes);
+EventFileContent ClassifyEventFile(const FileBytes& fileBytes);
 
 // Rewrites the file from lines 1 .. EventCount, dropping empty elements, then LinesNotTaken and
 // LinesPastLimit.

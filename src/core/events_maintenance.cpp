@@ -73,12 +73,12 @@ RestoreResult RestoreEvents(EventStore& store) {
   const FileReadResult current = ReadWholeFile(store.Path);
   if (current.outcome == FileReadOutcome::Failed)
     return {RestoreOutcome::Failed, "Could not read the events file " + store.Path + ": " + current.error + "."};
-  if (const FileWriteResult written = WriteFileAtomically(store.Path, backup.content); !written.ok)
+  if (const FileWriteResult written = ReplaceEventFile(store.Path, backup.content); !written.ok)
     return {RestoreOutcome::Failed, "Could not write the events file " + store.Path + ": " + written.error + "."};
   // A file that replaced the events file must load like the one it replaced; if it does not, the
   // old file goes back so that no save can be refused for ever.
   if (const StoreResult loaded = LoadEvents(store); !loaded.ok) {
-    if (current.outcome == FileReadOutcome::Read) (void)WriteFileAtomically(store.Path, current.content);
+    if (current.outcome == FileReadOutcome::Read) (void)ReplaceEventFile(store.Path, current.content);
     (void)LoadEvents(store);
     return {RestoreOutcome::Failed, loaded.error, true};
   }

@@ -117,13 +117,6 @@ int CharacterCount(std::string_view utf8) {
   return count;
 }
 
-std::string Windows1252ToUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 4);
-  AppendWindows1252AsUtf8(out, text);
-  return out;
-}
-
 void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
@@ -137,6 +130,39 @@ void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
     AppendUtf8(out, c < 0xA0 ? kHighControls[c - 0x80] : c);
     i = run + 1;
   }
+}
+
+std::optional<Utf16Order> Utf16ByteOrder(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE")) return Utf16Order::LittleEndian;
+  if (bytes.starts_with("\xFE\xFF")) return Utf16Order::BigEndian;
+  return std::nullopt;
+}
+
+std::string Utf16ToUtf8(std::string_view units, Utf16Order order) {
+  constexpr char32_t kReplacement = 0xFFFD;
+  const auto* p = reinterpret_cast<const unsigned char*>(units.data());
+  const std::size_t count = units.size() / 2;
+  const bool little = order == Utf16Order::LittleEndian;
+  auto unit = [&](std::size_t i) -> char32_t {
+    const unsigned char a = p[2 * i], b = p[2 * i + 1];
+    return little ? (b << 8 | a) : (a << 8 | b);
+  };
+  std::string out;
+  // Most event text is ASCII: one byte for each unit of two.
+  out.reserve(count + count / 8);
+  for (std::size_t i = 0; i < count; ++i) {
+    const char32_t u = unit(i);
+    if (u < 0xD800 || u > 0xDFFF) {
+      AppendUtf8(out, u);
+    } else if (u <= 0xDBFF && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+      AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+      ++i;
+    } else {
+      AppendUtf8(out, kReplacement);
+    }
+  }
+  if (units.size() % 2 != 0) AppendUtf8(out, kReplacement);
+  return out;
 }
 
 std::string UpperCaseForCompare(std::string_view utf8) {

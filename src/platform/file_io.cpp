@@ -1,12 +1,14 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace orlevant {
@@ -101,6 +103,33 @@ void RemoveLeftovers(const fs::path& dir, const fs::path& target) {
   }
 }
 
+// Reads at least this large have their pages put in place before the read.
+constexpr std::size_t kPrefaultedReadBytes = std::size_t{1} << 20;
+
+// Memory for `size` bytes that a read is about to fill, not zero-filled by us. The pages of a large
+// block are put in place in one call: the read would otherwise stop at each page it first touches,
+// thousands of times for an events file of tens of megabytes read at a start. Memory that the
+// allocator hands back already has its pages, and costs nothing here.
+std::shared_ptr<char[]> UnfilledBytes(std::size_t size) {
+  std::shared_ptr<char[]> bytes = std::make_shared_for_overwrite<char[]>(size);
+  if (size >= kPrefaultedReadBytes) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = (reinterpret_cast<std::uintptr_t>(bytes.get()) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(bytes.get()) + size) & ~(page - 1);
+    // Older kernels do not know the advice; the read then touches the pages one by one as before.
+    if (end > start) (void)::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+  }
+  return bytes;
+}
+
+// The permission bits decide, not only what access() answers: see ReadOnlyFile.
+bool MayWrite(const fs::path& file, const struct stat& st) {
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0) return true;
+  // Any other answer (a read-only file system, say) is left to the write, which tells its own reason.
+  return errno != EACCES && errno != EPERM;
+}
+
 }  // namespace
 
 FileSystemCalls RealFileSystemCalls() {
@@ -123,12 +152,23 @@ ScopedFileSystemCalls::ScopedFileSystemCalls(FileSystemCalls calls) : saved_(std
 
 ScopedFileSystemCalls::~ScopedFileSystemCalls() { Calls() = std::move(saved_); }
 
+FileBytes::FileBytes(std::string text) {
+  if (text.empty()) return;
+  auto held = std::make_shared<const std::string>(std::move(text));
+  size_ = held->size();
+  bytes_ = std::shared_ptr<const char[]>(held, held->data());
+}
+
+FileBytes FileBytes::Tail(std::size_t at) const {
+  if (at >= size_) return {};
+  return FileBytes(std::shared_ptr<const char[]>(bytes_, bytes_.get() + at), size_ - at);
+}
+
 FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
   FileReadResult result;
   auto failed = [&result](std::string why) {
     result.outcome = FileReadOutcome::Failed;
     result.content.clear();
-    result.content.shrink_to_fit();
     result.error = std::move(why);
     return std::move(result);
   };
@@ -147,17 +187,21 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return failed(TooLargeText(maxBytes));
 
   try {
-    std::string& content = result.content;
-    content.resize(static_cast<std::size_t>(st.st_size) + 1);
+    // One byte more than the size, so that the read that finds the end needs no buffer of its own.
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    std::shared_ptr<char[]> bytes = UnfilledBytes(capacity);
     std::size_t used = 0;
     for (;;) {
       // The size is only a hint: a file that grows while it is read is read to its end, within
       // the bound.
-      if (used == content.size()) {
+      if (used == capacity) {
         if (used > maxBytes) return failed(TooLargeText(maxBytes));
-        content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(used * 2 + 4096, maxBytes + 1)));
+        capacity = static_cast<std::size_t>(std::min<std::uint64_t>(used * 2 + 4096, maxBytes + 1));
+        std::shared_ptr<char[]> larger = UnfilledBytes(capacity);
+        std::memcpy(larger.get(), bytes.get(), used);
+        bytes = std::move(larger);
       }
-      const ssize_t got = ::read(fd.Get(), content.data() + used, content.size() - used);
+      const ssize_t got = ::read(fd.Get(), bytes.get() + used, capacity - used);
       if (got < 0) {
         if (errno == EINTR) continue;
         return failed(ErrnoText(errno));
@@ -166,7 +210,7 @@ FileReadResult ReadWholeFile(const fs::path& file, std::uint64_t maxBytes) {
       used += static_cast<std::size_t>(got);
     }
     if (used > maxBytes) return failed(TooLargeText(maxBytes));
-    content.resize(used);
+    if (used > 0) result.content = FileBytes(std::move(bytes), used);
   } catch (const std::bad_alloc&) {
     return failed("there is not enough memory to read it");
   }
@@ -195,7 +239,8 @@ bool IsTemporaryNameFor(std::string_view name, std::string_view fileName) {
   return true;
 }
 
-FileWriteResult WriteFileAtomically(const fs::path& file, std::string_view content, mode_t newFileMode) {
+FileWriteResult WriteFileAtomically(const fs::path& file, std::string_view content, mode_t newFileMode,
+                                    ReadOnlyFile readOnly) {
   const FileSystemCalls& sys = CurrentFileSystemCalls();
   fs::path target;
   std::string why;
@@ -212,6 +257,7 @@ FileWriteResult WriteFileAtomically(const fs::path& file, std::string_view conte
     hadFile = false;
   }
   if (hadFile && S_ISDIR(old.st_mode)) return Failed("a folder of that name is in the way");
+  if (hadFile && readOnly == ReadOnlyFile::Refuse && !MayWrite(target, old)) return Failed("it is read-only");
 
   std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   UniqueFd fd(sys.mkostemp(temp.data(), O_CLOEXEC));

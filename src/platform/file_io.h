@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,12 +39,42 @@ struct FileWriteResult {
   explicit operator bool() const { return ok; }
 };
 
+// Bytes that never change once made, shared by every copy: a copy costs nothing, and a part
+// taken with Tail keeps the whole alive. What ReadWholeFile reads lands here directly, in memory
+// that is not zero-filled first: a file of tens of megabytes read at a start would otherwise be
+// written twice, once with zeros and once with itself.
+class FileBytes {
+ public:
+  FileBytes() = default;
+  // Implicit, as a text is bytes like any other and these bytes are read as text.
+  FileBytes(std::string text);
+  FileBytes(const char* text) : FileBytes(std::string(text)) {}
+  FileBytes(std::shared_ptr<const char[]> bytes, std::size_t size) : bytes_(std::move(bytes)), size_(size) {}
+
+  std::string_view View() const { return {bytes_.get(), size_}; }
+  operator std::string_view() const { return View(); }
+  const char* data() const { return bytes_.get(); }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  void clear() { *this = FileBytes(); }
+  // The bytes from `at` on (none when `at` is past the end), in the same memory.
+  FileBytes Tail(std::size_t at) const;
+  // The memory itself, for a holder that keeps pieces of it (EventLines::Adopt).
+  const std::shared_ptr<const char[]>& Shared() const { return bytes_; }
+
+  friend bool operator==(const FileBytes& a, std::string_view b) { return a.View() == b; }
+
+ private:
+  std::shared_ptr<const char[]> bytes_;
+  std::size_t size_ = 0;
+};
+
 enum class FileReadOutcome { Read, Missing, Failed };
 
 struct FileReadResult {
   FileReadOutcome outcome = FileReadOutcome::Read;
-  std::string content;  // the whole file when Read
-  std::string error;    // why it failed, when Failed
+  FileBytes content;  // the whole file when Read
+  std::string error;  // why it failed, when Failed
 };
 
 // The largest file the program reads: 128 MiB. A full events table takes a few megabytes, so
@@ -57,16 +88,27 @@ inline constexpr std::uint64_t kMaxReadBytes = std::uint64_t{128} << 20;
 // `maxBytes`, or memory running out, is a failure too; this never throws.
 FileReadResult ReadWholeFile(const std::filesystem::path& file, std::uint64_t maxBytes = kMaxReadBytes);
 
+// What a write does with a file that is there but that its user may not write. The rename that
+// replaces a file needs only the folder's permission, so without a look at the file itself a file
+// the user made read-only to protect it would be written over without a word. A file without any
+// write bit counts as read-only for every account, the superuser's too: the kernel would let the
+// superuser write it, but whoever took every write bit away meant the file to stay as it is.
+enum class ReadOnlyFile {
+  Replace,  // as any other file
+  Refuse,   // nothing is written; the failure says "it is read-only"
+};
+
 // Replaces `file` with `content` so that the file on disk is always either the old one or the whole
 // new one: a temporary file in the same folder is written, flushed to disk and renamed over it, and
 // the folder is flushed after. A symbolic link is followed, so the file it points to is replaced and
 // the link stays; a link that cannot be followed is a failed save. A new file (nothing at the path)
 // gets `newFileMode`; an existing one keeps its permissions (and, when we run as root, its owner);
-// when the existing file cannot be looked at, nothing is written. On failure `file` is untouched
-// and no temporary file is left behind. After a successful write, temporary files of earlier
-// writes of the same file that were cut short (a killed program) are removed.
+// when the existing file cannot be looked at, or is read-only and `readOnly` says Refuse, nothing
+// is written. On failure `file` is untouched and no temporary file is left behind. After a
+// successful write, temporary files of earlier writes of the same file that were cut short (a
+// killed program) are removed.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
-                                    mode_t newFileMode = 0600);
+                                    mode_t newFileMode = 0600, ReadOnlyFile readOnly = ReadOnlyFile::Replace);
 
 // Whether `name` is one of the temporary names WriteFileAtomically gives while writing `fileName`.
 bool IsTemporaryNameFor(std::string_view name, std::string_view fileName);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "support/file_helpers.h"
 #include "support/scoped_clock.h"
 #include "support/temp_home.h"
+#include "support/utf16_bytes.h"
 
 namespace orlevant {
 namespace {
@@ -24,6 +26,10 @@ namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 using testing::Put;
 using testing::Slurp;
+using testing::Utf16Bytes;
+
+constexpr auto kLittle = Utf16Order::LittleEndian;
+constexpr auto kBig = Utf16Order::BigEndian;
 
 // Lines 1 .. EventCount of the table.
 Lines LinesOf(const EventStore& store) {
@@ -67,9 +73,21 @@ TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {
        "Meeting at noon\r\n31/04/2026000000=No such day\r\nCaf\xE9 without a date\r\n"},
       {"short line kept as it is", "05/12/2026\r\n", {"05/12/2026"}},
       {"empty file", "", {}},
+      {"UTF-16, little-endian", Utf16Bytes(u"\uFEFF05/12/2026000000=Caf\u00E9 \U0001F382\r\n01/01/9999000000=New Year", kLittle),
+       {"05/12/2026000000=Caf\xC3\xA9 \xF0\x9F\x8E\x82", "01/01/9999000000=New Year"}},
+      {"UTF-16, big-endian, LF only", Utf16Bytes(u"\uFEFF05/12/2026000000=\u6771\n\nnote\n", kBig),
+       {"05/12/2026000000=\xE6\x9D\xB1"}, "note\r\n"},
+      {"UTF-16, the mark alone", Utf16Bytes(u"\uFEFF", kLittle), {}},
+      {"UTF-16 with a lone surrogate and an odd byte at the end",
+       Utf16Bytes(u"\uFEFF05/12/2026000000=A", kLittle) + Utf16Bytes(u"\xD800\r\nnote", kLittle) + "x",
+       {"05/12/2026000000=A\xEF\xBF\xBD"}, "note\xEF\xBF\xBD\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    // The restore's look at a backup sees what the load sees.
+    EXPECT_EQ(ClassifyEventFile(c.file), !c.lines.empty() ? EventFileContent::Events
+                                         : c.kept.empty()  ? EventFileContent::Empty
+                                                           : EventFileContent::NoEvents);
     EventStore store = Loaded(c.file);
     EXPECT_EQ(LinesOf(store), c.lines);
     EXPECT_EQ(store.EventRecords.size(), c.lines.size() + 6) << "room for five more lines";
@@ -79,6 +97,26 @@ TEST_F(EventsFileTest, LoadAcceptsEveryLineEndAndEncodingAndSavesUtf8WithCrLf) {
     for (const auto& line : c.lines) expected += line + "\r\n";
     EXPECT_EQ(Slurp(FilePath()), expected + c.kept);
   }
+}
+
+// As UTF-8 a UTF-16 file may be half as large again: one whose UTF-8 form passes the bound of what
+// is read would be saved as a file that the next start cannot read, so it is not taken.
+TEST_F(EventsFileTest, AUtf16FileTooLargeAsUtf8IsNotLoaded) {
+  const std::size_t units = kMaxReadBytes / 3 + 1;  // three bytes of UTF-8 each
+  {
+    const std::string block = Utf16Bytes(std::u16string(std::size_t{1} << 16, u'\u6771'), kLittle);
+    std::ofstream out(FilePath(), std::ios::binary);
+    out << Utf16Bytes(u"\uFEFF", kLittle);
+    for (std::size_t written = 0; written < units; written += block.size() / 2)
+      out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), 2 * (units - written))));
+  }
+  const auto size = fs::file_size(FilePath());
+  EventStore store(FilePath());
+  const StoreResult load = LoadEvents(store);
+  EXPECT_FALSE(load.ok);
+  EXPECT_NE(load.error.find("larger than 128 MB"), std::string::npos) << load.error;
+  EXPECT_FALSE(SaveEvents(store).ok);
+  EXPECT_EQ(fs::file_size(FilePath()), size);
 }
 
 TEST_F(EventsFileTest, MissingFileIsCreatedEmptyAndOwnerOnly) {
@@ -164,6 +202,8 @@ TEST_F(EventsFileTest, AFailedSaveLeavesFileAndTableAsTheyWere) {
        [&] { fs::rename(FilePath(), aside), fs::create_directory(FilePath()); },
        [&] { fs::remove(FilePath()), fs::rename(aside, FilePath()); }},
       {"a read-only folder", false, true, "", [&] { ::chmod(Dir().c_str(), 0500); }, [&] { ::chmod(Dir().c_str(), 0700); }},
+      {"a read-only file", false, false, "it is read-only", [&] { ::chmod(FilePath().c_str(), 0444); },
+       [&] { ::chmod(FilePath().c_str(), 0600); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/utf16_bytes.h"
+
 namespace orlevant {
 namespace {
 
@@ -38,7 +40,38 @@ TEST(TextEncoding, Windows1252Lines) {
       {"abcdefghijklmnop\xFF", "abcdefghijklmnop\xC3\xBF"},
       {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopqrstuvwxyz"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Windows1252ToUtf8(c.in), c.out) << c.in;
+  for (const Case& c : cases) {
+    std::string out = "kept ";
+    AppendWindows1252AsUtf8(out, c.in);
+    EXPECT_EQ(out, "kept " + c.out) << c.in;
+  }
+}
+
+TEST(TextEncoding, Utf16ToUtf8) {
+  struct Case { const char* name; std::u16string units; std::string extra; std::string utf8; };
+  const Case cases[] = {
+      {"nothing", u"", "", ""},
+      {"a line", u"05/12/2026000000=Party\r\n", "", "05/12/2026000000=Party\r\n"},
+      {"two and three bytes", u"Caf\u00E9 \u20AC \u6771", "", "Caf\xC3\xA9 \xE2\x82\xAC \xE6\x9D\xB1"},
+      {"a pair of surrogates", u"\U0001F382 cake", "", "\xF0\x9F\x8E\x82 cake"},
+      {"the last character", u"\U0010FFFF", "", "\xF4\x8F\xBF\xBF"},
+      {"a high surrogate alone", std::u16string(u"a") + char16_t(0xD83C) + u"b", "", "a\xEF\xBF\xBD" "b"},
+      {"a low surrogate alone", std::u16string(u"a") + char16_t(0xDF82), "", "a\xEF\xBF\xBD"},
+      {"two high surrogates", std::u16string{char16_t(0xD83C), char16_t(0xD83C), char16_t(0xDF82)}, "",
+       "\xEF\xBF\xBD\xF0\x9F\x8E\x82"},
+      {"a high surrogate at the end", std::u16string(u"x") + char16_t(0xDBFF), "", "x\xEF\xBF\xBD"},
+      {"an odd byte at the end", u"ab", "c", "ab\xEF\xBF\xBD"},
+      {"NUL and a byte-order mark inside", std::u16string(u"a") + char16_t(0) + u"\uFEFF", "", std::string("a\0\xEF\xBB\xBF", 5)},
+  };
+  for (const Utf16Order order : {Utf16Order::LittleEndian, Utf16Order::BigEndian}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      EXPECT_EQ(Utf16ToUtf8(testing::Utf16Bytes(c.units, order) + c.extra, order), c.utf8);
+      EXPECT_EQ(Utf16ByteOrder(testing::Utf16Bytes(u"\uFEFF", order) + testing::Utf16Bytes(c.units, order)), order);
+    }
+  }
+  for (const char* plain : {"", "\xFF", "\xEF\xBB\xBF" "05/12", "05/12/2026", "\xFE"})
+    EXPECT_EQ(Utf16ByteOrder(plain), std::nullopt) << plain;
 }
 
 TEST(TextEncoding, UpperCaseForCompare) {

@@ -169,5 +169,61 @@ TEST(ReadBound, FilesPastTheBoundAreRefusedAndNothingIsAllocatedForThem) {
   EXPECT_EQ(kMaxReadBytes, std::uint64_t{128} << 20) << "the bound the README names";
 }
 
+// Small files and large ones (which get memory of their own) come back byte for byte; a part taken
+// from what was read keeps it alive.
+TEST(ReadWholeFileBytes, EveryByteOfFilesLargeAndSmall) {
+  TempHome home;
+  const fs::path file = home.Data() / "bytes";
+  for (const std::size_t size : {std::size_t{1}, std::size_t{4095}, (std::size_t{1} << 20) - 1, std::size_t{1} << 20,
+                                 (std::size_t{3} << 20) + 5}) {
+    SCOPED_TRACE(size);
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + i / 4096) & 0xFF);
+    Put(file, bytes);
+    FileBytes tail;
+    {
+      const FileReadResult r = ReadWholeFile(file);
+      ASSERT_EQ(r.outcome, FileReadOutcome::Read);
+      EXPECT_TRUE(r.content == bytes);
+      tail = r.content.Tail(size / 2);
+    }
+    EXPECT_TRUE(tail == std::string_view(bytes).substr(size / 2));
+  }
+  const FileBytes text("abc");
+  EXPECT_TRUE(text.Tail(3).empty());
+  EXPECT_TRUE(text.Tail(7).empty());
+}
+
+// A file the user may not write is left alone when the writer asks so (the events file's does), and
+// only then: through a link too, and by the superuser, whom the kernel would let write any file, when
+// no write bit is set. A missing file is never read-only.
+TEST(AtomicWrite, AReadOnlyFileIsRefusedWhenAsked) {
+  TempHome home;
+  constexpr auto kRefuse = ReadOnlyFile::Refuse;
+  struct Case { const char* name; mode_t mode; bool link; ReadOnlyFile readOnly; bool refused; };
+  const Case cases[] = {
+      {"read-only for all", 0444, false, kRefuse, true},
+      {"readable by its owner alone", 0400, false, kRefuse, true},
+      {"read-only, through a link", 0444, true, kRefuse, true},
+      {"writable by its group alone", 0464, false, kRefuse, ::geteuid() != 0},
+      {"writable", 0644, false, kRefuse, false},
+      {"read-only, another writer", 0444, false, ReadOnlyFile::Replace, false},
+      {"missing", 0, false, kRefuse, false},
+  };
+  const fs::path dir = home.Config(), file = dir / "a.conf", real = dir / "real.conf";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path target = c.link ? real : file;
+    if (c.mode != 0) Put(target, "old\n"), ::chmod(target.c_str(), c.mode);
+    if (c.link) fs::create_symlink(real, file);
+    EXPECT_EQ(WriteFileAtomically(file, "new\n", 0600, c.readOnly).error, c.refused ? "it is read-only" : "");
+    EXPECT_EQ(Slurp(target), c.refused ? "old\n" : "new\n");
+    EXPECT_EQ(ModeOf(target), c.mode != 0 ? c.mode : 0600u);
+    EXPECT_EQ(fs::is_symlink(file), c.link);
+    fs::remove(file), fs::remove(real);
+    EXPECT_TRUE(NamesIn(dir).empty()) << "no temporary file left behind";
+  }
+}
+
 }  // namespace
 }  // namespace orlevant
