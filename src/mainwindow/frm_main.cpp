@@ -153,14 +153,13 @@ void frmMain::Form_Load() {
   app_.StartHour = app_.StartTime.hour;
   m.SetToday(app_.StartTime.date);
 
-  // 8. The controls keep the model's design sizes; the screen is measured here.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    m.ScreenWidth = PixelsToTwips(screen->geometry().width());
-    m.ScreenHeight = PixelsToTwips(screen->geometry().height());
-    const QRect free = screen->availableGeometry();
-    m.WorkArea = TwipRect{PixelsToTwips(free.x()), PixelsToTwips(free.y()), PixelsToTwips(free.width()),
-                          PixelsToTwips(free.height())};
+  // 8. The controls keep the model's design sizes; the screen's size is measured here, its free
+  // area here and again before every later placement.
+  if (const std::optional<ScreenArea> screen = ScreenNow()) {
+    m.ScreenWidth = PixelsToTwips(screen->screen.width());
+    m.ScreenHeight = PixelsToTwips(screen->screen.height());
   }
+  MeasureWorkArea();
 
   // 9. The collapse or expand at the end of the load inverts CompactMode.
   m.CompactMode = s.Expand == 1;
@@ -202,6 +201,45 @@ void frmMain::Form_Load() {
 
   // 15.
   app_.RemindersDialogOpen = false;
+  WatchDesktop();
+}
+
+std::optional<ScreenArea> frmMain::ScreenNow() const {
+  return services_.screenArea ? services_.screenArea() : PrimaryScreenArea();
+}
+
+bool frmMain::MeasureWorkArea() {
+  const std::optional<ScreenArea> screen = ScreenNow();
+  if (!screen) return false;
+  const QRect free = screen->free;
+  const TwipRect area{PixelsToTwips(free.x()), PixelsToTwips(free.y()), PixelsToTwips(free.width()),
+                      PixelsToTwips(free.height())};
+  const bool changed = app_.month.WorkArea != area;
+  app_.month.WorkArea = area;
+  return changed;
+}
+
+void frmMain::WatchDesktop() {
+  const auto watchScreen = [this](QScreen* screen) {
+    connect(screen, &QScreen::availableGeometryChanged, this, &frmMain::ScreenChanged);
+    connect(screen, &QScreen::geometryChanged, this, &frmMain::ScreenChanged);
+  };
+  for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
+  connect(qApp, &QGuiApplication::screenAdded, this, [this, watchScreen](QScreen* screen) {
+    watchScreen(screen);
+    ScreenChanged();
+  });
+  // Queued: a screen that goes is still listed while it is being removed.
+  connect(qApp, &QGuiApplication::screenRemoved, this, &frmMain::ScreenChanged, Qt::QueuedConnection);
+  connect(qApp, &QGuiApplication::primaryScreenChanged, this, &frmMain::ScreenChanged, Qt::QueuedConnection);
+}
+
+void frmMain::ScreenChanged() {
+  if (unloaded_ || !MeasureWorkArea()) return;
+  const Settings& s = app_.settings;
+  if (s.Position < 1 || s.Position > 4) return;
+  app_.month.PositionMainWindow(s.Position, s);
+  painter_.DrawWindowGeometry(app_.month);
 }
 
 void frmMain::FinishStartReminders() {
@@ -459,6 +497,7 @@ void frmMain::SettingsChanged() {
   MonthView& m = app_.month;
   // The menus take the new look at once; a file that cannot be written leaves them as they were.
   WriteMenuIni(s, [this] { MenuObject_.ReloadMenuSettings(this); });
+  MeasureWorkArea();
   // The model keeps a collapsed window at its title strip; expanding later takes the new sizes.
   m.LayoutMonthGrid(s.BoxStyle);
   m.PositionMainWindow(s.Position, s);

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/calendar_date.h"
@@ -27,6 +28,7 @@
 #include "monthview/month_view.h"
 #include "mainwindow/month_painter.h"
 #include "platform/qt/menu_styler.h"
+#include "platform/qt/screen_centre.h"
 #include "platform/qt/tray_icon.h"
 
 class QDialog;
@@ -42,6 +44,9 @@ struct FrmMainServices {
   TrayIcon::AvailabilityProbe trayAvailable;  // empty: ask the desktop
   std::function<void()> beep;                 // empty: the desktop's beep
   std::function<void(QDialog&)> runModal;     // empty: QDialog::exec
+  // The screen the fixed places are worked out on, as it is at the time of asking. Empty: the
+  // primary screen.
+  std::function<std::optional<ScreenArea>()> screenArea;
 };
 
 class frmMain : public QWidget {
@@ -85,6 +90,9 @@ class frmMain : public QWidget {
 
   // Stores the window's place (the expanded window's left edge also while collapsed).
   void SavePosition();
+  // The screen changed (a panel came, went or moved, a new resolution, a screen added or removed):
+  // a window in the centre or a top place goes there again; one the user placed stays.
+  void ScreenChanged();
   // Closes every other window, stores the place and unloads the main window.
   void mnuExit_Click();
 
@@ -200,6 +208,12 @@ class frmMain : public QWidget {
   void CreateControls();
   void ConnectMenus();
   void LoadEventsFile();
+  // The screen as it is now (services_.screenArea, else the primary screen).
+  std::optional<ScreenArea> ScreenNow() const;
+  // The screen's free area as it is now, into the month model; true when it changed.
+  bool MeasureWorkArea();
+  // What comes from the desktop once the window has loaded: screen changes.
+  void WatchDesktop();
   void ApplyTrayAvailability();
   // The title strip alone (every tick), and the day boxes' reminder marks alone.
   void DrawTitle();

@@ -149,7 +149,8 @@ struct MonthView {
   int ScreenWidth = 1920 * kTwipsPerPixel;  // twips; the window sets them at load
   int ScreenHeight = 1080 * kTwipsPerPixel;
   // The part of the screen that its panels leave free, where the window can be seen and dragged;
-  // the window measures it at load. None: the whole screen, from its top left corner.
+  // the window measures it before each placement, since a panel may come or go at any time. None:
+  // the whole screen, from its top left corner.
   std::optional<TwipRect> WorkArea;
 
   // ---------------------------------------------------------------- the shown month

@@ -1,6 +1,6 @@
-// The main window's place when the desktop moved it, and the window's way back when the
-// notification area it hides in goes away. Offscreen, with a fixed clock, an injected tray and a
-// temporary home.
+// The main window's place when the desktop moved it or changed the screen's free area, and the
+// window's way back when the notification area it hides in goes away. Offscreen, with a fixed clock,
+// an injected tray and screen, and a temporary home.
 
 #include <QLabel>
 #include <QMenu>
@@ -23,9 +23,31 @@ struct PlaceRow {
   bool sizeChanges;  // today's month needs another number of rows
 };
 
+// The free area of a 1280 x 800 screen changes under a running window, which learns of it from the
+// screen's own signal, or only from a later F6 or Apply that places it anyway.
+enum class Learns { Signal, F6, Apply };
+struct AreaRow {
+  const char* name;
+  int position;
+  bool collapsed;
+  QRect free;  // of a screen from (0, 0) to its bottom right corner
+  Learns learns;
+  QPoint at;  // where the window then stands; (-1, -1): where it stood
+};
+
+frmMain& OpenWith(testing::MainWindowFixture& f, FrmMainServices services) {
+  services.trayAvailable = [] { return true; };
+  f.window = std::make_unique<frmMain>(f.app, std::move(services));
+  f.window->Form_Load();
+  f.window->TimerDate().stop();
+  f.window->show();
+  return *f.window;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(PlaceRow)
+Q_DECLARE_METATYPE(AreaRow)
 
 class TestWindowPlaceAndTray : public QObject {
   Q_OBJECT
@@ -85,6 +107,40 @@ class TestWindowPlaceAndTray : public QObject {
     w.move(placed + QPoint(50, 60));
     w.SettingsChanged();
     QCOMPARE(w.pos(), placed);
+  }
+
+  // Every placement reads the screen's free area as it is then; a change of it places a window in
+  // the centre or a top place again, and one the user placed stays.
+  void aChangedWorkAreaPlacesTheWindowAgain_data() {
+    QTest::addColumn<AreaRow>("row");
+    // Medium: 504 pixels wide, its title strip with a 25-pixel arrow beside it; Small: 168 wide.
+    const QRect topPanel(0, 40, 1280, 760), smaller(0, 0, 1024, 768);
+    for (const AreaRow& r : std::initializer_list<AreaRow>{
+             {"top left, a top panel comes", 3, false, topPanel, Learns::Signal, {0, 40}},
+             {"top left collapsed, a top panel comes", 3, true, topPanel, Learns::Signal, {25, 40}},
+             {"top right, a new resolution", 4, false, smaller, Learns::Signal, {520, 0}},
+             {"top right, then F6", 4, false, topPanel, Learns::F6, {1112, 40}},
+             {"top centre, then Apply", 2, false, topPanel, Learns::Apply, {388, 40}},
+             {"manual stays", 0, false, topPanel, Learns::Signal, {-1, -1}}})
+      QTest::newRow(r.name) << r;
+  }
+  void aChangedWorkAreaPlacesTheWindowAgain() {
+    QFETCH(AreaRow, row);
+    f_->Set("Position", std::to_string(row.position));
+    f_->Set("Expand", row.collapsed ? "0" : "1");
+    f_->Set("PositionLeft", "1500");
+    ScreenArea area{QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 800)};
+    FrmMainServices services;
+    services.screenArea = [&area] { return area; };
+    frmMain& w = OpenWith(*f_, services);
+    const QPoint before = w.pos();
+    QCOMPARE(before.y(), 0);
+    area = ScreenArea{QRect(QPoint(0, 0), row.free.bottomRight()), row.free};
+    if (row.learns == Learns::Signal) emit QGuiApplication::primaryScreen()->availableGeometryChanged(row.free);
+    if (row.learns == Learns::F6) w.mnuSmall_Click();
+    if (row.learns == Learns::Apply) w.SettingsChanged();
+    QCOMPARE(w.pos(), row.at == QPoint(-1, -1) ? before : row.at);
+    QCOMPARE(f_->Stored("PositionLeft"), std::string("1500"));
   }
 
   // A tray that goes away while the window is in it: the window comes back, and "To Tray" is
