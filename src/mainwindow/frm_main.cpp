@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -21,6 +22,7 @@
 #include "mainwindow/day_text_label.h"
 #include "mainwindow/month_painter.h"
 #include "mainwindow/todays_events.h"
+#include "platform/qt/session_end_watch.h"
 #include "platform/qt/twips.h"
 #include "reminders/quick_reminders.h"
 #include "reminders/reminder_alerts.h"
@@ -30,6 +32,10 @@ namespace orlevant {
 namespace {
 
 constexpr int kClockInterval = 1000;  // ms
+// How long a window moved by the desktop stays put before its place is stored: long enough that a
+// move made of many steps is stored once, short enough that the end of the session rarely falls
+// between the last step and the store.
+constexpr int kDesktopMoveRest = 500;  // ms
 
 QLabel* NewLabel(QWidget* parent, const char* name, Qt::Alignment alignment, int pixelSize, bool bold = false,
                  QLabel* label = nullptr) {
@@ -68,6 +74,9 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
   connect(&tray_, &TrayIcon::AvailabilityChanged, this, &frmMain::ApplyTrayAvailability);
+  desktopMoveRest_.setSingleShot(true);
+  desktopMoveRest_.setInterval(kDesktopMoveRest);
+  connect(&desktopMoveRest_, &QTimer::timeout, this, &frmMain::StoreDesktopPlace);
 }
 
 frmMain::~frmMain() { Form_Unload(); }
@@ -232,6 +241,7 @@ void frmMain::WatchDesktop() {
   // Queued: a screen that goes is still listed while it is being removed.
   connect(qApp, &QGuiApplication::screenRemoved, this, &frmMain::ScreenChanged, Qt::QueuedConnection);
   connect(qApp, &QGuiApplication::primaryScreenChanged, this, &frmMain::ScreenChanged, Qt::QueuedConnection);
+  if (services_.sessionEnd) services_.sessionEnd->HandTo(this, [this] { mnuExit_Click(); });
 }
 
 void frmMain::ScreenChanged() {
@@ -458,6 +468,26 @@ void frmMain::SavePosition() {
   s.PositionTop = WindowTopTwips();
   SaveSetting(app_.store, "PositionLeft", s.PositionLeft);
   SaveSetting(app_.store, "PositionTop", s.PositionTop);
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // The program's own moves put the window where the model says, and a title drag stores its own
+  // end: any other move is the desktop's.
+  if (unloaded_ || dragging_ || !isVisible()) return;
+  const MonthView& m = app_.month;
+  if (pos() == QPoint(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop))) return;
+  desktopPlace_ = pos();
+  desktopMoveRest_.start();
+}
+
+void frmMain::StoreDesktopPlace() {
+  // A move of the program's own since then has the last word.
+  if (unloaded_ || dragging_ || desktopPlace_ != pos()) return;
+  desktopPlace_.reset();
+  app_.month.WindowLeft = PixelsToTwips(pos().x());
+  app_.month.WindowTop = PixelsToTwips(pos().y());
+  SavePosition();
 }
 
 // ------------------------------------------------------------------------------------ reminders on/off

@@ -13,8 +13,9 @@
 //   FillMonthGrid(date, ...)                                     which ends with PlaceMonthEvents
 //
 // The window that owns the model writes back what it changes itself: CompactMode, the window's
-// place after a drag (WindowLeft, WindowTop) and the geometry that collapsing and expanding change
-// (WindowWidth, WindowHeight, lblDate.Geometry.Left, imgQMark.Geometry.Left, the arrows' Visible).
+// place after a drag or a move by the desktop (WindowLeft, WindowTop) and the geometry that
+// collapsing and expanding change (WindowWidth, WindowHeight, lblDate.Geometry.Left,
+// imgQMark.Geometry.Left, the arrows' Visible).
 
 #include <array>
 #include <cstdint>

@@ -1,14 +1,16 @@
-// The main window's place when the desktop moved it or changed the screen's free area, and the
-// window's way back when the notification area it hides in goes away. Offscreen, with a fixed clock,
-// an injected tray and screen, and a temporary home.
+// The main window's place when the desktop moved it, changed the screen's free area or ended the
+// session, and the window's way back when the notification area it hides in goes away. Offscreen,
+// with a fixed clock, an injected tray and screen, and a temporary home.
 
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 #include "main_window_fixture.h"
+#include "platform/qt/session_end_watch.h"
 
 using namespace orlevant;
 using orlevant::testing::At;
@@ -56,6 +58,12 @@ class TestWindowPlaceAndTray : public QObject {
   std::unique_ptr<testing::MainWindowFixture> f_;
 
  private slots:
+  // Started in a shell's background a program has SIGINT ignored, and keeps it so; the tests stand
+  // where a desktop starts it.
+  void initTestCase() {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) std::signal(signal, SIG_DFL);
+  }
+
   void init() {
     f_ = std::make_unique<testing::MainWindowFixture>();
     QVERIFY(f_->app.store.Write("Position", "3"));
@@ -107,6 +115,80 @@ class TestWindowPlaceAndTray : public QObject {
     w.move(placed + QPoint(50, 60));
     w.SettingsChanged();
     QCOMPARE(w.pos(), placed);
+  }
+
+  // A move by the desktop is stored once the window has come to rest, as the end of a title drag
+  // stores it; the program's own moves store nothing and leave a fixed place fixed.
+  void desktopMovesAreStoredAtRest_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("collapsed");
+    QTest::newRow("manual") << 0 << false;
+    QTest::newRow("manual, collapsed") << 0 << true;
+    QTest::newRow("top left") << 3 << false;
+  }
+  void desktopMovesAreStoredAtRest() {
+    QFETCH(int, position);
+    QFETCH(bool, collapsed);
+    f_->Set("Position", std::to_string(position));
+    f_->Set("Expand", collapsed ? "0" : "1");
+    frmMain& w = f_->Open(At(2026, 5, 12, 12, 0));
+    w.show();
+    f_->Set("PositionLeft", "untouched");
+    w.ToggleExpand();
+    w.ToggleExpand();
+    w.mnuLarge_Click();
+    w.mnuMedium_Click();
+    w.SettingsChanged();
+    f_->Month().WindowLeft = 0;  // printing at the Large size takes the window to the left edge
+    w.move(0, w.y());
+    QVERIFY(!w.DesktopMoveRest().isActive());
+
+    const QPoint start = w.pos();
+    for (int step = 1; step <= 3; ++step) {
+      w.move(start + step * QPoint(40, 30));
+      QVERIFY(w.DesktopMoveRest().isActive());
+    }
+    QCOMPARE(f_->Stored("PositionLeft"), std::string("untouched"));
+    QMetaObject::invokeMethod(&w.DesktopMoveRest(), "timeout");
+    const int arrow = collapsed ? f_->Month().lblNextMonth.Geometry.Width : 0;
+    QCOMPARE(f_->Stored("PositionLeft"), std::to_string((start.x() + 120) * 15 - arrow));
+    QCOMPARE(f_->Stored("PositionTop"), std::to_string((start.y() + 90) * 15));
+    QCOMPARE(f_->Stored("Position"), std::to_string(position));
+    // Redrawn, a window the user placed stays where the desktop put it.
+    w.SettingsChanged();
+    QCOMPARE(w.pos() != start + QPoint(120, 90), position != 0);
+
+    // A move of the program's own after the desktop's has the last word.
+    f_->Set("PositionLeft", "untouched");
+    w.move(w.pos() + QPoint(10, 10));
+    w.ToggleExpand();
+    QMetaObject::invokeMethod(&w.DesktopMoveRest(), "timeout");
+    QCOMPARE(f_->Stored("PositionLeft"), std::string("untouched"));
+  }
+
+  // The session ends before the desktop's move has come to rest: Exit's way out stores the new place.
+  // The signal itself only leaves word for the event loop.
+  void theSessionsEndStoresTheDesktopsPlace_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    QTest::newRow("SIGINT") << SIGINT;
+  }
+  void theSessionsEndStoresTheDesktopsPlace() {
+    QFETCH(int, signal);
+    f_->Set("Position", "0");
+    SessionEndWatch watch;
+    FrmMainServices services;
+    services.sessionEnd = &watch;
+    frmMain& w = OpenWith(*f_, services);
+    const QPoint moved = w.pos() + QPoint(123, 45);
+    w.move(moved);
+    QCOMPARE(std::raise(signal), 0);
+    QVERIFY(!w.IsUnloaded());
+    QCoreApplication::processEvents();
+    QVERIFY(w.IsUnloaded() && !w.isVisible());
+    QCOMPARE(f_->Stored("PositionLeft"), std::to_string(moved.x() * 15));
+    QCOMPARE(f_->Stored("PositionTop"), std::to_string(moved.y() * 15));
   }
 
   // Every placement reads the screen's free area as it is then; a change of it places a window in
