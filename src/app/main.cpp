@@ -10,6 +10,7 @@
 #include "mainwindow/startup.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_platform_choice.h"
+#include "platform/qt/session_end_watch.h"
 #include "platform/single_instance.h"
 
 int main(int argc, char* argv[]) {
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
 
   orlevant::QtMessageBoxes boxes;
   orlevant::SetAppMessageBoxes(&boxes);
+  // A log-out, a service manager or a closed terminal ends the program through Exit's way out.
+  orlevant::SessionEndWatch sessionEnd;
+  options.mainWindow.sessionEnd = &sessionEnd;
 
   orlevant::AppContext app;
   orlevant::StartResult start = orlevant::Main(app, options);

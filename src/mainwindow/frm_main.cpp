@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -21,6 +22,7 @@
 #include "mainwindow/day_text_label.h"
 #include "mainwindow/month_painter.h"
 #include "mainwindow/todays_events.h"
+#include "platform/qt/session_end_watch.h"
 #include "platform/qt/twips.h"
 #include "reminders/quick_reminders.h"
 #include "reminders/reminder_alerts.h"
@@ -30,6 +32,10 @@ namespace orlevant {
 namespace {
 
 constexpr int kClockInterval = 1000;  // ms
+// How long a window moved by the desktop stays put before its place is stored: long enough that a
+// move made of many steps is stored once, short enough that the end of the session rarely falls
+// between the last step and the store.
+constexpr int kDesktopMoveRest = 500;  // ms
 
 QLabel* NewLabel(QWidget* parent, const char* name, Qt::Alignment alignment, int pixelSize, bool bold = false,
                  QLabel* label = nullptr) {
@@ -68,6 +74,9 @@ frmMain::frmMain(AppContext& app, FrmMainServices services, QWidget* parent)
   connect(&TimerDate_, &QTimer::timeout, this, &frmMain::TimerDate_Timer);
   connect(&tray_, &TrayIcon::MouseButton, this, &frmMain::TrayMouse);
   connect(&tray_, &TrayIcon::AvailabilityChanged, this, &frmMain::ApplyTrayAvailability);
+  desktopMoveRest_.setSingleShot(true);
+  desktopMoveRest_.setInterval(kDesktopMoveRest);
+  connect(&desktopMoveRest_, &QTimer::timeout, this, &frmMain::StoreDesktopPlace);
 }
 
 frmMain::~frmMain() { Form_Unload(); }
@@ -153,14 +162,13 @@ void frmMain::Form_Load() {
   app_.StartHour = app_.StartTime.hour;
   m.SetToday(app_.StartTime.date);
 
-  // 8. The controls keep the model's design sizes; the screen is measured here.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    m.ScreenWidth = PixelsToTwips(screen->geometry().width());
-    m.ScreenHeight = PixelsToTwips(screen->geometry().height());
-    const QRect free = screen->availableGeometry();
-    m.WorkArea = TwipRect{PixelsToTwips(free.x()), PixelsToTwips(free.y()), PixelsToTwips(free.width()),
-                          PixelsToTwips(free.height())};
+  // 8. The controls keep the model's design sizes; the screen's size is measured here, its free
+  // area here and again before every later placement.
+  if (const std::optional<ScreenArea> screen = ScreenNow()) {
+    m.ScreenWidth = PixelsToTwips(screen->screen.width());
+    m.ScreenHeight = PixelsToTwips(screen->screen.height());
   }
+  MeasureWorkArea();
 
   // 9. The collapse or expand at the end of the load inverts CompactMode.
   m.CompactMode = s.Expand == 1;
@@ -202,6 +210,46 @@ void frmMain::Form_Load() {
 
   // 15.
   app_.RemindersDialogOpen = false;
+  WatchDesktop();
+}
+
+std::optional<ScreenArea> frmMain::ScreenNow() const {
+  return services_.screenArea ? services_.screenArea() : PrimaryScreenArea();
+}
+
+bool frmMain::MeasureWorkArea() {
+  const std::optional<ScreenArea> screen = ScreenNow();
+  if (!screen) return false;
+  const QRect free = screen->free;
+  const TwipRect area{PixelsToTwips(free.x()), PixelsToTwips(free.y()), PixelsToTwips(free.width()),
+                      PixelsToTwips(free.height())};
+  const bool changed = app_.month.WorkArea != area;
+  app_.month.WorkArea = area;
+  return changed;
+}
+
+void frmMain::WatchDesktop() {
+  const auto watchScreen = [this](QScreen* screen) {
+    connect(screen, &QScreen::availableGeometryChanged, this, &frmMain::ScreenChanged);
+    connect(screen, &QScreen::geometryChanged, this, &frmMain::ScreenChanged);
+  };
+  for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
+  connect(qApp, &QGuiApplication::screenAdded, this, [this, watchScreen](QScreen* screen) {
+    watchScreen(screen);
+    ScreenChanged();
+  });
+  // Queued: a screen that goes is still listed while it is being removed.
+  connect(qApp, &QGuiApplication::screenRemoved, this, &frmMain::ScreenChanged, Qt::QueuedConnection);
+  connect(qApp, &QGuiApplication::primaryScreenChanged, this, &frmMain::ScreenChanged, Qt::QueuedConnection);
+  if (services_.sessionEnd) services_.sessionEnd->HandTo(this, [this] { mnuExit_Click(); });
+}
+
+void frmMain::ScreenChanged() {
+  if (unloaded_ || !MeasureWorkArea()) return;
+  const Settings& s = app_.settings;
+  if (s.Position < 1 || s.Position > 4) return;
+  app_.month.PositionMainWindow(s.Position, s);
+  painter_.DrawWindowGeometry(app_.month);
 }
 
 void frmMain::FinishStartReminders() {
@@ -422,6 +470,26 @@ void frmMain::SavePosition() {
   SaveSetting(app_.store, "PositionTop", s.PositionTop);
 }
 
+void frmMain::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // The program's own moves put the window where the model says, and a title drag stores its own
+  // end: any other move is the desktop's.
+  if (unloaded_ || dragging_ || !isVisible()) return;
+  const MonthView& m = app_.month;
+  if (pos() == QPoint(TwipsToPixels(m.WindowLeft), TwipsToPixels(m.WindowTop))) return;
+  desktopPlace_ = pos();
+  desktopMoveRest_.start();
+}
+
+void frmMain::StoreDesktopPlace() {
+  // A move of the program's own since then has the last word.
+  if (unloaded_ || dragging_ || desktopPlace_ != pos()) return;
+  desktopPlace_.reset();
+  app_.month.WindowLeft = PixelsToTwips(pos().x());
+  app_.month.WindowTop = PixelsToTwips(pos().y());
+  SavePosition();
+}
+
 // ------------------------------------------------------------------------------------ reminders on/off
 
 void frmMain::mnuQuickReminderOn_Click() { SwitchReminders(true); }
@@ -459,6 +527,7 @@ void frmMain::SettingsChanged() {
   MonthView& m = app_.month;
   // The menus take the new look at once; a file that cannot be written leaves them as they were.
   WriteMenuIni(s, [this] { MenuObject_.ReloadMenuSettings(this); });
+  MeasureWorkArea();
   // The model keeps a collapsed window at its title strip; expanding later takes the new sizes.
   m.LayoutMonthGrid(s.BoxStyle);
   m.PositionMainWindow(s.Position, s);

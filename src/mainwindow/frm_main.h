@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/calendar_date.h"
@@ -27,6 +28,7 @@
 #include "monthview/month_view.h"
 #include "mainwindow/month_painter.h"
 #include "platform/qt/menu_styler.h"
+#include "platform/qt/screen_centre.h"
 #include "platform/qt/tray_icon.h"
 
 class QDialog;
@@ -36,12 +38,18 @@ namespace orlevant {
 
 struct AppContext;
 class ReminderAlerts;
+class SessionEndWatch;
 
 // What the window reaches outside itself, replaceable so that tests run without a desktop.
 struct FrmMainServices {
   TrayIcon::AvailabilityProbe trayAvailable;  // empty: ask the desktop
   std::function<void()> beep;                 // empty: the desktop's beep
   std::function<void(QDialog&)> runModal;     // empty: QDialog::exec
+  // The screen the fixed places are worked out on, as it is at the time of asking. Empty: the
+  // primary screen.
+  std::function<std::optional<ScreenArea>()> screenArea;
+  // Takes Exit's way out when the session ends; none: the system's signals end the program.
+  SessionEndWatch* sessionEnd = nullptr;
 };
 
 class frmMain : public QWidget {
@@ -85,6 +93,13 @@ class frmMain : public QWidget {
 
   // Stores the window's place (the expanded window's left edge also while collapsed).
   void SavePosition();
+  // The desktop moved the window (Alt+drag, the window menu's Move, a window rule): once the window
+  // has come to rest, its place is stored as the end of a title drag stores it.
+  void StoreDesktopPlace();
+  QTimer& DesktopMoveRest() { return desktopMoveRest_; }
+  // The screen changed (a panel came, went or moved, a new resolution, a screen added or removed):
+  // a window in the centre or a top place goes there again; one the user placed stays.
+  void ScreenChanged();
   // Closes every other window, stores the place and unloads the main window.
   void mnuExit_Click();
 
@@ -195,11 +210,18 @@ class frmMain : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void CreateControls();
   void ConnectMenus();
   void LoadEventsFile();
+  // The screen as it is now (services_.screenArea, else the primary screen).
+  std::optional<ScreenArea> ScreenNow() const;
+  // The screen's free area as it is now, into the month model; true when it changed.
+  bool MeasureWorkArea();
+  // What comes from the desktop once the window has loaded: screen changes and the session's end.
+  void WatchDesktop();
   void ApplyTrayAvailability();
   // The title strip alone (every tick), and the day boxes' reminder marks alone.
   void DrawTitle();
@@ -270,6 +292,9 @@ class frmMain : public QWidget {
   // A drag of the title: the mouse position inside the title when it began.
   bool dragging_ = false;
   QPoint DragOffset_;
+  // A move by the desktop: where it put the window, stored once the window has stayed there a moment.
+  std::optional<QPoint> desktopPlace_;
+  QTimer desktopMoveRest_;
 
   QHash<const QObject*, InputTarget> inputTargets_;
   QPointer<frmMessage> frmMessage_;

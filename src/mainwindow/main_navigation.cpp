@@ -35,6 +35,7 @@ void frmMain::ChangeCalendarSize(int size) {
   // where it was. The window is not hidden meanwhile: hiding a window drops its keyboard focus,
   // and nothing is painted before the handler ends.
   ToggleExpand();
+  MeasureWorkArea();
   m.LayoutMonthGrid(s.BoxStyle);
   m.PositionMainWindow(s.Position, s);
   m.ShowMonthTitle(m.ShownMonthDate, s);

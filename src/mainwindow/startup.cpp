@@ -108,7 +108,7 @@ StartResult Main(AppContext& app, const StartupOptions& options) {
   window->ShowTodaysEvents();
 
   // 8. The first start of this user.
-  if (firstUse == 0) FirstUse(app, *window, options, firstUse);
+  if (firstUse == 0 && !window->IsUnloaded()) FirstUse(app, *window, options, firstUse);
 
   // 9. The size of the events file.
   if (!window->IsUnloaded()) CheckTotalEvents(app, *window, options, firstUse);

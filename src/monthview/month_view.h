@@ -13,8 +13,9 @@
 //   FillMonthGrid(date, ...)                                     which ends with PlaceMonthEvents
 //
 // The window that owns the model writes back what it changes itself: CompactMode, the window's
-// place after a drag (WindowLeft, WindowTop) and the geometry that collapsing and expanding change
-// (WindowWidth, WindowHeight, lblDate.Geometry.Left, imgQMark.Geometry.Left, the arrows' Visible).
+// place after a drag or a move by the desktop (WindowLeft, WindowTop) and the geometry that
+// collapsing and expanding change (WindowWidth, WindowHeight, lblDate.Geometry.Left,
+// imgQMark.Geometry.Left, the arrows' Visible).
 
 #include <array>
 #include <cstdint>
@@ -149,7 +150,8 @@ struct MonthView {
   int ScreenWidth = 1920 * kTwipsPerPixel;  // twips; the window sets them at load
   int ScreenHeight = 1080 * kTwipsPerPixel;
   // The part of the screen that its panels leave free, where the window can be seen and dragged;
-  // the window measures it at load. None: the whole screen, from its top left corner.
+  // the window measures it before each placement, since a panel may come or go at any time. None:
+  // the whole screen, from its top left corner.
   std::optional<TwipRect> WorkArea;
 
   // ---------------------------------------------------------------- the shown month
