@@ -26,11 +26,10 @@ class FittingText {
     qreal top = 0;
     qreal height = 0;
   };
-  // With `markCut`, a text cut short ends its last line in an ellipsis, which takes the place of
-  // the line's last characters where the line is full.
+  // With `markCut`, a text cut short (more than blanks and line breaks follow the lines that fit)
+  // ends its last line in an ellipsis, which takes the place of the line's last characters where
+  // the line is full.
   std::vector<Line> Lines(bool markCut = false) const;
-  // Whether more of the text follows the lines that fit (more than blanks and line breaks).
-  bool Cut() const { return cut_; }
   // How many characters of the text were laid out in all: those of the lines shown, and at most one
   // line's worth more where the next line was found not to fit.
   qsizetype CharactersLaidOut() const { return laidOut_; }
