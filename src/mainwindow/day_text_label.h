@@ -10,7 +10,6 @@
 #include <QTextLayout>
 
 #include <memory>
-#include <string_view>
 #include <vector>
 
 namespace orlevant {
@@ -56,9 +55,6 @@ class FittingText {
 // The most lines a box `height` pixels high can show in `font`, however the desktop's fonts fall
 // back: no line is allowed less than half the font's height.
 int MostLinesIn(const QFont& font, int height);
-// The first `lines` lines of a text whose lines end in CR LF, LF or CR. A busy day's text runs to
-// hundreds of kilobytes, nearly all of it past what a window can show; a label is given only that.
-std::string_view FirstLines(std::string_view text, int lines);
 
 class DayTextLabel : public QLabel {
   Q_OBJECT

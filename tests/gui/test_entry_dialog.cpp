@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,6 +23,7 @@
 #include "core/events_file.h"
 #include "core/message_box.h"
 #include "core/settings.h"
+#include "core/shown_text.h"
 #include "entry/frm_data_entry.h"
 #include "gui/main_window_fixture.h"
 #include "mainwindow/app_context.h"
@@ -169,6 +171,28 @@ class TestEntryDialog : public QObject {
     QCOMPARE(d->result(), int(QDialog::Accepted));
     QCOMPARE(File(), FileOf({"01/05/9998000000=Rent~due~soon"}));
     QVERIFY(d->Saved());
+  }
+
+  // A text longer than a window shows (one pasted word of a megabyte) is shown cut, cannot be
+  // changed and is written back whole; a row takes as many characters as a window shows of a line,
+  // from a paste or the keyboard.
+  void aLongTextIsKeptWholeAndTypingStops() {
+    const std::string word(1 << 20, 'w');
+    auto d = Shown(kMay1, {"01/05/2026000000=" + word});
+    const QString shown = d->txtEvent[kRowToday]->toPlainText();
+    QVERIFY(shown == QString(kShownLineStart, 'w') + QChar(0x2026) + QString(kShownLineEnd, 'w'));
+    QVERIFY(d->txtEvent[kRowToday]->isReadOnly());
+    QPlainTextEdit* weekly = d->txtEvent[kRowWeekly];
+    QTest::keyClicks(weekly, "Tea ");
+    QGuiApplication::clipboard()->setText(QString(3 * kShownLineLength, 'p'));
+    weekly->paste();
+    QTest::keyClicks(weekly, "q");
+    QTest::keyClick(weekly, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(weekly, Qt::Key_Backspace);
+    QTest::keyClicks(weekly, "q");
+    QTest::keyClick(weekly, Qt::Key_Return);
+    QVERIFY(File() == FileOf({"01/05/2026000000=" + word,
+                              "01/05/9996000000=Tea " + std::string(kShownLineLength - 5, 'p') + "q"}));
   }
 
   void optionsAndListsChooseTheCode_data() {
