@@ -296,7 +296,11 @@ void frmDataEntry::ShowRow(int r) {
   box->setToolTip(whole ? QString()
                         : QStringLiteral("This event's text is too long to change here. It is kept as it is."));
   box->SetMostCharacters(std::max(kMostTypedCharacters, text.size()));
-  if (box->toPlainText() != text) box->setPlainText(text);
+  if (box->toPlainText() != text) {
+    box->setPlainText(text);
+    // The caret waits at the end, so that typing adds to the text rather than going before it.
+    box->moveCursor(QTextCursor::End);
+  }
   if (r != kRowToday) {
     cboEvent[r]->setCurrentIndex(row.Shown.ListIndex);
     (row.Shown.ByDate ? optEventA[r] : optEventB[r])->setChecked(true);
@@ -395,6 +399,15 @@ bool frmDataEntry::eventFilter(QObject* watched, QEvent* event) {
         cmdOK_Click();
       }
       return true;
+    }
+  }
+  // Tab brings the caret to the end of a row's text, as the opening does; a click leaves it where
+  // it was clicked.
+  if (event->type() == QEvent::FocusIn) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    for (QPlainTextEdit* row : txtEvent) {
+      if (watched == row && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+        row->moveCursor(QTextCursor::End);
     }
   }
   if (event->type() == QEvent::MouseButtonRelease) {

@@ -173,6 +173,27 @@ class TestEntryDialog : public QObject {
     QVERIFY(d->Saved());
   }
 
+  // The caret waits at the end of a row's text when the dialog opens and when Tab brings it to a
+  // row, so typing adds to the text; a click puts it where it clicks.
+  void typingAddsToTheText() {
+    auto d = Shown(kMay1, {"01/05/2026000000=Old", "01/05/9996000000=Gym"});
+    QApplication::setActiveWindow(d.get());
+    QPlainTextEdit* today = d->txtEvent[kRowToday];
+    QPlainTextEdit* weekly = d->txtEvent[kRowWeekly];
+    QCOMPARE(QApplication::focusWidget(), today);
+    QTest::keyClicks(today, " and new");
+    const QPoint weeklyStart = weekly->cursorRect(QTextCursor(weekly->document())).center();
+    QTest::mouseClick(weekly->viewport(), Qt::LeftButton, {}, weeklyStart);
+    QTest::keyClicks(weekly, "My ");
+    QTest::keyClick(weekly, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClicks(today, "!");
+    QTest::keyClick(today, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), weekly);
+    QTest::keyClicks(weekly, " at six");
+    QCOMPARE(today->toPlainText(), QStringLiteral("Old and new!"));
+    QCOMPARE(weekly->toPlainText(), QStringLiteral("My Gym at six"));
+  }
+
   // A text longer than a window shows (one pasted word of a megabyte) is shown cut, cannot be
   // changed and is written back whole; a row takes as many characters as a window shows of a line,
   // from a paste or the keyboard.
