@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,6 +21,7 @@
 
 #include "core/message_box.h"
 #include "core/settings.h"
+#include "core/shown_text.h"
 #include "mainwindow/app_context.h"
 #include "platform/date_format.h"
 #include "platform/qt/display_text.h"
@@ -58,6 +60,49 @@ QPixmap RedArrow() {
 }
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The most characters a row takes from the keyboard, a paste or a drop: as many as a window shows of
+// one line.
+constexpr qsizetype kMostTypedCharacters = kShownLineLength;
+
+// A row's text box. Typing stops at its most characters, and a paste or a drop brings what fits: a
+// pasted word of megabytes would otherwise hold the dialog for minutes while it is laid out, and no
+// window could show it. A stored text already longer than that may be changed but not lengthened.
+class RowTextBox final : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+  void SetMostCharacters(qsizetype most) { most_ = most; }
+  // Puts `text` in place of the selection, as much of it as fits.
+  void Type(QString text) {
+    if (text.size() > Room()) {
+      text.truncate(std::max<qsizetype>(0, Room()));
+      if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
+    }
+    if (!text.isEmpty()) insertPlainText(text);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && typed.size() > Room()) {
+      event->accept();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source->hasText() && !isReadOnly()) Type(source->text());
+  }
+
+ private:
+  // How many more characters the box takes in place of its selection.
+  qsizetype Room() const {
+    return most_ - (document()->characterCount() - 1) + textCursor().selectedText().size();
+  }
+
+  qsizetype most_ = kMostTypedCharacters;
+};
 
 std::string Named(const char* what, int r) { return std::string(what) + "_" + std::to_string(r); }
 
@@ -103,7 +148,7 @@ void frmDataEntry::CreateControls() {
     lblEvent[r]->setObjectName(QString::fromStdString(Named("lblEvent", r)));
     lblEvent[r]->setStyleSheet(QString::fromLatin1(kBlack));
     lblEvent[r]->setMinimumWidth(80);
-    txtEvent[r] = new QPlainTextEdit(owner);
+    txtEvent[r] = new RowTextBox(owner);
     txtEvent[r]->setObjectName(QString::fromStdString(Named("txtEvent", r)));
     txtEvent[r]->setTabChangesFocus(true);
     txtEvent[r]->setMinimumWidth(360);
@@ -211,7 +256,7 @@ void frmDataEntry::ShowCaptions() {
   lblDate->setText(DisplayText(DayText()));
   const DateTime now = AppClock().Now();
   const std::string& timeFormat = app_.settings.TimeFormat;
-  lblTime->setText(DisplayText(app_.month.FormatDateAs(now, timeFormat)));
+  lblTime->setText(DisplayPart(app_.month.FormatDateAs(now, timeFormat)));
   const LocaleNames& names = SystemLocaleNames();
   const auto weekday = static_cast<std::size_t>(WeekdayOf(clickedDay_) - 1);
   const auto month = static_cast<std::size_t>(MonthOf(clickedDay_) - 1);
@@ -241,8 +286,21 @@ void frmDataEntry::ShowRow(int r) {
   const bool wasLoading = Loading_;
   Loading_ = true;
   const EntryRow& row = rows_.Row(r);
-  const QString text = DisplayText(row.Shown.Text);
-  if (txtEvent[r]->toPlainText() != text) txtEvent[r]->setPlainText(text);
+  // A text longer than a window shows is shown cut and cannot be changed here; the rows keep it
+  // whole, so OK writes every character back.
+  const std::string shown = ShownPart(row.Shown.Text);
+  const bool whole = shown == row.Shown.Text;
+  const QString text = DisplayText(shown);
+  auto* box = static_cast<RowTextBox*>(txtEvent[r]);
+  box->setReadOnly(!whole);
+  box->setToolTip(whole ? QString()
+                        : QStringLiteral("This event's text is too long to change here. It is kept as it is."));
+  box->SetMostCharacters(std::max(kMostTypedCharacters, text.size()));
+  if (box->toPlainText() != text) {
+    box->setPlainText(text);
+    // The caret waits at the end, so that typing adds to the text rather than going before it.
+    box->moveCursor(QTextCursor::End);
+  }
   if (r != kRowToday) {
     cboEvent[r]->setCurrentIndex(row.Shown.ListIndex);
     (row.Shown.ByDate ? optEventA[r] : optEventB[r])->setChecked(true);
@@ -336,11 +394,20 @@ bool frmDataEntry::eventFilter(QObject* watched, QEvent* event) {
       if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
       // Shift+Enter or Ctrl+Enter types a line break; Enter alone is OK.
       if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) {
-        txtEvent[r]->insertPlainText(QStringLiteral("\n"));
+        if (!txtEvent[r]->isReadOnly()) static_cast<RowTextBox*>(txtEvent[r])->Type(QStringLiteral("\n"));
       } else {
         cmdOK_Click();
       }
       return true;
+    }
+  }
+  // Tab brings the caret to the end of a row's text, as the opening does; a click leaves it where
+  // it was clicked.
+  if (event->type() == QEvent::FocusIn) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    for (QPlainTextEdit* row : txtEvent) {
+      if (watched == row && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+        row->moveCursor(QTextCursor::End);
     }
   }
   if (event->type() == QEvent::MouseButtonRelease) {

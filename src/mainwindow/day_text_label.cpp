@@ -155,16 +155,6 @@ int MostLinesIn(const QFont& font, int height) {
   return static_cast<int>(std::max(0, height) / lineHeight) + 1;
 }
 
-std::string_view FirstLines(std::string_view text, int lines) {
-  std::size_t at = 0;
-  for (int n = 0; n < lines; ++n) {
-    const std::size_t lineBreak = text.find_first_of("\r\n", at);
-    if (lineBreak == std::string_view::npos) return text;
-    at = lineBreak + (text.substr(lineBreak, 2) == "\r\n" ? 2 : 1);
-  }
-  return text.substr(0, at);
-}
-
 DayTextLabel::DayTextLabel(QWidget* parent) : QLabel(parent) {}
 
 QRect DayTextLabel::TextArea() const {

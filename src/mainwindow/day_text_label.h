@@ -10,7 +10,6 @@
 #include <QTextLayout>
 
 #include <memory>
-#include <string_view>
 #include <vector>
 
 namespace orlevant {
@@ -26,11 +25,10 @@ class FittingText {
     qreal top = 0;
     qreal height = 0;
   };
-  // With `markCut`, a text cut short ends its last line in an ellipsis, which takes the place of
-  // the line's last characters where the line is full.
+  // With `markCut`, a text cut short (more than blanks and line breaks follow the lines that fit)
+  // ends its last line in an ellipsis, which takes the place of the line's last characters where
+  // the line is full.
   std::vector<Line> Lines(bool markCut = false) const;
-  // Whether more of the text follows the lines that fit (more than blanks and line breaks).
-  bool Cut() const { return cut_; }
   // How many characters of the text were laid out in all: those of the lines shown, and at most one
   // line's worth more where the next line was found not to fit.
   qsizetype CharactersLaidOut() const { return laidOut_; }
@@ -57,9 +55,6 @@ class FittingText {
 // The most lines a box `height` pixels high can show in `font`, however the desktop's fonts fall
 // back: no line is allowed less than half the font's height.
 int MostLinesIn(const QFont& font, int height);
-// The first `lines` lines of a text whose lines end in CR LF, LF or CR. A busy day's text runs to
-// hundreds of kilobytes, nearly all of it past what a window can show; a label is given only that.
-std::string_view FirstLines(std::string_view text, int lines);
 
 class DayTextLabel : public QLabel {
   Q_OBJECT

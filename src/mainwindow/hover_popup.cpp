@@ -92,7 +92,7 @@ int NeededHeightTwips(const QLabel& label, int designHeight) {
 
 int FillMessageLabel(QLabel& label, std::string_view message, int designHeight, int roomHeight) {
   const int room = std::max(designHeight, roomHeight);
-  label.setText(DisplayText(FirstLines(message, MostLinesIn(label.font(), TwipsToPixels(room)))));
+  label.setText(DisplayPart(FirstLines(message, MostLinesIn(label.font(), TwipsToPixels(room)))));
   return std::min(NeededHeightTwips(label, designHeight), room);
 }
 

@@ -36,7 +36,7 @@ int ToolTipLines(const QWidget& label) {
 // has more lines than a screen: only those that fit on the label's screen are kept.
 QString PlainToolTip(std::string_view text, const QWidget& label) {
   if (text.empty()) return {};
-  QString tip = DisplayText(FirstLines(text, ToolTipLines(label))).toHtmlEscaped();
+  QString tip = DisplayPart(FirstLines(text, ToolTipLines(label))).toHtmlEscaped();
   tip.replace(QLatin1Char('\n'), QLatin1String("<br>"));
   return QLatin1String("<p style='white-space:pre'>") + tip + QLatin1String("</p>");
 }
@@ -63,7 +63,7 @@ void PaintLabel(QLabel* label, const LabelState& state, const QRect& geometry, s
   label->setAutoFillBackground(state.Opaque);
   label->setEnabled(state.Enabled);
   // A busy day's text runs to many kilobytes; it is converted again only when it has changed.
-  if (!shown || shown->caption != caption) label->setText(DisplayText(caption));
+  if (!shown || shown->caption != caption) label->setText(DisplayPart(caption));
   if (!shown || shown->toolTip != state.ToolTipText)
     label->setToolTip(sameToolTipAs ? sameToolTipAs->toolTip() : PlainToolTip(state.ToolTipText, *label));
   if (shown) {

@@ -81,7 +81,8 @@ std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const EventLines
 
   ReminderInfo info;
   info.DateText = FormatBoxDate(m, DateOfBox(m, box));
-  int characters = RoundHalfToEven(presentWidth / static_cast<double>(kTwipsPerCharacter));
+  const int present = RoundHalfToEven(presentWidth / static_cast<double>(kTwipsPerCharacter));
+  int characters = present;
   // Looked up by line, not searched: a busy day lists thousands of events.
   std::vector<bool> listed(records.size());
   for (const int index : m.BoxLines[static_cast<std::size_t>(box)]) {
@@ -100,7 +101,9 @@ std::optional<ReminderInfo> ReminderInfoFor(const MonthView& m, const EventLines
     info.Message += kLineBreak;
     characters = std::max(characters, LongestLine(text));
   }
-  info.Width = characters * kTwipsPerCharacter;
+  // A longer text wraps within the screen's width: one pasted word of megabytes would otherwise ask
+  // for a window millions of pixels wide.
+  info.Width = std::min(characters, std::max(present, m.ScreenWidth / kTwipsPerCharacter)) * kTwipsPerCharacter;
   return info;
 }
 

@@ -72,7 +72,9 @@ struct ReminderInfo {
   // Each of the day's events with a reminder, once, in the box's order: its text, a line break,
   // "     Every: " and its interval, then a line break.
   std::string Message;
-  int Width = 0;  // twips: a whole number of characters, never narrower than the pop-up was
+  // twips: a whole number of characters, never narrower than the pop-up was, nor wider than the
+  // screen where it was not
+  int Width = 0;
 };
 
 // The reminder pop-up for the pointer at (x, y) inside the icon of box `box`; nothing when the

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/event_line.h"
+#include "core/shown_text.h"
 
 namespace orlevant {
 
@@ -20,7 +21,9 @@ std::vector<std::string> EventsListLines(const MonthView& month) {
     if (day < 1 || day > lastDay) continue;
     const DateTime when{DateSerial(year, monthNumber, day), 0, 0, 0};
     std::string line = month.FormatDateAs(when, kEventsListDatePattern);
-    line += ReplaceLineBreaks(text, " - ");  // the box's lines on one printed line
+    // The box's lines on one printed line, each event as much of it as a window shows: a pasted
+    // word of megabytes would fill hundreds of pages.
+    line += ReplaceLineBreaks(ShownLines(text), " - ");
     lines.push_back(std::move(line));
   }
   return lines;

@@ -103,14 +103,14 @@ ColoursTab::ColoursTab(const PreferencesServices& services, QWidget* parent)
     cboScheme_->setEnabled(on);
     SchemeLock_ = on;
     if (!on) return;  // the scheme's colours stay as the user's own
-    WorkScheme_ = cboScheme_->currentText().toStdString();
+    WorkScheme_ = ChosenEntry(*cboScheme_);
     LoadSchemeColours(WorkScheme_, WorkColours_);
     PaintColourPreview();
   });
   connect(cboScheme_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index < 0) return;
     emit Edited();
-    WorkScheme_ = cboScheme_->currentText().toStdString();
+    WorkScheme_ = ChosenEntry(*cboScheme_);
     if (chkUseScheme_->isChecked()) LoadSchemeColours(WorkScheme_, WorkColours_);
     PaintColourPreview();
     emit SchemeChosen();

@@ -1,5 +1,7 @@
 #include "preferences/events_overview_model.h"
 
+#include "platform/qt/display_text.h"
+
 namespace orlevant {
 
 void EventsOverviewModel::Fill(std::vector<OverviewItem> items) {
@@ -38,7 +40,7 @@ int EventsOverviewModel::rowCount(const QModelIndex& parent) const {
 QVariant EventsOverviewModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
     return {};
-  return QString::fromStdString(Item(index.row()).text);
+  return DisplayPart(Item(index.row()).text);
 }
 
 }  // namespace orlevant

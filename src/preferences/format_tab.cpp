@@ -14,10 +14,14 @@
 #include "core/preference_tables.h"
 #include "platform/date_format.h"
 #include "platform/qt/bgr_colour.h"
+#include "platform/qt/display_text.h"
 #include "preferences/settings_tab.h"
 
 namespace orlevant {
 namespace {
+
+// The widest the title's preview grows, in pixels.
+constexpr int kWidestTitlePreview = 600;
 
 void PaintBack(QLabel* label, std::uint32_t bgr) {
   QPalette pal = label->palette();
@@ -55,13 +59,13 @@ FormatTab::FormatTab(QWidget* parent) : PreferencesTab(parent) {
   connect(cboDateFormat_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index < 0) return;
     emit Edited();
-    WorkDateFormat_ = cboDateFormat_->currentText().toStdString();
+    WorkDateFormat_ = ChosenEntry(*cboDateFormat_);
     ShowTitlePreview();
   });
   connect(cboTimeFormat_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index < 0) return;
     emit Edited();
-    WorkTimeFormat_ = cboTimeFormat_->currentText().toStdString();
+    WorkTimeFormat_ = ChosenEntry(*cboTimeFormat_);
     ShowTitlePreview();
   });
   connect(chkTime_, &QCheckBox::toggled, this, [this](bool on) {
@@ -161,7 +165,9 @@ void FormatTab::ShowTitlePreview() {
   pal.setColor(QPalette::WindowText, ColourFromBgr(committed_.ForeGroundDate));
   lblTitle_->setPalette(pal);
   const std::string pattern = TitlePreviewPattern(chkTime_->isChecked(), WorkDateFormat_, WorkTimeFormat_);
-  lblTitle_->setText(QString::fromStdString(FormatDate(AppClock().Now(), pattern)));
+  // A title of any length (a format written by hand) shows what fits the page's width.
+  const QString title = DisplayPart(FormatDate(AppClock().Now(), pattern));
+  lblTitle_->setText(lblTitle_->fontMetrics().elidedText(title, Qt::ElideRight, kWidestTitlePreview));
 }
 
 void FormatTab::ShowWeekDayPreview() {

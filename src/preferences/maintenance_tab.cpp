@@ -11,6 +11,7 @@
 #include "core/events_file.h"
 #include "core/events_maintenance.h"
 #include "core/message_box.h"
+#include "platform/qt/display_text.h"
 
 namespace orlevant {
 namespace {
@@ -63,7 +64,7 @@ MaintenanceTab::MaintenanceTab(EventStore& events, const PreferencesServices& se
 
 void MaintenanceTab::Load(const Settings&) {
   cmdPurgeYears_->setText(QStringLiteral("Delete Events Before ") + QString::number(YearOf(SystemToday())));
-  lblDBasePath_->setText(QString::fromStdString(events_.Path));
+  lblDBasePath_->setText(DisplayPart(events_.Path));
 }
 
 void MaintenanceTab::Reloaded(bool linesRemoved) {

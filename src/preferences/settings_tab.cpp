@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/display_text.h"
 
 namespace orlevant {
 namespace {
@@ -18,6 +19,9 @@ namespace {
 // the Small planner's boxes can still be told apart.
 int PreviewPixels(int twips) { return (twips + 5) / 10; }
 
+// The widest a list grows for an entry, in pixels.
+constexpr int kWidestListEntry = 400;
+
 }  // namespace
 
 int FlagOf(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
@@ -25,9 +29,14 @@ void SetFlag(QCheckBox* box, int flag) { box->setChecked(flag == 1); }
 
 void FillList(QComboBox* list, const ListChoice& choice) {
   list->clear();
-  for (const std::string& e : choice.entries) list->addItem(QString::fromStdString(e));
+  for (const std::string& e : choice.entries) {
+    const QString shown = list->fontMetrics().elidedText(DisplayPart(e), Qt::ElideRight, kWidestListEntry);
+    list->addItem(shown, QString::fromStdString(e));
+  }
   list->setCurrentIndex(choice.selected);
 }
+
+std::string ChosenEntry(const QComboBox& list) { return list.currentData().toString().toStdString(); }
 
 QCheckBox* SettingsTab::NewCheck(const char* name, const char* caption) {
   auto* box = new QCheckBox(QString::fromLatin1(caption), this);

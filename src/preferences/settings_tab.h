@@ -77,7 +77,10 @@ class SettingsTab : public PreferencesTab {
 int FlagOf(const QCheckBox* box);
 void SetFlag(QCheckBox* box, int flag);
 
-// A list filled with a ListWithStored choice, its stored entry selected.
+// A list filled with a ListWithStored choice, its stored entry selected. An entry stored by hand may
+// be of any length: the list shows what fits in a list's width and keeps the entry whole.
 void FillList(QComboBox* list, const ListChoice& choice);
+// The whole entry chosen in a list that FillList filled.
+std::string ChosenEntry(const QComboBox& list);
 
 }  // namespace orlevant

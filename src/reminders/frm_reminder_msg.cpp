@@ -73,15 +73,15 @@ frmReminderMsg::frmReminderMsg(const AppContext& app, const DueReminder& due, QW
   Frame1_ = new QGroupBox(QStringLiteral("Reminder Message about..."), this);
   Frame1_->setObjectName(QStringLiteral("Frame1"));
   lblMsg_ = NewEventTextLabel(Frame1_, "lblMsg");
-  lblMsg_->setText(DisplayText(r.ReminderText()));
+  lblMsg_->setText(DisplayPart(r.ReminderText()));
   QFont big = lblMsg_->font();
   big.setBold(true);
   big.setPointSizeF(big.pointSizeF() * 1.2);
   lblMsg_->setFont(big);
   const DateTime now = AppClock().Now();
   const std::string date = r.ReminderDate ? Format(app, DateTime{*r.ReminderDate, 0, 0, 0}, s.DateFormat) : std::string();
-  lblDate_ = PlainLabel(Frame1_, "lblDate", DisplayText(date));
-  lblNow_ = PlainLabel(Frame1_, "lblNow", DisplayText(Format(app, now, s.DateFormat) + "    " + Format(app, now, s.TimeFormat)));
+  lblDate_ = PlainLabel(Frame1_, "lblDate", DisplayPart(date));
+  lblNow_ = PlainLabel(Frame1_, "lblNow", DisplayPart(Format(app, now, s.DateFormat) + "    " + Format(app, now, s.TimeFormat)));
   // The start in the locale's general form: the time alone while the program runs on the day it
   // started; after that the time alone would not say which day.
   const std::string started = FormatGeneralDate(app.StartTime, app.StartTime.date != now.date, SystemLocaleNames());

@@ -304,8 +304,8 @@ void frmReminders::ShowReminderDetails() {
   const ReminderRow& row = rows_->Row(CurrentRow_);
   const ReminderRowDetails details = DescribeReminderRow(
       row, AppClock().Now().date, [this](Date date) { return Format(app_, date, "mmmm d, yyyy"); });
-  lblReminderText_->setText(DisplayText(details.About));
-  lblMsg_->setText(DisplayText(details.Message));
+  lblReminderText_->setText(DisplayPart(details.About));
+  lblMsg_->setText(DisplayPart(details.Message));
 
   const ReminderCode code = ReminderCode::Parse(row.ReminderRowCode);
   filling_ = true;

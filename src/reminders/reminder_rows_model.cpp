@@ -31,7 +31,7 @@ QVariant ReminderRowsModel::data(const QModelIndex& index, int role) const {
   const ReminderRow& row = rows_[static_cast<std::size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
-      return DisplayText(row.Text);
+      return DisplayPart(row.Text);
     case Qt::CheckStateRole:
       return row.RowChecked ? Qt::Checked : Qt::Unchecked;
     default:

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,6 +23,7 @@
 #include "core/events_file.h"
 #include "core/message_box.h"
 #include "core/settings.h"
+#include "core/shown_text.h"
 #include "entry/frm_data_entry.h"
 #include "gui/main_window_fixture.h"
 #include "mainwindow/app_context.h"
@@ -169,6 +171,49 @@ class TestEntryDialog : public QObject {
     QCOMPARE(d->result(), int(QDialog::Accepted));
     QCOMPARE(File(), FileOf({"01/05/9998000000=Rent~due~soon"}));
     QVERIFY(d->Saved());
+  }
+
+  // The caret waits at the end of a row's text when the dialog opens and when Tab brings it to a
+  // row, so typing adds to the text; a click puts it where it clicks.
+  void typingAddsToTheText() {
+    auto d = Shown(kMay1, {"01/05/2026000000=Old", "01/05/9996000000=Gym"});
+    QApplication::setActiveWindow(d.get());
+    QPlainTextEdit* today = d->txtEvent[kRowToday];
+    QPlainTextEdit* weekly = d->txtEvent[kRowWeekly];
+    QCOMPARE(QApplication::focusWidget(), today);
+    QTest::keyClicks(today, " and new");
+    const QPoint weeklyStart = weekly->cursorRect(QTextCursor(weekly->document())).center();
+    QTest::mouseClick(weekly->viewport(), Qt::LeftButton, {}, weeklyStart);
+    QTest::keyClicks(weekly, "My ");
+    QTest::keyClick(weekly, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClicks(today, "!");
+    QTest::keyClick(today, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), weekly);
+    QTest::keyClicks(weekly, " at six");
+    QCOMPARE(today->toPlainText(), QStringLiteral("Old and new!"));
+    QCOMPARE(weekly->toPlainText(), QStringLiteral("My Gym at six"));
+  }
+
+  // A text longer than a window shows (one pasted word of a megabyte) is shown cut, cannot be
+  // changed and is written back whole; a row takes as many characters as a window shows of a line,
+  // from a paste or the keyboard.
+  void aLongTextIsKeptWholeAndTypingStops() {
+    const std::string word(1 << 20, 'w');
+    auto d = Shown(kMay1, {"01/05/2026000000=" + word});
+    const QString shown = d->txtEvent[kRowToday]->toPlainText();
+    QVERIFY(shown == QString(kShownLineStart, 'w') + QChar(0x2026) + QString(kShownLineEnd, 'w'));
+    QVERIFY(d->txtEvent[kRowToday]->isReadOnly());
+    QPlainTextEdit* weekly = d->txtEvent[kRowWeekly];
+    QTest::keyClicks(weekly, "Tea ");
+    QGuiApplication::clipboard()->setText(QString(3 * kShownLineLength, 'p'));
+    weekly->paste();
+    QTest::keyClicks(weekly, "q");
+    QTest::keyClick(weekly, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(weekly, Qt::Key_Backspace);
+    QTest::keyClicks(weekly, "q");
+    QTest::keyClick(weekly, Qt::Key_Return);
+    QVERIFY(File() == FileOf({"01/05/2026000000=" + word,
+                              "01/05/9996000000=Tea " + std::string(kShownLineLength - 5, 'p') + "q"}));
   }
 
   void optionsAndListsChooseTheCode_data() {

@@ -191,11 +191,11 @@ class TestMonthPainter : public QObject {
     QTest::addColumn<int>("width");
     QTest::addColumn<double>("linesHigh");
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<bool>("cut");  // more text follows the lines shown
+    QTest::addColumn<bool>("cut");  // more text follows the lines shown, which end in an ellipsis
     QTest::newRow("blank first line, then what fits") << "\nA\nB\nC" << 200 << 2.6 << QStringList{"", "A"} << true;
     QTest::newRow("exactly three") << "one\ntwo\nthree\nfour" << 200 << 3.0 << QStringList{"one", "two", "three"}
                                    << true;
-    QTest::newRow("less than a line") << "one" << 200 << 0.9 << QStringList{} << true;
+    QTest::newRow("less than a line: nothing to mark") << "one" << 200 << 0.9 << QStringList{} << false;
     QTest::newRow("all fit") << "one\ntwo" << 200 << 5.5 << QStringList{"one", "two"} << false;
     QTest::newRow("only blank lines left") << "one\n \n" << 200 << 1.2 << QStringList{"one"} << false;
     QTest::newRow("a long word breaks anywhere") << QString(40, QLatin1Char('m')) << 60 << 9.0 << QStringList{}
@@ -212,7 +212,8 @@ class TestMonthPainter : public QObject {
     font.setPixelSize(11);
     const int height = static_cast<int>(std::ceil(linesHigh * QFontMetricsF(font).height()));
     const FittingText fitting(text, font, width, height);
-    QCOMPARE(fitting.Cut(), cut);
+    const std::vector<FittingText::Line> marked = fitting.Lines(true);
+    QCOMPARE(!marked.empty() && marked.back().text.endsWith(QChar(0x2026)), cut);
     const std::vector<FittingText::Line> shown = fitting.Lines();
     qreal bottom = 0;
     QString joined;

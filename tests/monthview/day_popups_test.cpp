@@ -94,13 +94,17 @@ TEST(ReminderPopup, WidthGrowsWithTheLongestLineAndNeverShrinks) {
   const std::string longSecondLine = "short~" + std::string(50, 'y');
   const ShownMay may({MakeLine(12, 5, "2026", longText, "010000"), MakeLine(13, 5, "2026", "short", "010000"),
                       MakeLine(14, 5, "2026", longSecondLine, "010000"),
-                      MakeLine(15, 5, "2026", "\xC3\xA9t\xC3\xA9", "010000")});  // 3 characters, 5 bytes
+                      MakeLine(15, 5, "2026", "\xC3\xA9t\xC3\xA9", "010000"),  // 3 characters, 5 bytes
+                      MakeLine(16, 5, "2026", std::string(1 << 20, 'w'), "010000")});
+  const int screen = may.view.ScreenWidth / 85 * 85;
   const struct { int day; int present; int width; } rows[] = {
       {13, kReminderPopupWidth, 40 * 85},  // 3384 / 85 = 39.8: 40 characters
       {12, kReminderPopupWidth, 60 * 85},
       {14, kReminderPopupWidth, 50 * 85},
       {13, 60 * 85, 60 * 85},  // as wide as it already was
       {15, 85 * 2, 85 * 3},
+      {16, kReminderPopupWidth, screen},  // a pasted word of a megabyte wraps within the screen
+      {16, screen + 850, screen + 850},
   };
   for (const auto& r : rows) {
     const auto info = ReminderInfoFor(may.view, may.records, may.Box(r.day), 30, 30, r.present);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "core/shown_text.h"
 #include "monthview/events_list.h"
 #include "monthview/month_test_support.h"
 
@@ -61,7 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Wed - May. 20 - May"}},
         // Recurring events stand on each of their days.
         ListCase{"Weekly", 2026, 2, 1, {MakeLine(2, 2, "9992", "Gym")},
-                 {"Mon - Feb. 2 - Gym", "Mon - Feb. 9 - Gym", "Mon - Feb. 16 - Gym", "Mon - Feb. 23 - Gym"}}),
+                 {"Mon - Feb. 2 - Gym", "Mon - Feb. 9 - Gym", "Mon - Feb. 16 - Gym", "Mon - Feb. 23 - Gym"}},
+        // A pasted word of a megabyte prints as much as a window shows of it; the day's other
+        // events follow it, however many the day has.
+        ListCase{"AMegabyteWord", 2026, 5, 1,
+                 {MakeLine(3, 5, "2026", "Tea"), MakeLine(3, 5, "2026", std::string(1 << 20, 'w'))},
+                 {"Sun - May. 3 - " + std::string(kShownLineStart, 'w') + "\u2026" + std::string(kShownLineEnd, 'w') +
+                  " - Tea"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(EventsList, NamesComeFromTheFormatter) {

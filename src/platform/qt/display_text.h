@@ -1,13 +1,15 @@
 #pragma once
 // Texts the program builds break their lines with CR LF; Qt breaks lines with LF alone and would show
 // a lone CR as a stray mark. Every window that shows such a text shows it through DisplayText, as
-// plain text.
+// plain text, and a text that holds what a user typed or a setting through DisplayPart.
 
 #include <QString>
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
+
+#include "core/shown_text.h"
 
 namespace orlevant {
 
@@ -32,5 +34,8 @@ inline QString DisplayText(std::string_view text) {
   s.truncate(w);
   return s;
 }
+
+// What a window shows of a text that holds an event's text or a setting (ShownPart), as DisplayText.
+inline QString DisplayPart(std::string_view text) { return DisplayText(ShownPart(text)); }
 
 }  // namespace orlevant

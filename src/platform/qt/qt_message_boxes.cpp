@@ -99,7 +99,11 @@ bool ScrollLongText(QMessageBox& box, const QString& shown, const QRect& area) {
   const int chrome = 2 * text->frameWidth() + 2 * static_cast<int>(text->document()->documentMargin()) + 4;
   const int scrollBar = text->verticalScrollBar()->sizeHint().width();
   const int width = std::min(maxWidth, natural.width() + chrome + scrollBar);
-  const int height = std::min(maxHeight, natural.height() + chrome);
+  // The area breaks a word wider than itself anywhere, on lines of their own: they are given room
+  // as far as the screen allows.
+  const QRect room(0, 0, width - chrome - scrollBar, std::numeric_limits<int>::max() / 4);
+  const QRect broken = metrics.boundingRect(room, Qt::TextWrapAnywhere | Qt::TextExpandTabs, shown);
+  const int height = std::min(maxHeight, std::max(natural.height(), broken.height()) + chrome);
   text->setFixedSize(width, height);
 
   grid->removeWidget(label);
@@ -152,7 +156,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, c
   box->setIcon(IconFor(icon));
   box->setWindowTitle(QString::fromStdString(title));
   box->setTextFormat(Qt::PlainText);
-  box->setText(DisplayText(text));
+  box->setText(DisplayPart(text));
   const ButtonSet set = ButtonsFor(buttons);
   box->setStandardButtons(set.buttons);
   box->setDefaultButton(set.first);

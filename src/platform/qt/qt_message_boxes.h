@@ -2,9 +2,10 @@
 // The message boxes of the windowed program, over QMessageBox. Start-up installs one with
 // SetAppMessageBoxes; from then on every box the program shows comes through here.
 //
-// The title and text are shown exactly as given, the text as plain text so that nothing in it (an
-// event's text, say) is ever taken for markup. Escape, or closing the box, answers No or Cancel, and
-// OK where OK is the only button.
+// The title and text are shown as given, the text as plain text so that nothing in it (an event's
+// text, say) is ever taken for markup, and as much of it as a window shows of any text (DisplayPart):
+// a box would otherwise lay out a pasted word of megabytes for minutes. Escape, or closing the box,
+// answers No or Cancel, and OK where OK is the only button.
 
 #include <QPointer>
 #include <QRect>
@@ -34,7 +35,7 @@ class QtMessageBoxes final : public MessageBoxes {
 // The box Show() runs, built but not yet shown. A text that would not fit on the screen (taller or
 // wider than two thirds of `screenArea`, by default the available area of the screen the box comes
 // up on) is shown in a scrollable, read-only text area of a size that fits; title, icon, buttons
-// and answers stay as they are, and text() still gives the whole text. Any other text is as wide
+// and answers stay as they are, and text() gives the text shown. Any other text is as wide
 // as its longest line, within two thirds of the screen, so that its lines break only where the
 // text breaks them. The box has a fixed dialog frame.
 std::unique_ptr<QMessageBox> BuildMessageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
