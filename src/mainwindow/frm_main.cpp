@@ -163,12 +163,11 @@ void frmMain::Form_Load() {
   m.SetToday(app_.StartTime.date);
 
   // 8. The controls keep the model's design sizes; the screen's size is measured here, its free
-  // area here and again before every later placement.
+  // area before every placement.
   if (const std::optional<ScreenArea> screen = ScreenNow()) {
     m.ScreenWidth = PixelsToTwips(screen->screen.width());
     m.ScreenHeight = PixelsToTwips(screen->screen.height());
   }
-  MeasureWorkArea();
 
   // 9. The collapse or expand at the end of the load inverts CompactMode.
   m.CompactMode = s.Expand == 1;
@@ -193,7 +192,7 @@ void frmMain::Form_Load() {
 
   // 14. The first layout.
   m.LayoutMonthGrid(s.BoxStyle);
-  m.PositionMainWindow(s.Position, s);
+  PlaceWindow();
   m.ShowMonthTitle(m.Today, s);
   m.ShowWeekdayHeadings(0, s);
   m.FillMonthGrid(m.Today, s, app_.events);
@@ -226,6 +225,11 @@ bool frmMain::MeasureWorkArea() {
   const bool changed = app_.month.WorkArea != area;
   app_.month.WorkArea = area;
   return changed;
+}
+
+void frmMain::PlaceWindow() {
+  MeasureWorkArea();
+  app_.month.PositionMainWindow(app_.settings.Position, app_.settings);
 }
 
 void frmMain::WatchDesktop() {
@@ -527,10 +531,9 @@ void frmMain::SettingsChanged() {
   MonthView& m = app_.month;
   // The menus take the new look at once; a file that cannot be written leaves them as they were.
   WriteMenuIni(s, [this] { MenuObject_.ReloadMenuSettings(this); });
-  MeasureWorkArea();
   // The model keeps a collapsed window at its title strip; expanding later takes the new sizes.
   m.LayoutMonthGrid(s.BoxStyle);
-  m.PositionMainWindow(s.Position, s);
+  PlaceWindow();
   m.ShowMonthTitle(m.ShownMonthDate, s);
   m.ShowWeekdayHeadings(0, s);
   m.FillMonthGrid(m.ShownMonthDate, s, app_.events);

@@ -220,6 +220,8 @@ class frmMain : public QWidget {
   std::optional<ScreenArea> ScreenNow() const;
   // The screen's free area as it is now, into the month model; true when it changed.
   bool MeasureWorkArea();
+  // Works the window's place out anew, on the screen's free area as it is now.
+  void PlaceWindow();
   // What comes from the desktop once the window has loaded: screen changes and the session's end.
   void WatchDesktop();
   void ApplyTrayAvailability();

@@ -35,9 +35,8 @@ void frmMain::ChangeCalendarSize(int size) {
   // where it was. The window is not hidden meanwhile: hiding a window drops its keyboard focus,
   // and nothing is painted before the handler ends.
   ToggleExpand();
-  MeasureWorkArea();
   m.LayoutMonthGrid(s.BoxStyle);
-  m.PositionMainWindow(s.Position, s);
+  PlaceWindow();
   m.ShowMonthTitle(m.ShownMonthDate, s);
   m.ShowWeekdayHeadings(0, s);
   // The window stands where the model now places it before it expands or collapses from there.
