@@ -8,37 +8,22 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
 #include "core/event_line.h"
 #include "core/events_file.h"
-#include "core/message_box.h"
 #include "core/reminder_rows.h"
-#include "mainwindow/app_context.h"
-#include "mainwindow/frm_main.h"
-#include "platform/paths.h"
 #include "reminders/frm_reminders.h"
 #include "support/event_file_generator.h"
+#include "support/loaded_window.h"
 
 namespace orlevant {
 namespace {
 
 const DateTime kNow{DateSerial(2026, 6, 15), 9, 30, 0};
-
-class SilentBoxes final : public MessageBoxes {
- public:
-  MsgAnswer Show(MsgIcon, MsgButtons buttons, const std::string&, const std::string&) override {
-    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
-  }
-};
 
 // The generated lines with every one-off moved past this year (steps of eight years keep 29 February
 // a leap day) and a reminder on every line.
@@ -71,49 +56,25 @@ class ListPaints : public QObject {
   }
 };
 
-// The month window loaded with the 32000 lines, as the program has it when F3 is pressed.
+// The month window loaded with the 32000 lines and reminders on, as the program has it when F3 is
+// pressed.
 class Loaded {
  public:
-  Loaded() : clock_(kNow) {
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-      const std::string dir = folder_.Path() + var;
-      std::filesystem::create_directories(dir);
-      std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
-      ::setenv(var, dir.c_str(), 1);
-    }
-    ::setenv("HOME", folder_.Path().c_str(), 1);
-    SetAppClock(&clock_);
-    SetAppMessageBoxes(&boxes_);
-    ok_ = bench::WriteEventFile(EventFilePath(DefaultAllUsersPath()), FutureReminderLines());
-    app_.store.Write("Reminders", "1");
-    window_ = std::make_unique<frmMain>(app_);
-    window_->Form_Load();
-    window_->TimerDate().stop();
-    window_->FinishStartReminders();
+  Loaded() : loaded_(FutureReminderLines(), kNow, {{"Reminders", "1"}}) {
+    loaded_.Window().FinishStartReminders();
     QApplication::instance()->installEventFilter(&paints_);
   }
-  ~Loaded() {
-    QApplication::instance()->removeEventFilter(&paints_);
-    window_->Form_Unload();
-    window_.reset();
-    SetAppMessageBoxes(nullptr);
-    SetAppClock(nullptr);
-  }
+  ~Loaded() { QApplication::instance()->removeEventFilter(&paints_); }
   Loaded(const Loaded&) = delete;
   Loaded& operator=(const Loaded&) = delete;
 
-  bool Ok() const { return ok_ && app_.events.EventCount == kMaxEventLines; }
-  frmMain& Window() { return *window_; }
+  bool Ok() const { return loaded_.Loaded(kMaxEventLines); }
+  frmMain& Window() { return loaded_.Window(); }
   ListPaints& Paints() { return paints_; }
 
  private:
-  bench::TempFolder folder_;
-  FixedClock clock_;
-  SilentBoxes boxes_;
-  AppContext app_;
-  std::unique_ptr<frmMain> window_;
+  bench::LoadedWindow loaded_;
   ListPaints paints_;
-  bool ok_ = false;
 };
 
 // The rows alone, as the list is filled with them: made from the lines and sorted by their texts.
@@ -170,17 +131,4 @@ BENCHMARK(BM_RefillRemindersList)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace orlevant
 
-// The benchmarks need a QApplication for the windows, made before any of them runs.
-int main(int argc, char** argv) {
-  // The offscreen platform warns about every window it cannot size by hints; only failures matter.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-  });
-  if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return orlevant::bench::RunWindowBenchmarks(argc, argv); }
